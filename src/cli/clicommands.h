@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One function per verb of qxp-r46-cli. Each takes the arguments after the
+// verb and returns the exit status: 0 done, 1 usage error, 2 file error.
+namespace CliCommands {
+
+constexpr int ExitOk = 0;
+constexpr int ExitUsage = 1;
+constexpr int ExitFileError = 2;
+
+int Convert(const std::vector<std::string>& args);
+int List(const std::vector<std::string>& args);
+
+void PrintUsage(bool toStderr);
+
+} // namespace CliCommands

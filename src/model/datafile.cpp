@@ -1,0 +1,216 @@
+#include "datafile.h"
+
+#include "fileio.h"
+#include "recordtext.h"
+
+namespace DataFile {
+
+namespace {
+
+// Splits file contents into lines: a line ends at LF, and one CR before the
+// LF (or before the end of a last line without LF) is dropped.
+class LineSplitter
+{
+public:
+    explicit LineSplitter(std::string_view contents) : m_rest(contents) {}
+
+    bool Next(std::string_view* line)
+    {
+        if (m_rest.empty())
+            return false;
+        const std::size_t lf = m_rest.find('\n');
+        std::string_view l = m_rest.substr(0, lf);
+        m_rest = lf == std::string_view::npos ? std::string_view{} : m_rest.substr(lf + 1);
+        if (!l.empty() && l.back() == '\r')
+            l.remove_suffix(1);
+        *line = l;
+        return true;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+enum class Section { None, Memory, Call, Vfo, Dtmf };
+
+void AppendLine(std::string& out, std::string_view line)
+{
+    out.append(line);
+    out.append("\r\n");
+}
+
+} // namespace
+
+std::string WriteDataFile(const ChannelDocument& doc)
+{
+    std::string out;
+    out.reserve(32 * 1024);
+    AppendLine(out, "COMMENT");
+    // A line feed inside the comment would split it and shift every later
+    // line; code page 936 never uses the byte inside a character.
+    std::string comment = doc.Comment();
+    for (char& c : comment)
+        if (c == '\n')
+            c = ' ';
+    AppendLine(out, comment);
+    auto section = [&](const char* title, RecordKind kind, int count, std::size_t minLength) {
+        AppendLine(out, title);
+        for (int slot = 0; slot < count; ++slot) {
+            const std::string_view record = doc.Record(kind, slot);
+            if (record.size() > minLength)
+                AppendLine(out, RecordText::CommasToTabs(record));
+        }
+    };
+    section("MEMORY", RecordKind::Memory, ChannelDocument::MemorySlots, 4);
+    section("CALL", RecordKind::Call, ChannelDocument::CallSlots, 4);
+    section("VFO", RecordKind::Vfo, ChannelDocument::VfoSlots, 4);
+    section("DTMF", RecordKind::Dtmf, ChannelDocument::DtmfSlots, 1);
+    return out;
+}
+
+void ReadDataFile(std::string_view contents, ChannelDocument& doc)
+{
+    LineSplitter lines(contents);
+    std::string_view line;
+    if (!lines.Next(&line))
+        return;
+    if (!lines.Next(&line))
+        return;
+    doc.SetComment(std::string(line));
+
+    Section section = Section::None;
+    while (lines.Next(&line)) {
+        // Only the first 99 characters can reach a slot; cutting first keeps
+        // a 100 kB line from costing a 100 kB copy.
+        const std::string record = RecordText::TabsToCommas(line.substr(0, ChannelDocument::RecordCapacity + 1));
+        if (line == "MEMORY") {
+            section = Section::Memory;
+            continue;
+        }
+        if (line == "CALL") {
+            section = Section::Call;
+            continue;
+        }
+        if (line == "VFO") {
+            section = Section::Vfo;
+            continue;
+        }
+        if (line == "DTMF") {
+            section = Section::Dtmf;
+            continue;
+        }
+        if (record.empty())
+            continue;
+        switch (section) {
+        case Section::None: break;
+        case Section::Memory:
+            if (auto slot = RecordText::SlotOfLabel(RecordText::Field(record, 0)))
+                doc.StoreMemory(*slot, record);
+            break;
+        case Section::Call: doc.StoreCall(record[0] == '0' ? 0 : 1, record); break;
+        case Section::Vfo: doc.StoreVfo(ChannelDocument::VfoSlotOfCode(record[0]), record); break;
+        case Section::Dtmf:
+            if (auto slot = RecordText::DecimalValue(RecordText::Field(record, 0), ChannelDocument::DtmfSlots - 1))
+                doc.StoreDtmf(*slot, record);
+            break;
+        }
+    }
+}
+
+void ReadV100File(std::string_view contents, ChannelDocument& doc)
+{
+    LineSplitter lines(contents);
+    std::string_view line;
+    if (!lines.Next(&line))
+        return;
+    doc.SetComment(std::string(line));
+
+    const char variant = doc.Plan().Variant();
+    for (int number = 2; number <= 443 && lines.Next(&line); ++number) {
+        if (line.empty())
+            continue;
+        if (number <= 222) {
+            const int slot = number - 2;
+            // The old record is built in the line buffer, which bounds it to
+            // a channel slot however long the old line is.
+            auto old = [&](int k) { return RecordText::Field(line, k); };
+            std::string record = RecordText::ChannelLabel(slot);
+            for (int k = 3; k <= 12; ++k) {
+                record += ',';
+                record += old(k);
+            }
+            record += ',';
+            const std::string_view offset = old(13);
+            if (!offset.empty()) {
+                record += offset;
+            } else {
+                const std::string_view rx = old(3);
+                const char mhz100 = rx.size() > 2 ? rx[2] : '\0';
+                record += mhz100 < '3' ? "000600000" : (variant == '3' ? "001600000" : "005000000");
+            }
+            record += ',';
+            record += old(14).substr(0, 1);
+            record += ',';
+            if (!offset.empty()) {
+                record += ",,,,";
+            } else {
+                record += ',';
+                record += old(17);
+                record += ',';
+                record += old(18);
+                record += ",,";
+            }
+            doc.StoreLineBuffer(record);
+            doc.StoreMemory(slot, doc.Record(RecordKind::LineBuffer, 0));
+        } else {
+            const int slot = number - 223;
+            // A name for a slot without a channel would become a record
+            // without a label; it is dropped instead.
+            std::string record = doc.ReadMemory(slot);
+            if (record.empty())
+                continue;
+            record += line;
+            doc.StoreMemory(slot, record);
+        }
+    }
+}
+
+Format FormatOfPath(std::string_view path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string_view::npos)
+        return Format::Unknown;
+    std::string ext(name.substr(dot));
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    if (ext == ".46")
+        return Format::Current;
+    if (ext == ".r46")
+        return Format::V100;
+    return Format::Unknown;
+}
+
+LoadResult Load(const std::string& path, ChannelDocument& doc)
+{
+    LoadResult result;
+    std::string contents;
+    if (!FileIo::ReadWholeFile(path, &contents, &result.error))
+        return result;
+    result.format = FormatOfPath(path);
+    if (result.format == Format::Unknown) {
+        result.error = path + ": not a .46 or .r46 data file";
+        return result;
+    }
+    doc.ClearDocument();
+    if (result.format == Format::Current)
+        ReadDataFile(contents, doc);
+    else
+        ReadV100File(contents, doc);
+    result.ok = true;
+    return result;
+}
+
+} // namespace DataFile

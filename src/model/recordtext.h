@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Text helpers shared by every kind of record: field access, the channel
+// labels and the MHz display forms of the record's digit texts.
+namespace RecordText {
+
+// Field n (0-based) of a comma-separated record; an absent field, or n
+// beyond the 19 fields a record can name, gives "".
+std::string_view Field(std::string_view record, int n);
+
+// "000".."199" for slots 0..199, then "L0","U0",..,"L9","U9","PR".
+// Empty for a slot outside 0..220.
+std::string ChannelLabel(int slot);
+
+// The memory slot a label names: digits are read as a decimal number (at
+// most 220), letters as one of the 21 edge labels. Nothing for other texts.
+std::optional<int> SlotOfLabel(std::string_view label);
+
+// "00145006250" -> "145.00625": MHz with 3 to 6 decimals.
+std::string FormatFrequency(std::string_view recordFrequency);
+
+// "000600000" -> "0.60", "029950000" -> "29.95".
+std::string FormatOffset(std::string_view recordOffset);
+
+std::string CommasToTabs(std::string_view text);
+std::string TabsToCommas(std::string_view text);
+
+// Decimal value of a text made only of digits; nothing for anything else or
+// for values above `limit`.
+std::optional<int> DecimalValue(std::string_view digits, int limit);
+
+} // namespace RecordText

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+class BandPlan;
+
+// The per-user settings store: QSettings("QUELDOR", "QXP-R46"), on Linux
+// $XDG_CONFIG_HOME/QUELDOR/QXP-R46.conf. String values "Path", "CommPort",
+// "Type", "Limit0".."Limit4", and the group "Ports" that maps the port names
+// COM1..COM4 to devices. Values longer than their slots are cut when used.
+class AppSettings
+{
+public:
+    AppSettings();
+
+    // Read-only look-ups: nothing is written back.
+    QString RadioType() const; // "Type", or the default record when empty
+    // Device of a port name: "Ports/COMn" when set, else /dev/ttyS(n-1).
+    // A name that is already a path is returned as it is.
+    QString PortDevice(const QString& portName) const;
+
+    // The main window's start-up reading: each value is read, an empty one
+    // takes its default, and the defaults are written back, as a first start
+    // must leave them in the store. Fills the band plan with the type and the
+    // limit records of the bands the radio has.
+    struct Startup {
+        QString path;
+        QString commPort;
+    };
+    Startup LoadAtStartup(BandPlan& plan, const QString& workingFolder);
+
+    void SetPath(const QString& folder);
+    void SetCommPort(const QString& port);
+    // After a read from the radio: "Type" and "Limit0".."Limit4".
+    void StoreBandPlan(const BandPlan& plan);
+
+    QSettings& Store() { return m_settings; }
+
+private:
+    QSettings m_settings;
+};
