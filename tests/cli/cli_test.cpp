@@ -1,0 +1,191 @@
+// End-to-end runs of qxp-r46-cli as a separate process, with its own empty
+// settings store.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Spit(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/qxp-cli-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
+
+    // Runs the tool with XDG_CONFIG_HOME inside the test folder. A file size
+    // limit makes writes fail even for root, which ignores permissions.
+    CliRun Cli(std::vector<std::string> args, long fileSizeLimit = -1) const
+    {
+        const std::string outPath = Path(".stdout"), errPath = Path(".stderr");
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
+            if (!std::freopen(outPath.c_str(), "w", stdout) || !std::freopen(errPath.c_str(), "w", stderr))
+                ::_exit(127);
+            if (fileSizeLimit >= 0) {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            std::vector<char*> argv;
+            static std::string tool = QXP_CLI_PATH;
+            argv.push_back(tool.data());
+            for (auto& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            ::execv(tool.c_str(), argv.data());
+            ::_exit(127);
+        }
+        CliRun run;
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.out = Slurp(outPath);
+        run.err = Slurp(errPath);
+        return run;
+    }
+
+    std::string m_dir;
+};
+
+const char* const kCurrentFile =
+    "COMMENT\r\n"
+    "\xC4\xE3\xBA\xC3 club\r\n" // GBK for the two characters of "hello"
+    "MEMORY\r\n"
+    "012\t00145500000\t3\t2\t0\t1\t0\t\t09\t\t09\t000600000\t1\t\t\t\t\tRPT1\r\n"
+    "PR\t00433000000\t6\t0\t0\t0\t0\t\t09\t\t09\t005000000\t\t\t\t\t\t\r\n"
+    "DTMF\r\n"
+    "03\t123A\r\n"
+    "04\t\r\n";
+
+TEST_F(CliTest, ListPrintsTheSectionsWithTheCommentInUtf8)
+{
+    Spit(Path("club.46"), kCurrentFile);
+    const CliRun run = Cli({"list", Path("club.46")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Comment\n"
+                       "\xE4\xBD\xA0\xE5\xA5\xBD club\n"
+                       "Memory Channel\n"
+                       "012 145.500MHz 12.5kHz - T:88.5Hz Offset:0.60MHz Name:RPT1 *\n"
+                       "PR 433.000MHz 25kHz\n"
+                       "VFO\n"
+                       "118MHz 118.000MHz 12.5kHz\n"
+                       "144MHz 144.000MHz 5kHz RF:High\n"
+                       "440MHz 440.000MHz 25kHz RF:High\n"
+                       "CALL Channel\n"
+                       "144MHz 144.000MHz 5kHz\n"
+                       "440MHz 440.000MHz 25kHz\n"
+                       "DTMF Memory\n"
+                       "03 123A\n");
+}
+
+TEST_F(CliTest, RadioTypeComesFromTheOptionThenTheSettingsStore)
+{
+    Spit(Path("club.46"), "C\r\n\r\nMEMORY\r\n");
+    const CliRun byOption = Cli({"list", "--type", "0,1,00,1,0,,", Path("club.46")});
+    EXPECT_EQ(byOption.out, "Memory Channel\nVFO\n144MHz 144.000MHz 12.5kHz RF:High\n"
+                            "430MHz 430.000MHz 25kHz RF:High\nCALL Channel\n144MHz 144.000MHz 12.5kHz\n"
+                            "430MHz 430.000MHz 25kHz\nDTMF Memory\n");
+
+    ::mkdir(Path("config").c_str(), 0700);
+    ::mkdir(Path("config/QUELDOR").c_str(), 0700);
+    Spit(Path("config/QUELDOR/QXP-R46.conf"), "[General]\nType=\"0,1,00,1,0,,\"\n");
+    EXPECT_EQ(Cli({"list", Path("club.46")}).out, byOption.out);
+}
+
+TEST_F(CliTest, ConvertTurnsAnOldFileIntoTheCurrentLayout)
+{
+    std::string old = "old\r\na,b,c,00145000000,5,2,0,0,0,,09,,09,,0,p,q,,\r\n";
+    for (int line = 3; line <= 222; ++line)
+        old += "\r\n";
+    old += "HOME\r\n";
+    Spit(Path("OLD.R46"), old);
+    const CliRun run = Cli({"convert", "--type=0,2,00,1,1,,", Path("OLD.R46"), Path("new.46")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string written = Slurp(Path("new.46"));
+    EXPECT_EQ(written.rfind("COMMENT\r\nold\r\nMEMORY\r\n"
+                                     "000\t00145000000\t5\t2\t0\t0\t0\t\t09\t\t09\t000600000\t0\t\t\t\t\tHOME\r\n"
+                                     "CALL\r\n", 0), 0u);
+    EXPECT_EQ(Cli({"list", Path("new.46")}).out.rfind(
+                  "Comment\nold\nMemory Channel\n000 145.000MHz 20kHz - Offset:0.60MHz Name:HOME\nVFO\n", 0),
+              0u);
+}
+
+TEST_F(CliTest, FileErrorsSayFileOpenErrorAndExitTwo)
+{
+    Spit(Path("club.46"), kCurrentFile);
+    Spit(Path("club.txt"), kCurrentFile);
+    for (const CliRun& run : {Cli({"list", Path("missing.46")}), Cli({"list", Path("club.txt")}),
+                           Cli({"list", m_dir}), Cli({"convert", Path("club.46"), Path("out.txt")}),
+                           Cli({"convert", Path("missing.r46"), Path("out.46")}),
+                           Cli({"convert", Path("club.46"), Path("no/such/dir/out.46")})}) {
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "File Open error.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_NE(::access(Path("out.txt").c_str(), F_OK), 0) << "a wrong extension touches no file";
+}
+
+TEST_F(CliTest, AFailedConvertLeavesTheOldOutputIntact)
+{
+    Spit(Path("club.46"), kCurrentFile);
+    Spit(Path("out.46"), "precious");
+    const CliRun run = Cli({"convert", Path("club.46"), Path("out.46")}, 64);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(Slurp(Path("out.46")), "precious");
+    EXPECT_EQ(Cli({"convert", Path("club.46"), Path("out.46")}).status, 0);
+    EXPECT_NE(Slurp(Path("out.46")), "precious");
+    // No temporary files are left beside the output.
+    const CliRun ls = Cli({"list", Path("out.46")});
+    EXPECT_EQ(ls.status, 0);
+    EXPECT_EQ(std::system(("test $(ls -A '" + m_dir + "' | grep -c 'out.46.') -eq 0").c_str()), 0);
+}
+
+TEST_F(CliTest, UsageErrorsExitOneAndHelpDescribesEveryVerb)
+{
+    for (const CliRun& run : {Cli({}), Cli({"list"}), Cli({"convert", "a.46"}), Cli({"frobnicate"}),
+                           Cli({"list", "--bogus", "a.46"}), Cli({"list", "a.46", "--type"})}) {
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos);
+    }
+    const CliRun help = Cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* verb : {"convert", "list", "--type"})
+        EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
+}
+
+} // namespace
