@@ -80,9 +80,10 @@ void ReadDataFile(std::string_view contents, ChannelDocument& doc)
 
     Section section = Section::None;
     while (lines.Next(&line)) {
-        // Only the first 99 characters can reach a slot; cutting first keeps
-        // a 100 kB line from costing a 100 kB copy.
-        const std::string record = RecordText::TabsToCommas(line.substr(0, ChannelDocument::RecordCapacity + 1));
+        // Only the first 99 characters can reach a slot. The slot key is taken
+        // from the text as it will be stored, so that writing the document
+        // and reading it again puts every record back in the same slot.
+        const std::string record = RecordText::TabsToCommas(line.substr(0, ChannelDocument::RecordCapacity));
         if (line == "MEMORY") {
             section = Section::Memory;
             continue;
@@ -110,7 +111,9 @@ void ReadDataFile(std::string_view contents, ChannelDocument& doc)
         case Section::Call: doc.StoreCall(record[0] == '0' ? 0 : 1, record); break;
         case Section::Vfo: doc.StoreVfo(ChannelDocument::VfoSlotOfCode(record[0]), record); break;
         case Section::Dtmf:
-            if (auto slot = RecordText::DecimalValue(RecordText::Field(record, 0), ChannelDocument::DtmfSlots - 1))
+            if (auto slot = RecordText::DecimalValue(
+                    RecordText::Field(std::string_view(record).substr(0, ChannelDocument::DtmfCapacity), 0),
+                    ChannelDocument::DtmfSlots - 1))
                 doc.StoreDtmf(*slot, record);
             break;
         }

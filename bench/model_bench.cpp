@@ -1,0 +1,93 @@
+// Reading and writing a full document (all 221 memory slots used, every
+// DTMF memory set), and the command-line listing as a whole process.
+#include "channeldocument.h"
+#include "datafile.h"
+#include "recordtext.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+ChannelDocument FullDocument()
+{
+    ChannelDocument doc;
+    doc.ClearDocument();
+    doc.SetComment("Full document for timing");
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        doc.StoreMemory(slot, RecordText::ChannelLabel(slot) +
+                                  ",00145012500,3,2,0,1,0,,09,,12,000600000,0,,00440012500,3,,NAME" +
+                                  std::to_string(slot % 100));
+    for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
+        doc.StoreDtmf(slot, "0" + std::to_string(slot) + ",1234567890ABCD*#");
+    return doc;
+}
+
+void BM_WriteDataFile(benchmark::State& state)
+{
+    const ChannelDocument doc = FullDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DataFile::WriteDataFile(doc));
+}
+BENCHMARK(BM_WriteDataFile)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadDataFile(benchmark::State& state)
+{
+    const std::string file = DataFile::WriteDataFile(FullDocument());
+    ChannelDocument doc;
+    for (auto _ : state) {
+        doc.ClearDocument();
+        DataFile::ReadDataFile(file, doc);
+        benchmark::DoNotOptimize(doc.Record(RecordKind::Memory, 220));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.size()));
+}
+BENCHMARK(BM_ReadDataFile)->Unit(benchmark::kMicrosecond);
+
+void BM_CliListProcess(benchmark::State& state)
+{
+    char dir[] = "/tmp/qxp-bench-XXXXXX";
+    if (!::mkdtemp(dir)) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string file = std::string(dir) + "/full.46";
+    std::ofstream(file, std::ios::binary) << DataFile::WriteDataFile(FullDocument());
+    const std::string tool = QXP_CLI_PATH;
+    const std::string typeOption = "--type=0,2,00,1,1,,";
+    char* argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("list"),
+                    const_cast<char*>(typeOption.c_str()), const_cast<char*>(file.c_str()), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, tool.c_str(), &actions, nullptr, argv, environ) != 0) {
+            state.SkipWithError("cannot start qxp-r46-cli");
+            break;
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("qxp-r46-cli list failed");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    std::remove(file.c_str());
+    ::rmdir(dir);
+}
+BENCHMARK(BM_CliListProcess)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

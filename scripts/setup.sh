@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks, then configures and builds
+# everything into build/. Safe to run again: it only installs what is missing
+# and rebuilds what changed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  clang-14 libclang-rt-14-dev
+  fonts-noto-cjk fonts-liberation
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"

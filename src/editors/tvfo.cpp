@@ -1,0 +1,7 @@
+#include "tvfo.h"
+
+TVFO::TVFO(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TVFO"));
+    setWindowTitle(QStringLiteral("VFO"));
+}

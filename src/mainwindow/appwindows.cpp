@@ -1,0 +1,56 @@
+#include "appwindows.h"
+
+#include "taboutbox.h"
+#include "tcall.h"
+#include "tdtmf.h"
+#include "tmainform.h"
+#include "tmemory.h"
+#include "treadform.h"
+#include "tvfo.h"
+#include "twelcome.h"
+#include "twriteform.h"
+
+AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
+{
+    m_welcome = std::make_unique<TWelcome>();
+    m_mainForm = std::make_unique<TMainForm>(messages);
+    // The dialogs are children of the main window so that they open centred
+    // over it and stay above it.
+    m_memory = std::make_unique<TMemory>(m_mainForm.get());
+    m_vfo = std::make_unique<TVFO>(m_mainForm.get());
+    m_call = std::make_unique<TCALL>(m_mainForm.get());
+    m_dtmf = std::make_unique<TDTMF>(m_mainForm.get());
+    m_readForm = std::make_unique<TReadForm>(m_mainForm.get());
+    m_writeForm = std::make_unique<TWriteForm>(m_mainForm.get());
+    m_aboutBox = std::make_unique<TAboutBox>(m_mainForm.get());
+
+    TMainForm::Dialogs dialogs;
+    dialogs.memory = m_memory.get();
+    dialogs.vfo = m_vfo.get();
+    dialogs.call = m_call.get();
+    dialogs.dtmf = m_dtmf.get();
+    dialogs.read = m_readForm.get();
+    dialogs.write = m_writeForm.get();
+    dialogs.about = m_aboutBox.get();
+    m_mainForm->SetDialogs(dialogs);
+    m_mainForm->SetCommandLine(commandLine);
+
+    m_welcome->SetNextWindow(m_mainForm.get());
+    TWelcome* welcome = m_welcome.get();
+    QObject::connect(m_mainForm.get(), &TMainForm::Closed, welcome, [welcome] { welcome->close(); });
+}
+
+// The dialogs are children of the main window; they go first so that it
+// does not delete them a second time.
+AppWindows::~AppWindows()
+{
+    m_aboutBox.reset();
+    m_writeForm.reset();
+    m_readForm.reset();
+    m_dtmf.reset();
+    m_call.reset();
+    m_vfo.reset();
+    m_memory.reset();
+    m_mainForm.reset();
+    m_welcome.reset();
+}

@@ -1,0 +1,164 @@
+#pragma once
+
+#include "appsettings.h"
+#include "channeldocument.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <functional>
+
+class MessageService;
+class QAction;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+class TAboutBox;
+class TCALL;
+class TDTMF;
+class THelpViewer;
+class TMemory;
+class TReadForm;
+class TStatusBar;
+class TStringGrid;
+class TVFO;
+class TWriteForm;
+
+// The program's working surface. It owns the one channel document and
+// shows it in four grids (memory, VFO, CALL, DTMF); it keeps the document
+// name, the changed flag, the chosen port and the settings store, and
+// carries the file, radio, edit and help commands.
+//
+// The window is built hidden; the splash shows it. Every message box and
+// file dialog goes through the MessageService given at construction, and
+// every modal dialog is run through it too.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The windows the commands open. They are created after the main window
+    // (it must have read the settings and built the document first), so they
+    // are handed in afterwards; a missing one makes its command do nothing.
+    struct Dialogs {
+        TMemory* memory = nullptr;
+        TVFO* vfo = nullptr;
+        TCALL* call = nullptr;
+        TDTMF* dtmf = nullptr;
+        TReadForm* read = nullptr;
+        TWriteForm* write = nullptr;
+        TAboutBox* about = nullptr;
+    };
+
+    // Whether a port ("COM1", "COM2") can be opened right now.
+    using PortChecker = std::function<bool(const QString& portName)>;
+
+    static const QString& ProductTitle();
+    static const QString& Untitled();
+
+    explicit TMainForm(MessageService& messages, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void SetDialogs(const Dialogs& dialogs) { m_dialogs = dialogs; }
+    void SetPortChecker(PortChecker checker) { m_portChecker = std::move(checker); }
+    // Program arguments (without the program name), looked at when the
+    // window is first shown.
+    void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
+
+    ChannelDocument& Document() { return m_document; }
+    const ChannelDocument& Document() const { return m_document; }
+    bool Changed() const { return m_changed; }
+    void SetChanged(bool changed) { m_changed = changed; }
+    const QString& DocumentName() const { return m_documentName; }
+    const QString& PortChoice() const { return m_portChoice; }
+    int SelectedPortNumber() const { return m_portChoice == QLatin1String("COM2") ? 2 : 1; }
+    int ActiveGrid() const { return m_activeGrid; }
+    TStringGrid* Grid(int number) const;
+    TStatusBar* StatusBar() const { return m_statusBar; }
+    QLineEdit* CommentBox() const { return m_comment; }
+    AppSettings& Settings() { return m_settings; }
+
+    void RefreshGrids();
+    void RebuildBandRows();
+    void RefreshStatusBar();
+    // What a finished (or cancelled) read from the radio leaves behind: the
+    // band rows follow the radio's type, and its type and band limits are
+    // remembered for the next start.
+    void AfterReadUpdate();
+
+public slots:
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    // Returns whether the document was saved.
+    bool Save2Click();
+    void Exit1Click();
+    void Print1Click();
+    void Read1Click();
+    void Write1Click();
+    void Com1_MnuClick();
+    void Com2_MnuClick();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void Help2Click();
+    void About1Click();
+
+signals:
+    // The window was closed for good; the program ends.
+    void Closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolButtons();
+    void BuildGrids();
+    QAction* MakeAction(const char* objectName, const QString& text, void (TMainForm::*handler)());
+    void UpdateCaption();
+    void SetCaptionRadio();
+    // The unsaved-changes question; false when the user cancelled.
+    bool ConfirmDiscard();
+    bool WriteDocument(const QString& path);
+    void RememberFolderOf(const QString& path);
+    void ShowComment();
+    void Edit2Change(const QString& text);
+    void StringGridEnter(int grid);
+    void StringGrid2Click();
+    void OpenEditor(int grid);
+    void SelectPort(const QString& port, QAction* item, QAction* other);
+    void UpdateClipboardCommands();
+    void FormShow();
+    void ReportFileError();
+
+    MessageService& m_messages;
+    ChannelDocument m_document;
+    AppSettings m_settings;
+    QString m_documentName;
+    QString m_folder;
+    QString m_portChoice;
+    bool m_changed = false;
+    int m_activeGrid = 1;
+    bool m_shownOnce = false;
+    QStringList m_commandLine;
+    Dialogs m_dialogs;
+    PortChecker m_portChecker;
+
+    QGroupBox* m_groups[4] = {};
+    TStringGrid* m_grids[4] = {};
+    TStatusBar* m_statusBar = nullptr;
+    QLineEdit* m_comment = nullptr;
+    QMenu* m_popup1 = nullptr;
+    QMenu* m_popup2 = nullptr;
+    QAction* m_com1 = nullptr;
+    QAction* m_com2 = nullptr;
+    QList<QAction*> m_clipboardActions;
+    QAction* m_print = nullptr;
+    THelpViewer* m_help = nullptr;
+};

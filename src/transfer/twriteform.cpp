@@ -1,0 +1,7 @@
+#include "twriteform.h"
+
+TWriteForm::TWriteForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TWriteForm"));
+    setWindowTitle(QStringLiteral("写入"));
+}
