@@ -8,14 +8,10 @@ namespace {
 QMessageBox::Icon BoxIcon(MessageService::Icon icon)
 {
     switch (icon) {
-    case MessageService::Icon::Information:
-        return QMessageBox::Information;
-    case MessageService::Icon::Warning:
-        return QMessageBox::Warning;
-    case MessageService::Icon::Error:
-        return QMessageBox::Critical;
-    case MessageService::Icon::Question:
-        return QMessageBox::Question;
+    case MessageService::Icon::Information: return QMessageBox::Information;
+    case MessageService::Icon::Warning: return QMessageBox::Warning;
+    case MessageService::Icon::Error: return QMessageBox::Critical;
+    case MessageService::Icon::Question: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -68,4 +64,7 @@ QString MessageService::SaveFileName(QWidget* parent, const FileRequest& request
     return RunFileDialog(parent, request, QFileDialog::AcceptSave);
 }
 
-int MessageService::RunModal(QDialog& dialog) { return dialog.exec(); }
+int MessageService::RunModal(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -17,9 +17,9 @@ public:
     enum class Icon { Information, Warning, Error, Question };
 
     struct FileRequest {
-        QString directory;    // initial folder
-        QString proposedName; // file name shown in the name box, may be empty
-        QStringList filters;  // Qt filter texts, first one selected
+        QString directory;     // initial folder
+        QString proposedName;  // file name shown in the name box, may be empty
+        QStringList filters;   // Qt filter texts, first one selected
         QString defaultSuffix; // appended when the typed name has none ("46")
     };
 
@@ -27,8 +27,7 @@ public:
 
     // A question box with the question icon; returns the button pressed, or
     // QMessageBox::Cancel (or No when there is no Cancel) if it was closed.
-    virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
-                                            QMessageBox::StandardButtons buttons);
+    virtual QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons);
     // A notice with an OK button.
     virtual void Inform(QWidget* parent, Icon icon, const QString& text);
     // Full path of the chosen file; empty when the dialog was cancelled.

@@ -44,9 +44,12 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 
 QUrl THelpViewer::ContentsPage()
 {
+    // The pages are built into this static library; referencing the
+    // initialiser keeps the linker from dropping them.
+    Q_INIT_RESOURCE(help);
     const QString dir = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {dir + QStringLiteral("/help/index.html"),
-                                     dir + QStringLiteral("/../share/qxp-r46/help/index.html")}) {
+    for (const QString& candidate :
+         {dir + QStringLiteral("/help/index.html"), dir + QStringLiteral("/../share/qxp-r46/help/index.html")}) {
         if (QFileInfo(candidate).isFile())
             return QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath());
     }

@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -40,19 +41,25 @@ const QString kFileOpenError = QStringLiteral("File Open error.");
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 358;
 
-std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string Bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
 
-QString Text(const std::string& ascii) { return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size())); }
+QString Text(const std::string& ascii)
+{
+    return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
+}
 
 // Tone texts of the status bar, codes 1 to 39. Code 02 is a tone the editors
 // never offer; the status bar has always called it 69.0 Hz.
 QString StatusToneText(const std::string& code)
 {
-    static const char* const tones[39] = {
-        "67.0",  "69.0",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",  "91.5",
-        "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
-        "131.8", "136.5", "141.3", "146.2", "151.4", "156.7", "162.2", "167.9", "173.8", "179.9",
-        "186.2", "192.8", "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
+    static const char* const tones[39] = {"67.0",  "69.0",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",
+                                          "88.5",  "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9",
+                                          "114.8", "118.8", "123.0", "127.3", "131.8", "136.5", "141.3", "146.2",
+                                          "151.4", "156.7", "162.2", "167.9", "173.8", "179.9", "186.2", "192.8",
+                                          "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
     const auto value = RecordText::DecimalValue(code, 39);
     if (!value || *value < 1)
         return {};
@@ -68,7 +75,10 @@ bool ReadWholeFile(const QString& path, QByteArray* contents)
     return file.error() == QFileDevice::NoError;
 }
 
-std::string_view View(const QByteArray& bytes) { return {bytes.constData(), static_cast<std::size_t>(bytes.size())}; }
+std::string_view View(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
 
 } // namespace
 
@@ -274,15 +284,34 @@ void TMainForm::BuildGrids()
         int rows;
     };
     const Group groups[4] = {
-        {"GroupBox1", "记忆频道", {0, 30, 262, 284}, 15, {10, 27, 84},
+        {"GroupBox1",
+         "记忆频道",
+         {0, 30, 262, 284},
+         15,
+         {10, 27, 84},
          {QString(), QStringLiteral(" ch."), QStringLiteral(" RX Frequency"), QStringLiteral(" Name")},
          ChannelDocument::MemorySlots + 1},
-        {"GroupBox2", "VFO", {264, 30, 193, 81}, 3, {10, 58},
-         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, 3},
-        {"GroupBox3", "呼叫频道", {264, 115, 193, 81}, 3, {10, 59},
-         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")}, 3},
-        {"GroupBox4", "双音声多频率", {264, 201, 223, 113}, 5, {10, 23},
-         {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")}, ChannelDocument::DtmfSlots + 1},
+        {"GroupBox2",
+         "VFO",
+         {264, 30, 193, 81},
+         3,
+         {10, 58},
+         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")},
+         3},
+        {"GroupBox3",
+         "呼叫频道",
+         {264, 115, 193, 81},
+         3,
+         {10, 59},
+         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")},
+         3},
+        {"GroupBox4",
+         "双音声多频率",
+         {264, 201, 223, 113},
+         5,
+         {10, 23},
+         {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")},
+         ChannelDocument::DtmfSlots + 1},
     };
     static const char* const gridNames[4] = {"StringGrid1", "StringGrid2", "StringGrid3", "StringGrid4"};
     for (int i = 0; i < 4; ++i) {
@@ -291,9 +320,11 @@ void TMainForm::BuildGrids()
         box->setObjectName(QLatin1String(g.name));
         box->setGeometry(g.geometry);
         auto* grid = new TStringGrid(QLatin1String(gridNames[i]), box);
-        // The grid keeps the window's regular font when its caption turns bold.
-        grid->setFont(font());
-        grid->horizontalHeader()->setFont(font());
+        // The grid keeps the window's regular font when its caption turns
+        // bold: a font set with an explicit weight does not follow the parent.
+        QFont regular = font();
+        regular.setBold(false);
+        grid->setFont(regular);
         grid->SetColumnWidths(g.widths);
         grid->SetRowCount(g.rows);
         for (int c = 0; c < g.titles.size(); ++c)
@@ -349,7 +380,10 @@ void TMainForm::UpdateCaption()
     setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_documentName + QStringLiteral("]"));
 }
 
-void TMainForm::SetCaptionRadio() { setWindowTitle(ProductTitle() + QStringLiteral(" [Radio]")); }
+void TMainForm::SetCaptionRadio()
+{
+    setWindowTitle(ProductTitle() + QStringLiteral(" [Radio]"));
+}
 
 void TMainForm::RebuildBandRows()
 {
@@ -431,9 +465,7 @@ void TMainForm::RefreshStatusBar()
         kind = RecordKind::Call;
         slot = m_grids[2]->Row() - 1;
         break;
-    default:
-        slot = m_grids[0]->Row() - 1;
-        break;
+    default: slot = m_grids[0]->Row() - 1; break;
     }
     auto field = [&](int n) { return m_document.GetField(kind, slot, n); };
     const std::string transmit = field(14);
@@ -442,7 +474,8 @@ void TMainForm::RefreshStatusBar()
 
     QString details;
     if (split) {
-        details = QStringLiteral("Tx Frequency : ") + Text(RecordText::FormatFrequency(transmit)) + QStringLiteral("MHz");
+        details =
+            QStringLiteral("Tx Frequency : ") + Text(RecordText::FormatFrequency(transmit)) + QStringLiteral("MHz");
     } else if (shift.empty() || (shift[0] != '0' && shift[0] != '3')) {
         const std::string offset = field(11);
         if (offset.size() >= 2)
@@ -507,18 +540,10 @@ void TMainForm::OpenEditor(int grid)
 {
     QDialog* editor = nullptr;
     switch (grid) {
-    case 1:
-        editor = m_dialogs.memory;
-        break;
-    case 2:
-        editor = m_dialogs.vfo;
-        break;
-    case 3:
-        editor = m_dialogs.call;
-        break;
-    default:
-        editor = m_dialogs.dtmf;
-        break;
+    case 1: editor = m_dialogs.memory; break;
+    case 2: editor = m_dialogs.vfo; break;
+    case 3: editor = m_dialogs.call; break;
+    default: editor = m_dialogs.dtmf; break;
     }
     if (!editor)
         return;
@@ -535,14 +560,15 @@ bool TMainForm::ConfirmDiscard()
         // The command goes on whether or not the user really saved.
         Save2Click();
         return true;
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
+    case QMessageBox::No: return true;
+    default: return false;
     }
 }
 
-void TMainForm::ReportFileError() { m_messages.Inform(this, MessageService::Icon::Error, kFileOpenError); }
+void TMainForm::ReportFileError()
+{
+    m_messages.Inform(this, MessageService::Icon::Error, kFileOpenError);
+}
 
 bool TMainForm::WriteDocument(const QString& path)
 {
@@ -568,7 +594,10 @@ void TMainForm::RememberFolderOf(const QString& path)
     m_settings.Store().sync();
 }
 
-void TMainForm::ShowComment() { m_comment->setText(CommentCodec::Decode(m_document.Comment())); }
+void TMainForm::ShowComment()
+{
+    m_comment->setText(CommentCodec::Decode(m_document.Comment()));
+}
 
 void TMainForm::Edit2Change(const QString& text)
 {
@@ -668,7 +697,10 @@ bool TMainForm::Save2Click()
     return true;
 }
 
-void TMainForm::Exit1Click() { close(); }
+void TMainForm::Exit1Click()
+{
+    close();
+}
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
@@ -738,12 +770,12 @@ void TMainForm::Write1Click()
                           QStringLiteral("COM port is invalid.\nPlease check and try again."));
         return;
     }
-    const auto answer = m_messages.Ask(
-        this,
-        QStringLiteral("Do you want to write the data to the radio?\n"
-                       "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
-                       "the contents of the channels on the radio will remain unchanged."),
-        QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        m_messages.Ask(this,
+                       QStringLiteral("Do you want to write the data to the radio?\n"
+                                      "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
+                                      "the contents of the channels on the radio will remain unchanged."),
+                       QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes && m_dialogs.write)
         m_messages.RunModal(*m_dialogs.write);
 }
@@ -763,9 +795,15 @@ void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)
     m_settings.Store().sync();
 }
 
-void TMainForm::Com1_MnuClick() { SelectPort(QStringLiteral("COM1"), m_com1, m_com2); }
+void TMainForm::Com1_MnuClick()
+{
+    SelectPort(QStringLiteral("COM1"), m_com1, m_com2);
+}
 
-void TMainForm::Com2_MnuClick() { SelectPort(QStringLiteral("COM2"), m_com2, m_com1); }
+void TMainForm::Com2_MnuClick()
+{
+    SelectPort(QStringLiteral("COM2"), m_com2, m_com1);
+}
 
 void TMainForm::Cut1Click() {}
 void TMainForm::Copy1Click() {}

@@ -3,9 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <QPixmap>
 #include <algorithm>
 #include <cmath>
-#include <QPixmap>
 
 namespace ToolIcons {
 

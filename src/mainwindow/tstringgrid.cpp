@@ -88,7 +88,10 @@ QString TStringGrid::Cell(int column, int row) const
     return cell ? cell->text() : QString();
 }
 
-int TStringGrid::Row() const { return currentRow() < 0 ? 1 : currentRow() + 1; }
+int TStringGrid::Row() const
+{
+    return currentRow() < 0 ? 1 : currentRow() + 1;
+}
 
 void TStringGrid::SetRow(int row)
 {

@@ -71,8 +71,9 @@ QLabel* WhiteLine(const char* objectName, const QString& text, int top, QWidget*
 
 } // namespace
 
-TWelcome::TWelcome(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+TWelcome::TWelcome(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TWelcome"));
     setWindowTitle(QStringLiteral("欢迎"));
