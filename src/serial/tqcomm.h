@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commtypes.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -11,29 +13,6 @@
 
 class SerialDevice;
 class TReadThread;
-
-// Property types, their values in ordinal order as the component publishes
-// them.
-enum class TCommPort : std::uint8_t { Com1, Com2, Com3, Com4 };
-enum class TBaudRate : std::uint8_t {
-    ____600bps,
-    ___1200bps,
-    ___2400bps,
-    ___4800bps,
-    ___9600bps,
-    __14400bps,
-    __19200bps,
-    __38400bps,
-    __56000bps,
-    __57600bps,
-    _115200bps,
-    _128000bps,
-};
-enum class TParity : std::uint8_t { None, Odd, Even, Mark, Space };
-enum class TByteSize : std::uint8_t { _5bit, _6bit, _7bit, _8bit };
-enum class TStopBits : std::uint8_t { _1bit, _1_5bit, _2bit };
-enum class TFlowControl : std::uint8_t { Disable, DtrDsr, XonXoff, RtsCts };
-enum class TEventType : std::uint8_t { RxEvent, CharEvent };
 
 // TQComm: one serial port, its line settings and its arrival events.
 //
@@ -98,22 +77,24 @@ public:
     // A port number outside Com1..Com4 is stored but keeps the port name.
     // Does not reopen an open port.
     virtual void SetCommPort(TCommPort value);
-    // These six reach the driver at once while the port is open; failures
-    // of the driver calls are ignored.
+    // These reach the driver at once while the port is open; failures of
+    // the driver calls are ignored.
     virtual void SetBaudRate(TBaudRate value);
     virtual void SetParity(TParity value);
     virtual void SetByteSize(TByteSize value);
     virtual void SetStopBits(TStopBits value);
     virtual void SetFlowControl(TFlowControl value);
+    // The event character is looked for by the event thread, so a new one
+    // counts from the next arrival on.
+    virtual void SetEventChar(std::uint16_t value);
     // These take effect at the next OpenCommport (the two send sizes also at
-    // the next SetFlowControl).
+    // the next SetFlowControl); RxThreshold at the next arrival.
     virtual void SetEventType(TEventType value);
     virtual void SetInBuffSize(std::uint32_t value);
     virtual void SetOutBuffSize(std::uint32_t value);
     virtual void SetRxThreshold(std::uint32_t value);
     virtual void SetXonSendSize(std::uint16_t value);
     virtual void SetXoffSendSize(std::uint16_t value);
-    virtual void SetEventChar(std::uint16_t value);
 
     // Called on the event thread. Safe to change while the port is open.
     void SetOnCommEvent(TCommEvent handler);
@@ -210,7 +191,7 @@ private:
     // True once after an arrival that should raise an event, if the queue
     // still holds bytes then.
     bool TakeEventPending();
-    void KickThreadIfPending(bool pendingBefore);
+    void KickThreadIf(bool kick);
     bool WaitForDevice(short events, int timeoutMs) const;
 
     std::shared_ptr<TReadThread> m_thread;
@@ -228,6 +209,9 @@ private:
     TStopBits m_stopBits = TStopBits::_1bit;
     TFlowControl m_flowControl = TFlowControl::Disable;
     std::atomic<TEventType> m_eventType{TEventType::RxEvent};
+    // EventType as it was at the last OpenCommport: it decides what the
+    // event thread watches for during that opening.
+    std::atomic<TEventType> m_activeEventType{TEventType::RxEvent};
     std::atomic<std::uint32_t> m_inBuffSize{4096};
     std::atomic<std::uint32_t> m_outBuffSize{4096};
     std::atomic<std::uint32_t> m_rxThreshold{256};

@@ -52,8 +52,16 @@ TReadThread::~TReadThread()
 void TReadThread::Start()
 {
     // The thread holds its own reference, so it can outlive a component that
-    // was closed or destroyed from inside its handler.
-    m_thread = std::thread([self = shared_from_this()] { self->Execute(); });
+    // was closed or destroyed from inside its handler. It waits at the gate
+    // until m_thread is assigned: a handler that closes the port asks
+    // IsCurrentThread(), which reads m_thread.
+    std::lock_guard<std::mutex> gate(m_startGate);
+    m_thread = std::thread([self = shared_from_this()] {
+        {
+            std::lock_guard<std::mutex> passed(self->m_startGate);
+        }
+        self->Execute();
+    });
 }
 
 void TReadThread::Terminate()

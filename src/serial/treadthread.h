@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 // TReadThread: the event thread of one opening of a TQComm port.
@@ -74,5 +75,6 @@ private:
     UniqueFd m_kickFd;
     UniqueFd m_stopFd;
     std::atomic<bool> m_terminated{false};
+    std::mutex m_startGate;
     std::thread m_thread;
 };

@@ -1,0 +1,273 @@
+// The simulator binary on a real pseudo-terminal, driven through the serial
+// port component as the transfer dialogs drive a radio.
+
+#include "channeldocument.h"
+#include "datafile.h"
+#include "ecommerror.h"
+#include "fileio.h"
+#include "tqcomm.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The simulator as a child process; its first stdout line is the device.
+class SimProcess
+{
+public:
+    explicit SimProcess(const std::vector<std::string>& options)
+    {
+        int out[2];
+        if (::pipe2(out, O_CLOEXEC) != 0)
+            return;
+        std::vector<std::string> args = {QXP_SIM_EXECUTABLE};
+        args.insert(args.end(), options.begin(), options.end());
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        m_stdout = out[0];
+    }
+
+    ~SimProcess()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        if (m_stdout >= 0)
+            ::close(m_stdout);
+    }
+
+    std::string DevicePath()
+    {
+        std::string line;
+        const auto until = std::chrono::steady_clock::now() + 10s;
+        while (line.empty() || line.back() != '\n') {
+            pollfd fd{m_stdout, POLLIN, 0};
+            if (std::chrono::steady_clock::now() > until || ::poll(&fd, 1, 100) < 0)
+                return {};
+            char c;
+            if (fd.revents && ::read(m_stdout, &c, 1) != 1)
+                return {};
+            if (fd.revents)
+                line += c;
+        }
+        line.pop_back();
+        return line;
+    }
+
+    // Exit status after the signal, or after the simulator ended by itself.
+    int Wait(int signal = 0)
+    {
+        if (m_pid <= 0)
+            return -1;
+        if (signal)
+            ::kill(m_pid, signal);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_stdout = -1;
+};
+
+// The program's side: one command at a time, each reply announced by its
+// carriage return.
+class Link
+{
+public:
+    explicit Link(const std::string& device)
+    {
+        m_comm.SetFlowControl(TFlowControl::XonXoff);
+        m_comm.SetEventType(TEventType::CharEvent);
+        m_comm.SetInBuffSize(1024);
+        m_comm.SetOutBuffSize(1024);
+        m_comm.SetXonSendSize(256);
+        m_comm.SetXoffSendSize(768);
+        m_comm.SetEventChar(13);
+        m_comm.SetPortName(device);
+        m_comm.SetOnCommEvent([this](TQComm& sender, std::uint32_t&) {
+            std::string reply;
+            while (sender.CountInBuff() > 0) {
+                char byte;
+                sender.ReadData(&byte, 1);
+                if (byte != '\r')
+                    reply += byte;
+            }
+            {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_replies.push_back(reply);
+            }
+            m_arrived.notify_all();
+        });
+        m_comm.OpenCommport();
+    }
+
+    TQComm& Comm() { return m_comm; }
+
+    void Send(const std::string& command)
+    {
+        m_comm.WriteStringData(command);
+        m_comm.WriteStringData("\r");
+    }
+
+    // The reply, or "(none)" when none came within the time.
+    std::string Ask(const std::string& command, std::chrono::milliseconds timeout = 2000ms)
+    {
+        Send(command);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (!m_arrived.wait_for(lock, timeout, [this] { return !m_replies.empty(); }))
+            return "(none)";
+        std::string reply = m_replies.front();
+        m_replies.pop_front();
+        return reply;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_arrived;
+    std::deque<std::string> m_replies;
+    TQComm m_comm;
+};
+
+class SimEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char folder[] = "/tmp/qxp-sim-XXXXXX";
+        ASSERT_NE(::mkdtemp(folder), nullptr);
+        m_folder = folder;
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"/saved.46", "/image.46", "/rx.log"})
+            ::unlink((m_folder + name).c_str());
+        ::rmdir(m_folder.c_str());
+    }
+
+    std::string m_folder;
+};
+
+} // namespace
+
+TEST_F(SimEndToEnd, WritesReachTheMemoryAndAreSavedOnTermination)
+{
+    SimProcess sim({"--save", m_folder + "/saved.46", "--log", m_folder + "/rx.log"});
+    const std::string device = sim.DevicePath();
+    ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
+    {
+        Link link(device);
+        EXPECT_EQ(link.Ask("AI 0"), "AI 0");
+        EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
+        EXPECT_EQ(link.Ask("MW 0,0,017,00145000000,5,0,0,0,0,,09,,09,000600000,0"), "MW 0,0,017");
+        EXPECT_EQ(link.Ask("MNA 0,017,HOME"), "MNA 0,017");
+        EXPECT_EQ(link.Ask("MR 0,0,017"), "MR 0,0,017,00145000000,5,0,0,0,0,,09,,09,000600000,0");
+        EXPECT_EQ(link.Ask("DM 03,12EF"), "DM 03");
+        EXPECT_EQ(link.Ask("VMC 0,0"), "VMC 0,0");
+    }
+    EXPECT_EQ(sim.Wait(SIGTERM), 0);
+
+    ChannelDocument saved;
+    const DataFile::LoadResult loaded = DataFile::Load(m_folder + "/saved.46", saved);
+    ASSERT_TRUE(loaded.ok) << loaded.error;
+    EXPECT_EQ(saved.Record(RecordKind::Memory, 17), "017,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,HOME");
+    EXPECT_EQ(saved.Record(RecordKind::Dtmf, 3), "03,12*#");
+
+    std::string log;
+    ASSERT_TRUE(FileIo::ReadWholeFile(m_folder + "/rx.log", &log, nullptr));
+    EXPECT_EQ(log, "AI 0\nID\nMW 0,0,017,00145000000,5,0,0,0,0,,09,,09,000600000,0\nMNA 0,017,HOME\n"
+                   "MR 0,0,017\nDM 03,12EF\nVMC 0,0\n");
+}
+
+TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
+{
+    ChannelDocument image;
+    image.StoreMemory(5, "005,00433500000,6,0,0,0,0,,09,,09,005000000,0,,,,,SAT");
+    ASSERT_TRUE(FileIo::WriteFileAtomically(m_folder + "/image.46", DataFile::WriteDataFile(image), nullptr));
+
+    SimProcess sim({"--image", m_folder + "/image.46", "--id", "QZ-R99", "--type", "0,1,00,1,1,1,1"});
+    const std::string device = sim.DevicePath();
+    for (int connection = 0; connection < 2; ++connection) {
+        Link link(device);
+        EXPECT_EQ(link.Ask("ID"), "ID QZ-R99");
+        EXPECT_EQ(link.Ask("MR 0,0,005"), "MR 0,0,005,00433500000,6,0,0,0,0,,09,,09,005000000,0");
+        EXPECT_EQ(link.Ask("MNA 0,005"), "MNA 0,005,SAT");
+        EXPECT_EQ(link.Ask("VR 5"), "VR 5,00340000000,3,0,0,0,0,,09,,09,005000000");
+    }
+    EXPECT_EQ(sim.Wait(SIGINT), 0);
+}
+
+TEST_F(SimEndToEnd, StopsAnsweringAfterN)
+{
+    SimProcess sim({"--stop-after", "1"});
+    Link link(sim.DevicePath());
+    EXPECT_EQ(link.Ask("AI 0"), "AI 0");
+    EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
+}
+
+TEST_F(SimEndToEnd, GarbageHasNoCarriageReturn)
+{
+    SimProcess sim({"--garbage-after", "1"});
+    Link link(sim.DevicePath());
+    EXPECT_EQ(link.Ask("AI 0"), "AI 0");
+    EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
+    EXPECT_EQ(link.Comm().ReadStringData(9), "ID QZ-R46") << "the bytes came, the line end did not";
+}
+
+TEST_F(SimEndToEnd, HangsUpAfterN)
+{
+    SimProcess sim({"--hangup-after", "2"});
+    Link link(sim.DevicePath());
+    EXPECT_EQ(link.Ask("AI 0"), "AI 0");
+    EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
+    EXPECT_EQ(sim.Wait(), 0) << "the simulator ends after hanging up";
+    try {
+        link.Send("TYD");
+        ADD_FAILURE() << "a write to a hung-up line went through";
+    } catch (const ECommError& e) {
+        EXPECT_STREQ(e.what(), "Communication Write Error  ErrorMask=5");
+    }
+}
+
+TEST_F(SimEndToEnd, PacesRepliesLikeASlowLine)
+{
+    // "ID QZ-R46" and its carriage return: 10 bytes of 10 bits at 1200 bit/s
+    // take 83 ms; the latency comes on top.
+    SimProcess sim({"--baud", "1200", "--latency-ms", "50"});
+    Link link(sim.DevicePath());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 125ms);
+}

@@ -1,0 +1,87 @@
+#include "commandlines.h"
+#include "simfaults.h"
+#include "simoptions.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(SimFaults, CountsCommandsToEachFault)
+{
+    using Reply = SimFaults::Reply;
+    const struct {
+        int stopAfter, garbageAfter, hangUpAfter;
+        std::vector<Reply> replies; // for commands 1, 2, 3, 4
+        int hangUpAt;               // 0: never
+    } cases[] = {
+        {-1, -1, -1, {Reply::Answer, Reply::Answer, Reply::Answer, Reply::Answer}, 0},
+        {2, -1, -1, {Reply::Answer, Reply::Answer, Reply::Silent, Reply::Silent}, 0},
+        {0, -1, -1, {Reply::Silent, Reply::Silent, Reply::Silent, Reply::Silent}, 0},
+        {-1, 0, -1, {Reply::Garbage, Reply::Garbage, Reply::Garbage, Reply::Garbage}, 0},
+        {-1, 1, -1, {Reply::Answer, Reply::Garbage, Reply::Garbage, Reply::Garbage}, 0},
+        {-1, -1, 3, {Reply::Answer, Reply::Answer, Reply::Answer, Reply::Answer}, 3},
+        {3, 1, 4, {Reply::Answer, Reply::Garbage, Reply::Garbage, Reply::Silent}, 4},
+    };
+    for (const auto& c : cases) {
+        SimFaults faults(c.stopAfter, c.garbageAfter, c.hangUpAfter);
+        for (int n = 1; n <= 4; ++n) {
+            const SimFaults::Decision decision = faults.Next();
+            EXPECT_EQ(decision.reply, c.replies[n - 1]) << "command " << n << " of case stop " << c.stopAfter;
+            EXPECT_EQ(decision.hangUpAfter, c.hangUpAt != 0 && n >= c.hangUpAt) << "command " << n;
+        }
+    }
+}
+
+TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
+{
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(SimOptions::Parse({"--image", "in.46", "--save=out.46", "--type", "0,1,00,1,1,1,1", "--limits",
+                                   "00136,00174", "--id", "QZ-R99", "--log", "rx.log", "--baud", "9600",
+                                   "--latency-ms=25", "--stop-after", "5", "--garbage-after", "3", "--hangup-after",
+                                   "7"},
+                                  &options, &error))
+        << error;
+    EXPECT_EQ(options.imagePath, "in.46");
+    EXPECT_EQ(options.savePath, "out.46");
+    EXPECT_EQ(options.radioType, "0,1,00,1,1,1,1");
+    EXPECT_EQ(options.bandLimits, "00136,00174");
+    EXPECT_EQ(options.id, "QZ-R99");
+    EXPECT_EQ(options.logPath, "rx.log");
+    EXPECT_EQ(options.baud, 9600u);
+    EXPECT_EQ(options.latencyMs, 25u);
+    EXPECT_EQ(options.stopAfter, 5);
+    EXPECT_EQ(options.garbageAfter, 3);
+    EXPECT_EQ(options.hangUpAfter, 7);
+
+    ASSERT_TRUE(SimOptions::Parse({"--garbage"}, &options, &error));
+    EXPECT_EQ(options.garbageAfter, 0);
+    EXPECT_EQ(options.stopAfter, -1) << "every parse starts from the defaults";
+    ASSERT_TRUE(SimOptions::Parse({"--help"}, &options, &error));
+    EXPECT_TRUE(options.help);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {"--baud"}, {"--baud", "fast"}, {"--baud", "-1"}, {"--stop-after", "99999999999999"},
+        {"--hangup-after", "0"}, {"--frobnicate"}, {"image.46"}, {"--latency-ms", "1e3"},
+    };
+    for (const auto& args : bad) {
+        error.clear();
+        EXPECT_FALSE(SimOptions::Parse(args, &options, &error)) << args[0];
+        EXPECT_FALSE(error.empty()) << args[0];
+    }
+}
+
+TEST(SimCommandLines, CarriageReturnEndsALineAcrossReads)
+{
+    CommandLines lines;
+    EXPECT_TRUE(lines.Feed("MR 0,0,").empty());
+    EXPECT_EQ(lines.Feed("017\rID\r\rAI"), (std::vector<std::string>{"MR 0,0,017", "ID", ""}));
+    // Line feeds and Xon/Xoff from the far side's line discipline are no
+    // part of a command.
+    EXPECT_EQ(lines.Feed(std::string(" 0\n\x13\r\x11TYD\r")), (std::vector<std::string>{"AI 0", "TYD"}));
+    // Noise without a carriage return is cut, not hoarded.
+    EXPECT_TRUE(lines.Feed(std::string(5000, 'x')).empty());
+    const auto cut = lines.Feed("\r");
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].size(), 1024u);
+}
