@@ -2,23 +2,11 @@
 #include "appsettings.h"
 #include "appwindows.h"
 #include "messageservice.h"
+#include "portprobe.h"
 #include "tmainform.h"
 #include "twelcome.h"
 
 #include <QApplication>
-#include <QFileInfo>
-
-namespace {
-
-// Until the serial component is wired in, a port counts as usable when its
-// device exists and this user may read and write it.
-bool PortDeviceUsable(const QString& portName)
-{
-    const QFileInfo device(AppSettings().PortDevice(portName));
-    return device.exists() && device.isReadable() && device.isWritable();
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -30,7 +18,8 @@ int main(int argc, char** argv)
 
     MessageService messages;
     AppWindows windows(messages, QApplication::arguments().mid(1));
-    windows.MainForm().SetPortChecker(PortDeviceUsable);
+    PortProbe portProbe;
+    windows.MainForm().SetPortChecker([&portProbe](const QString& port) { return portProbe(port); });
     QObject::connect(&windows.Welcome(), &TWelcome::Closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     windows.Welcome().show();
     return QApplication::exec();

@@ -1,0 +1,91 @@
+// The main window's port items against real pseudo-terminals: the port names
+// map to devices through the settings store, and a port another program
+// holds is refused.
+#include "fakemessageservice.h"
+#include "guitestmain.h"
+#include "portprobe.h"
+#include "tmainform.h"
+
+#include <QAction>
+#include <QSettings>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+class TestPortProbe : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Pty {
+        int master = -1;
+        int slave = -1;
+        QString path;
+        Pty()
+        {
+            char name[128] = {};
+            if (::openpty(&master, &slave, name, nullptr, nullptr) == 0)
+                path = QString::fromLocal8Bit(name);
+        }
+        ~Pty()
+        {
+            if (slave >= 0)
+                ::close(slave);
+            if (master >= 0)
+                ::close(master);
+        }
+    };
+
+private slots:
+    void init() { GuiTest::ClearStore(); }
+
+    void mappedPortsAreProbedExclusively()
+    {
+        Pty com2;
+        QVERIFY(!com2.path.isEmpty());
+        {
+            QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+            store.setValue(QStringLiteral("Ports/COM2"), com2.path);
+            store.setValue(QStringLiteral("Ports/COM1"), QStringLiteral("/nonexistent/tty"));
+        }
+        PortProbe probe;
+        QVERIFY(probe(QStringLiteral("COM2")));
+        QVERIFY(!probe(QStringLiteral("COM1")));
+        QVERIFY2(probe(com2.path), "a device path is a port name too");
+
+        // Another program holding the port: the lock root cannot bypass.
+        const int other = ::open(com2.path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(other >= 0);
+        QCOMPARE(::flock(other, LOCK_EX | LOCK_NB), 0);
+        QVERIFY(!probe(QStringLiteral("COM2")));
+        ::close(other);
+        QVERIFY(probe(QStringLiteral("COM2")));
+    }
+
+    void portItemFollowsTheProbe()
+    {
+        Pty com2;
+        {
+            QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+            store.setValue(QStringLiteral("Ports/COM2"), com2.path);
+            store.setValue(QStringLiteral("Ports/COM1"), QStringLiteral("/nonexistent/tty"));
+        }
+        FakeMessageService messages;
+        TMainForm form(messages);
+        PortProbe probe;
+        form.SetPortChecker([&probe](const QString& port) { return probe(port); });
+
+        form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->trigger();
+        QCOMPARE(form.PortChoice(), QStringLiteral("COM2"));
+        QVERIFY(messages.log.isEmpty());
+
+        form.findChild<QAction*>(QStringLiteral("Com1_Mnu"))->trigger();
+        QCOMPARE(form.PortChoice(), QStringLiteral("COM2"));
+        QCOMPARE(messages.log, QStringList{"warning COM1 is invalid.\nPlease check comport status."});
+    }
+};
+
+QXP_GUI_TEST_MAIN(TestPortProbe)
+#include "tst_portprobe.moc"
