@@ -1,6 +1,6 @@
 #include "tcall.h"
 
-TCALL::TCALL(QWidget* parent) : QDialog(parent)
+TCALL::TCALL(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TCALL"));
     setWindowTitle(QStringLiteral("CALL Channel"));

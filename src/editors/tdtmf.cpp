@@ -1,6 +1,6 @@
 #include "tdtmf.h"
 
-TDTMF::TDTMF(QWidget* parent) : QDialog(parent)
+TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TDTMF"));
     setWindowTitle(QStringLiteral("双音声多频率"));

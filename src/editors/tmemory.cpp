@@ -1,6 +1,6 @@
 #include "tmemory.h"
 
-TMemory::TMemory(QWidget* parent) : QDialog(parent)
+TMemory::TMemory(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TMemory"));
     setWindowTitle(QStringLiteral("记忆频道"));

@@ -1,6 +1,6 @@
 #include "tvfo.h"
 
-TVFO::TVFO(QWidget* parent) : QDialog(parent)
+TVFO::TVFO(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TVFO"));
     setWindowTitle(QStringLiteral("VFO"));

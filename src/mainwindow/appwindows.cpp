@@ -16,12 +16,12 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
     m_mainForm = std::make_unique<TMainForm>(messages);
     // The dialogs are children of the main window so that they open centred
     // over it and stay above it.
-    m_memory = std::make_unique<TMemory>(m_mainForm.get());
-    m_vfo = std::make_unique<TVFO>(m_mainForm.get());
-    m_call = std::make_unique<TCALL>(m_mainForm.get());
-    m_dtmf = std::make_unique<TDTMF>(m_mainForm.get());
-    m_readForm = std::make_unique<TReadForm>(m_mainForm.get());
-    m_writeForm = std::make_unique<TWriteForm>(m_mainForm.get());
+    m_memory = std::make_unique<TMemory>(*m_mainForm, m_mainForm.get());
+    m_vfo = std::make_unique<TVFO>(*m_mainForm, m_mainForm.get());
+    m_call = std::make_unique<TCALL>(*m_mainForm, m_mainForm.get());
+    m_dtmf = std::make_unique<TDTMF>(*m_mainForm, m_mainForm.get());
+    m_readForm = std::make_unique<TReadForm>(*m_mainForm, m_mainForm.get());
+    m_writeForm = std::make_unique<TWriteForm>(*m_mainForm, m_mainForm.get());
     m_aboutBox = std::make_unique<TAboutBox>(m_mainForm.get());
 
     TMainForm::Dialogs dialogs;

@@ -374,6 +374,12 @@ void TMainForm::BuildGrids()
     setTabOrder(m_grids[3], m_comment);
 }
 
+int TMainForm::GridRow(int grid) const
+{
+    const TStringGrid* g = Grid(grid);
+    return g ? g->Row() : 0;
+}
+
 void TMainForm::UpdateCaption()
 {
     setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_documentName + QStringLiteral("]"));

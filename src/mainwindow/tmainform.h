@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "channeldocument.h"
+#include "documenthost.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -35,7 +36,7 @@ class TWriteForm;
 // The window is built hidden; the splash shows it. Every message box and
 // file dialog goes through the MessageService given at construction, and
 // every modal dialog is run through it too.
-class TMainForm : public QMainWindow
+class TMainForm : public QMainWindow, public DocumentHost
 {
     Q_OBJECT
 
@@ -68,26 +69,28 @@ public:
     // window is first shown.
     void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
 
-    ChannelDocument& Document() { return m_document; }
+    ChannelDocument& Document() override { return m_document; }
     const ChannelDocument& Document() const { return m_document; }
     bool Changed() const { return m_changed; }
-    void SetChanged(bool changed) { m_changed = changed; }
+    void SetChanged(bool changed) override { m_changed = changed; }
     const QString& DocumentName() const { return m_documentName; }
-    const QString& PortChoice() const { return m_portChoice; }
+    const QString& PortChoice() const override { return m_portChoice; }
     int SelectedPortNumber() const { return m_portChoice == QLatin1String("COM2") ? 2 : 1; }
     int ActiveGrid() const { return m_activeGrid; }
     TStringGrid* Grid(int number) const;
+    int GridRow(int grid) const override;
+    MessageService& Messages() override { return m_messages; }
     TStatusBar* StatusBar() const { return m_statusBar; }
     QLineEdit* CommentBox() const { return m_comment; }
     AppSettings& Settings() { return m_settings; }
 
-    void RefreshGrids();
+    void RefreshGrids() override;
     void RebuildBandRows();
     void RefreshStatusBar();
     // What a finished (or cancelled) read from the radio leaves behind: the
     // band rows follow the radio's type, and its type and band limits are
     // remembered for the next start.
-    void AfterReadUpdate();
+    void AfterReadUpdate() override;
 
 public slots:
     void New1Click();

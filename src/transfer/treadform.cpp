@@ -1,6 +1,6 @@
 #include "treadform.h"
 
-TReadForm::TReadForm(QWidget* parent) : QDialog(parent)
+TReadForm::TReadForm(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TReadForm"));
     setWindowTitle(QStringLiteral("读取"));

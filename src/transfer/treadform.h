@@ -2,11 +2,16 @@
 
 #include <QDialog>
 
+class DocumentHost;
+
 // The progress dialog that reads the whole radio into the document.
 class TReadForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TReadForm(QWidget* parent = nullptr);
+    explicit TReadForm(DocumentHost& host, QWidget* parent = nullptr);
+
+private:
+    DocumentHost& m_host;
 };

@@ -1,6 +1,6 @@
 #include "twriteform.h"
 
-TWriteForm::TWriteForm(QWidget* parent) : QDialog(parent)
+TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setObjectName(QStringLiteral("TWriteForm"));
     setWindowTitle(QStringLiteral("写入"));

@@ -2,11 +2,16 @@
 
 #include <QDialog>
 
+class DocumentHost;
+
 // The progress dialog that writes the document into the radio.
 class TWriteForm : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TWriteForm(QWidget* parent = nullptr);
+    explicit TWriteForm(DocumentHost& host, QWidget* parent = nullptr);
+
+private:
+    DocumentHost& m_host;
 };

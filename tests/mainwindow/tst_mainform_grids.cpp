@@ -28,6 +28,11 @@
 namespace {
 
 struct Editors {
+    explicit Editors(DocumentHost& host)
+        : memory(host), vfo(host), call(host), dtmf(host), read(host), write(host)
+    {
+    }
+
     TMemory memory;
     TVFO vfo;
     TCALL call;
@@ -65,7 +70,7 @@ class TestMainFormGrids : public QObject
 private:
     FakeMessageService m_messages;
     std::unique_ptr<TMainForm> m_form;
-    Editors m_editors;
+    std::unique_ptr<Editors> m_editors;
 
     void ShowActive()
     {
@@ -76,8 +81,10 @@ private:
 
     void Recreate()
     {
+        m_editors.reset();
         m_form = std::make_unique<TMainForm>(m_messages);
-        m_form->SetDialogs(m_editors.Dialogs());
+        m_editors = std::make_unique<Editors>(*m_form);
+        m_form->SetDialogs(m_editors->Dialogs());
     }
 
 private slots:
