@@ -1,0 +1,125 @@
+#include "clipboardrules.h"
+
+#include "recordtext.h"
+
+namespace ClipboardRules {
+
+namespace {
+
+char First(std::string_view field) { return field.empty() ? '\0' : field[0]; }
+
+bool NameCharacter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ';
+}
+
+} // namespace
+
+bool IsChannelRecord(std::string_view pasteBuffer) { return pasteBuffer.size() >= 20; }
+
+bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, const BandPlan& plan)
+{
+    if (buffer.empty())
+        return false;
+    if (!IsChannelRecord(buffer))
+        return grid == Grid::Dtmf;
+    if (grid == Grid::Dtmf)
+        return false;
+
+    // Characters 2 to 4 of the receive frequency are its whole MHz.
+    const std::string_view rx = RecordText::Field(buffer, 1);
+    const std::string_view mhzText = rx.size() >= 5 ? rx.substr(2, 3) : std::string_view{};
+    const auto mhz = RecordText::DecimalValue(mhzText, 999);
+    if (!mhz)
+        return false;
+    const int band = plan.BandOf(mhzText);
+    // A band the radio lacks has no limits to paste into.
+    if (!plan.BandExists(band))
+        return false;
+    const BandPlan::MhzRange limits = plan.Limits(band);
+    if (*mhz < limits.lower || *mhz > limits.upper)
+        return false;
+
+    switch (grid) {
+    case Grid::Memory: return true;
+    case Grid::Vfo: return band == rowBand;
+    case Grid::Call:
+        if (row == 1)
+            return band == 1 || (band == 0 && plan.TypeFlag(4) == '1');
+        if (row == 2)
+            return band == 3 || (band == 2 && plan.TypeFlag(5) == '1') || (band == 4 && plan.TypeFlag(6) == '1');
+        return false;
+    case Grid::Dtmf: return false;
+    }
+    return false;
+}
+
+std::string PastedChannel(Grid grid, std::string_view key, std::string_view buffer, const BandPlan& plan)
+{
+    auto pasted = [&](int n) { return std::string(RecordText::Field(buffer, n)); };
+    const char area = plan.Variant();
+
+    std::string record(key);
+    const std::string rx = pasted(1);
+    record += ',' + rx;
+    record += ',' + pasted(2);
+    std::string shift = pasted(3);
+    if (First(shift) > '2' && area != '3')
+        shift = "0";
+    record += ',' + shift;
+    record += ',' + pasted(4);
+    record += ',' + pasted(5);
+    record += ',' + pasted(6);
+    record += ',';
+    record += ',' + pasted(8);
+    record += ',';
+    record += ',' + pasted(10);
+    std::string offset = pasted(11);
+    if (offset.empty()) {
+        const char mhz100 = rx.size() > 2 ? rx[2] : '\0';
+        offset = mhz100 < '3' ? "000600000" : (area == '3' ? "001600000" : "005000000");
+    }
+    record += ',' + offset;
+
+    switch (grid) {
+    case Grid::Vfo: {
+        record += ",,,,,";
+        const char code = First(key);
+        if (code == '2' || code == '6') {
+            const char power = First(pasted(16));
+            record += (power == '0' || power == '2' || power == '3') ? std::string(1, power) : std::string("0");
+        }
+        record += ',';
+        break;
+    }
+    case Grid::Call: record += ",,," + pasted(14) + ',' + pasted(15) + ",,"; break;
+    default: {
+        std::string lockout = pasted(12);
+        const char first = First(key);
+        if (first == 'L' || first == 'U' || first == 'P')
+            lockout.clear();
+        else if (lockout.empty())
+            lockout = "0";
+        record += ',' + lockout;
+        record += ',';
+        record += ',' + pasted(14) + ',' + pasted(15);
+        record += ',';
+        std::string name = pasted(17).substr(0, 6);
+        for (char c : name)
+            if (!NameCharacter(c)) {
+                name.clear();
+                break;
+            }
+        record += ',' + name;
+        break;
+    }
+    }
+    return record;
+}
+
+std::string PastedDtmf(int slot, std::string_view buffer)
+{
+    return "0" + std::to_string(slot) + "," + std::string(RecordText::Field(buffer, 1));
+}
+
+} // namespace ClipboardRules
