@@ -4,6 +4,9 @@
 #include "datafile.h"
 #include "messageservice.h"
 #include "channellisting.h"
+#include "channellistlayout.h"
+#include "channellistpainter.h"
+#include "clipboardrules.h"
 #include "recordtext.h"
 #include "taboutbox.h"
 #include "tcall.h"
@@ -18,6 +21,11 @@
 #include "twriteform.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -219,14 +227,10 @@ void TMainForm::BuildMenus()
     m_popup2->addAction(MakeAction("Copy3", QStringLiteral("复制"), &TMainForm::Copy1Click));
     m_popup2->addAction(MakeAction("Paste3", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
 
-    m_clipboardActions = {cut, copy, paste, del};
-    m_clipboardActions += m_popup1->actions();
-    m_clipboardActions += m_popup2->actions();
-    // Clipboard editing and printing are not built yet: their commands are
-    // shown but stay disabled rather than doing nothing when chosen.
-    for (QAction* a : m_clipboardActions)
-        a->setEnabled(false);
-    m_print->setEnabled(false);
+    m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del, findChild<QAction*>(QStringLiteral("Delete2"))};
+    m_pasteMain = paste;
+    m_pastePopup1 = findChild<QAction*>(QStringLiteral("Paste2"));
+    m_pastePopup2 = findChild<QAction*>(QStringLiteral("Paste3"));
 }
 
 void TMainForm::BuildToolButtons()
@@ -536,9 +540,128 @@ void TMainForm::StringGrid2Click()
 
 void TMainForm::UpdateClipboardCommands()
 {
-    // Which clipboard commands apply depends on the clipboard's content and
-    // the active row; that arrives with clipboard editing. Until then the
-    // commands stay disabled.
+    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); data && data->hasFormat(ClipboardFormat())) {
+        QByteArray text = data->data(ClipboardFormat());
+        const int nul = text.indexOf('\0');
+        if (nul >= 0)
+            text.truncate(nul);
+        // A record never exceeds 99 characters; longer content is not ours
+        // to cut, and the paste buffer keeps what it had.
+        if (text.size() <= static_cast<int>(ChannelDocument::RecordCapacity))
+            m_document.StorePasteBuffer(RecordText::TabsToCommas(std::string_view(text.constData(), text.size())));
+    }
+
+    const std::string_view buffer = m_document.Record(RecordKind::PasteBuffer, 0);
+    const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
+    const int row = m_grids[m_activeGrid - 1]->Row();
+    const int rowBand = m_activeGrid == 2 ? VfoSlotOfRow(row) : 0;
+    const bool offered = ClipboardRules::PasteOffered(buffer, grid, row, rowBand, m_document.Plan());
+    const bool memoryOrDtmf = m_activeGrid == 1 || m_activeGrid == 4;
+    m_pasteMain->setEnabled(offered);
+    m_pastePopup1->setEnabled(offered && memoryOrDtmf);
+    m_pastePopup2->setEnabled(offered && !memoryOrDtmf);
+    for (QAction* action : m_cutActions)
+        action->setEnabled(memoryOrDtmf);
+}
+
+const QString& TMainForm::ClipboardFormat()
+{
+    static const QString format = QStringLiteral("application/x-qxp-r46-cf-qxp");
+    return format;
+}
+
+int TMainForm::VfoSlotOfRow(int row) const
+{
+    return m_document.Plan().BandOf(m_grids[1]->Cell(1, row).toStdString());
+}
+
+// The slot the current row of the active grid stands for.
+int TMainForm::CurrentSlot() const
+{
+    const int row = m_grids[m_activeGrid - 1]->Row();
+    return m_activeGrid == 2 ? VfoSlotOfRow(row) : row - 1;
+}
+
+RecordKind TMainForm::ActiveKind() const
+{
+    switch (m_activeGrid) {
+    case 2: return RecordKind::Vfo;
+    case 3: return RecordKind::Call;
+    case 4: return RecordKind::Dtmf;
+    default: return RecordKind::Memory;
+    }
+}
+
+void TMainForm::PutOnClipboard(std::string_view record)
+{
+    auto* data = new QMimeData;
+    const std::string text = RecordText::CommasToTabs(record);
+    data->setData(ClipboardFormat(), QByteArray(text.data(), static_cast<int>(text.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+    UpdateClipboardCommands();
+}
+
+void TMainForm::Copy1Click()
+{
+    PutOnClipboard(std::string(m_document.Record(ActiveKind(), CurrentSlot())));
+}
+
+void TMainForm::Cut1Click()
+{
+    m_changed = true;
+    if (m_activeGrid == 2 || m_activeGrid == 3) {
+        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
+        return;
+    }
+    const int slot = CurrentSlot();
+    const std::string record(m_document.Record(ActiveKind(), slot));
+    if (m_activeGrid == 1)
+        m_document.ClearMemory(slot);
+    else
+        m_document.ClearDtmf(slot);
+    PutOnClipboard(record);
+    RefreshGrids();
+}
+
+void TMainForm::Delete1Click()
+{
+    m_changed = true;
+    if (m_activeGrid == 2 || m_activeGrid == 3) {
+        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
+        return;
+    }
+    if (m_activeGrid == 1)
+        m_document.ClearMemory(CurrentSlot());
+    else
+        m_document.ClearDtmf(CurrentSlot());
+    RefreshGrids();
+}
+
+void TMainForm::Paste1Click()
+{
+    // Disabled commands do nothing, whichever way they are reached.
+    if (!m_pasteMain->isEnabled())
+        return;
+    m_changed = true;
+    const std::string buffer(m_document.Record(RecordKind::PasteBuffer, 0));
+    const int slot = CurrentSlot();
+    const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
+    switch (grid) {
+    case ClipboardRules::Grid::Dtmf: m_document.StoreDtmf(slot, ClipboardRules::PastedDtmf(slot, buffer)); break;
+    case ClipboardRules::Grid::Memory:
+        m_document.StoreMemory(slot, ClipboardRules::PastedChannel(grid, RecordText::ChannelLabel(slot), buffer,
+                                                                   m_document.Plan()));
+        break;
+    case ClipboardRules::Grid::Vfo:
+        m_document.StoreVfo(slot, ClipboardRules::PastedChannel(grid, m_document.GetField(RecordKind::Vfo, slot, 0),
+                                                                buffer, m_document.Plan()));
+        break;
+    case ClipboardRules::Grid::Call:
+        m_document.StoreCall(slot, ClipboardRules::PastedChannel(grid, m_document.GetField(RecordKind::Call, slot, 0),
+                                                                 buffer, m_document.Plan()));
+        break;
+    }
+    RefreshGrids();
 }
 
 void TMainForm::OpenEditor(int grid)
@@ -750,7 +873,28 @@ void TMainForm::FormShow()
     m_changed = false;
 }
 
-void TMainForm::Print1Click() {}
+void TMainForm::Print1Click()
+{
+    const bool hasPrinter = m_printerCheck ? m_printerCheck() : !QPrinterInfo::availablePrinterNames().isEmpty();
+    if (!hasPrinter) {
+        m_messages.Inform(this, MessageService::Icon::Warning, QStringLiteral("There is no default printer."));
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    if (m_messages.RunModal(dialog) != QDialog::Accepted)
+        return;
+    printer.setDocName(ProductTitle());
+    PrintTo(printer);
+}
+
+bool TMainForm::PrintTo(QPagedPaintDevice& device) const
+{
+    const auto pages = ChannelListLayout::Layout(m_document, windowTitle().toStdString(),
+                                                 CommentCodec::Decode(m_document.Comment()).toStdString());
+    return ChannelListPainter::Paint(device, pages);
+}
 
 void TMainForm::Read1Click()
 {
@@ -810,10 +954,6 @@ void TMainForm::Com2_MnuClick()
     SelectPort(QStringLiteral("COM2"), m_com2, m_com1);
 }
 
-void TMainForm::Cut1Click() {}
-void TMainForm::Copy1Click() {}
-void TMainForm::Paste1Click() {}
-void TMainForm::Delete1Click() {}
 
 void TMainForm::Help2Click()
 {

@@ -11,6 +11,7 @@
 
 class MessageService;
 class QAction;
+class QPagedPaintDevice;
 class QDialog;
 class QGroupBox;
 class QLabel;
@@ -56,6 +57,8 @@ public:
 
     // Whether a port ("COM1", "COM2") can be opened right now.
     using PortChecker = std::function<bool(const QString& portName)>;
+    // Whether the system has a printer installed.
+    using PrinterCheck = std::function<bool()>;
 
     static const QString& ProductTitle();
     static const QString& Untitled();
@@ -65,6 +68,15 @@ public:
 
     void SetDialogs(const Dialogs& dialogs) { m_dialogs = dialogs; }
     void SetPortChecker(PortChecker checker) { m_portChecker = std::move(checker); }
+    void SetPrinterCheck(PrinterCheck check) { m_printerCheck = std::move(check); }
+    // The private clipboard format of one record (commas as TABs).
+    static const QString& ClipboardFormat();
+    // Prints the channel list, headed by the window caption, on a printer
+    // or PDF writer; false when the device could not be painted on.
+    bool PrintTo(QPagedPaintDevice& device) const;
+    // Re-reads the clipboard into the paste buffer and enables the Cut,
+    // Paste and Delete commands that apply to the active grid's row.
+    void UpdateClipboardCommands();
     // Program arguments (without the program name), looked at when the
     // window is first shown.
     void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
@@ -136,8 +148,11 @@ private:
     void StringGrid2Click();
     void OpenEditor(int grid);
     void SelectPort(const QString& port, QAction* item, QAction* other);
-    void UpdateClipboardCommands();
     void FormShow();
+    int VfoSlotOfRow(int row) const;
+    int CurrentSlot() const;
+    RecordKind ActiveKind() const;
+    void PutOnClipboard(std::string_view record);
     void ReportFileError();
 
     MessageService& m_messages;
@@ -152,6 +167,7 @@ private:
     QStringList m_commandLine;
     Dialogs m_dialogs;
     PortChecker m_portChecker;
+    PrinterCheck m_printerCheck;
 
     QGroupBox* m_groups[4] = {};
     TStringGrid* m_grids[4] = {};
@@ -161,7 +177,10 @@ private:
     QMenu* m_popup2 = nullptr;
     QAction* m_com1 = nullptr;
     QAction* m_com2 = nullptr;
-    QList<QAction*> m_clipboardActions;
+    QList<QAction*> m_cutActions; // Cut1, Cut2, Delete1, Delete2
+    QAction* m_pasteMain = nullptr;   // Paste1 (and SpeedButton3)
+    QAction* m_pastePopup1 = nullptr; // Paste2
+    QAction* m_pastePopup2 = nullptr; // Paste3
     QAction* m_print = nullptr;
     THelpViewer* m_help = nullptr;
 };

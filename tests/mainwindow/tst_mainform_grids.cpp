@@ -619,12 +619,15 @@ private slots:
         QCOMPARE(Column(m_form->Grid(2), 2), QStringList({"118.000", "", "435.000"}));
     }
 
-    void clipboardAndPrintWaitForTheirCommands()
+    void editCommandsAtStartFollowTheMemoryGrid()
     {
-        for (const char* name : {"Cut1", "Copy1", "Paste1", "Delete1", "Print1", "Cut2", "Copy3"})
+        // The memory grid is active and nothing of ours is on the clipboard.
+        for (const char* name : {"Cut1", "Copy1", "Delete1", "Print1", "Cut2", "Delete2", "Copy2", "Copy3"})
+            QVERIFY2(m_form->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
+        for (const char* name : {"Paste1", "Paste2", "Paste3"})
             QVERIFY2(!m_form->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
-        QVERIFY(!m_form->findChild<QToolButton*>("SpeedButton9")->isEnabled());
-        QVERIFY(m_form->findChild<QToolButton*>("SpeedButton7")->isEnabled());
+        QVERIFY(m_form->findChild<QToolButton*>("SpeedButton9")->isEnabled());
+        QVERIFY(!m_form->findChild<QToolButton*>("SpeedButton3")->isEnabled());
     }
 
     void menusAndShortcuts()

@@ -1,0 +1,235 @@
+// Cut, Copy, Paste and Delete through the private clipboard format, and
+// printing the channel list, on the main window run offscreen.
+#include "channellistlayout.h"
+#include "fakemessageservice.h"
+#include "guitestmain.h"
+#include "tmainform.h"
+#include "tstringgrid.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPdfWriter>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+const char* const kMemory000 = "000,00145000000,5,0,0,1,0,,09,,09,000600000,0,,,,,HOME";
+const char* const kUhf = "001,00435000000,6,2,0,0,1,,09,,12,005000000,1,,,,,";
+
+} // namespace
+
+class TestMainFormClipboard : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeMessageService m_messages;
+    std::unique_ptr<TMainForm> m_form;
+
+    ChannelDocument& Doc() { return m_form->Document(); }
+
+    // Makes a grid active the way a user does, by giving it the focus, and
+    // puts its current row on `row`.
+    void Activate(int grid, int row)
+    {
+        TStringGrid* g = m_form->Grid(grid);
+        g->SetRow(row);
+        g->setFocus();
+        QTRY_COMPARE(m_form->ActiveGrid(), grid);
+        // Row changes of the VFO and CALL grids refresh the commands; the
+        // memory and DTMF grids do it on entry.
+        m_form->UpdateClipboardCommands();
+    }
+
+    bool Enabled(const char* name) { return m_form->findChild<QAction*>(QLatin1String(name))->isEnabled(); }
+
+    QByteArray ClipboardBytes()
+    {
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        return data ? data->data(TMainForm::ClipboardFormat()) : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        GuiTest::ClearStore();
+        QGuiApplication::clipboard()->clear();
+        m_messages = FakeMessageService();
+        m_form = std::make_unique<TMainForm>(m_messages);
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        Doc().StoreMemory(0, kMemory000);
+        Doc().StoreMemory(1, kUhf);
+        Doc().StoreDtmf(2, "02,123A");
+        m_form->RefreshGrids();
+    }
+
+    void copyPutsTheRecordWithTabsInThePrivateFormatOnly()
+    {
+        Activate(1, 1);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(data);
+        QCOMPARE(data->formats(), QStringList{TMainForm::ClipboardFormat()});
+        const QByteArray bytes = data->data(TMainForm::ClipboardFormat());
+        QCOMPARE(bytes, QByteArray(kMemory000).replace(',', '\t'));
+        QCOMPARE(bytes.count('\t'), 17);
+        QVERIFY(!m_form->Changed());
+        QVERIFY(Enabled("Paste1"));
+        QVERIFY(m_form->findChild<QToolButton*>("SpeedButton3")->isEnabled());
+    }
+
+    void pasteKeepsTheTargetLabelAndItsLockoutRule_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("012") << 13 << "012,00145000000,5,0,0,1,0,,09,,09,000600000,0,,,,,HOME";
+        QTest::newRow("L3") << 207 << "L3,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,,HOME";
+        QTest::newRow("PR") << 221 << "PR,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,,HOME";
+    }
+
+    void pasteKeepsTheTargetLabelAndItsLockoutRule()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, record);
+        Activate(1, 1);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        Activate(1, row);
+        m_form->findChild<QAction*>("Paste1")->trigger();
+        QCOMPARE(QString::fromStdString(Doc().ReadMemory(row - 1)), record);
+        QVERIFY(m_form->Changed());
+        QCOMPARE(m_form->Grid(1)->Cell(2, row), QStringLiteral("145.000"));
+        // The same content can be pasted again.
+        QVERIFY(Enabled("Paste1"));
+    }
+
+    void pasteIsOfferedOnlyWhereTheBandFits()
+    {
+        Activate(1, 1); // 145 MHz
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        Activate(2, 2); // VFO rows: 118MHz, 144MHz, 440MHz
+        QCOMPARE(m_form->Grid(2)->Cell(1, 2), QStringLiteral("144MHz"));
+        QVERIFY(Enabled("Paste1"));
+        QVERIFY(Enabled("Paste3"));
+        QVERIFY(!Enabled("Paste2"));
+        QVERIFY(!Enabled("Cut1"));
+        QVERIFY(!Enabled("Delete1"));
+        QVERIFY(!m_form->findChild<QToolButton*>("SpeedButton2")->isEnabled());
+        Activate(2, 3);
+        QVERIFY(!Enabled("Paste1"));
+        Activate(3, 1);
+        QVERIFY(Enabled("Paste1"));
+        Activate(3, 2);
+        QVERIFY(!Enabled("Paste1"));
+        Activate(4, 1);
+        QVERIFY(!Enabled("Paste1"));
+
+        // A 145 MHz channel on the 144MHz VFO row gets output power "0".
+        Activate(2, 2);
+        m_form->findChild<QAction*>("Paste1")->trigger();
+        QCOMPARE(QString::fromStdString(std::string(Doc().Record(RecordKind::Vfo, 1))),
+                 QStringLiteral("2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,0,"));
+        QCOMPARE(m_form->Grid(2)->Cell(2, 2), QStringLiteral("145.000"));
+    }
+
+    void dtmfMemoriesMoveBetweenDtmfRows()
+    {
+        Activate(4, 3);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        QCOMPARE(ClipboardBytes(), QByteArray("02\t123A"));
+        Activate(4, 6);
+        QVERIFY(Enabled("Paste2"));
+        m_form->findChild<QAction*>("Paste2")->trigger();
+        QCOMPARE(QString::fromStdString(std::string(Doc().Record(RecordKind::Dtmf, 5))), QStringLiteral("05,123A"));
+        Activate(1, 1);
+        QVERIFY(!Enabled("Paste1"));
+    }
+
+    void cutEmptiesTheRowAndOffersPasteAtOnce()
+    {
+        Activate(1, 2);
+        m_form->findChild<QAction*>("Cut1")->trigger();
+        QCOMPARE(Doc().ReadMemory(1), std::string());
+        QCOMPARE(m_form->Grid(1)->Cell(2, 2), QString());
+        QCOMPARE(ClipboardBytes(), QByteArray(kUhf).replace(',', '\t'));
+        QVERIFY(m_form->Changed());
+        QVERIFY(Enabled("Paste1"));
+        m_form->findChild<QAction*>("Paste1")->trigger();
+        QCOMPARE(Doc().ReadMemory(1), std::string(kUhf));
+    }
+
+    void deleteClearsWithoutTouchingTheClipboard()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("someone else's text"));
+        Activate(4, 3);
+        m_form->findChild<QAction*>("Delete1")->trigger();
+        QCOMPARE(Doc().Record(RecordKind::Dtmf, 2), std::string_view());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("someone else's text"));
+        QVERIFY(m_form->Changed());
+    }
+
+    void cutAndDeleteOnVfoOrCallSayInvalidFunction()
+    {
+        Activate(3, 1);
+        const std::string before(Doc().Record(RecordKind::Call, 0));
+        m_form->Cut1Click();
+        m_form->Delete1Click();
+        QCOMPARE(m_messages.log, QStringList({"info Invalid function.", "info Invalid function."}));
+        QCOMPARE(std::string(Doc().Record(RecordKind::Call, 0)), before);
+        QVERIFY(m_form->Changed());
+    }
+
+    void foreignOrOverlongContentKeepsThePasteBuffer()
+    {
+        Activate(1, 1);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        QGuiApplication::clipboard()->setText(QStringLiteral("plain text"));
+        Activate(1, 5);
+        QVERIFY(Enabled("Paste1"));
+        auto* data = new QMimeData;
+        data->setData(TMainForm::ClipboardFormat(), QByteArray(150, '1'));
+        QGuiApplication::clipboard()->setMimeData(data);
+        m_form->UpdateClipboardCommands();
+        QCOMPARE(std::string(Doc().Record(RecordKind::PasteBuffer, 0)), std::string(kMemory000));
+
+        // Copying an empty slot withdraws Paste everywhere.
+        Activate(1, 100);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        QVERIFY(!Enabled("Paste1"));
+    }
+
+    void printWithoutPrinterSaysSo()
+    {
+        m_form->SetPrinterCheck([] { return false; });
+        m_form->Print1Click();
+        QCOMPARE(m_messages.log, QStringList{"warning There is no default printer."});
+
+        m_messages.log.clear();
+        m_form->SetPrinterCheck([] { return true; });
+        m_form->Print1Click(); // the fake cancels the print dialog
+        QCOMPARE(m_messages.log, QStringList{"modal PrintDialog1"});
+    }
+
+    void printedListHasOnePdfPagePerLayoutPage()
+    {
+        for (int slot = 0; slot < 200; ++slot)
+            Doc().StoreMemory(slot, kMemory000);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        QVERIFY(m_form->PrintTo(writer));
+        const auto pages =
+            ChannelListLayout::Layout(Doc(), m_form->windowTitle().toStdString(), std::string());
+        QCOMPARE(int(pages.size()), 4);
+        QVERIFY(pdf.data().startsWith("%PDF"));
+        QVERIFY2(pdf.data().contains("/Count 4"), "four pages in the PDF");
+    }
+};
+
+QXP_GUI_TEST_MAIN(TestMainFormClipboard)
+#include "tst_mainform_clipboard.moc"
