@@ -4,15 +4,19 @@
 #include <vector>
 
 // One function per verb of qxp-r46-cli. Each takes the arguments after the
-// verb and returns the exit status: 0 done, 1 usage error, 2 file error.
+// verb and returns the exit status: 0 done, 1 usage error, 2 file error,
+// 3 the port or the radio failed.
 namespace CliCommands {
 
 constexpr int ExitOk = 0;
 constexpr int ExitUsage = 1;
 constexpr int ExitFileError = 2;
+constexpr int ExitRadioError = 3;
 
 int Convert(const std::vector<std::string>& args);
 int List(const std::vector<std::string>& args);
+int Read(const std::vector<std::string>& args);
+int Write(const std::vector<std::string>& args);
 
 void PrintUsage(bool toStderr);
 

@@ -23,6 +23,16 @@ void PrintUsage(bool toStderr)
         "      Print the channel list of a .46 or .r46 file, one line per used\n"
         "      memory channel, VFO, CALL channel and DTMF memory. The comment is\n"
         "      printed in UTF-8.\n"
+        "  read [--port PORT] [--type RECORD] OUT.46\n"
+        "      Read the whole radio (radio type, band limits, memory channels,\n"
+        "      CALL channels, VFOs and DTMF memories) and write it to OUT. OUT is\n"
+        "      written only when the read is complete, atomically. --type gives\n"
+        "      the VFO and CALL defaults that stay where the radio reports\n"
+        "      nothing; the file gets the radio's own type. The settings store\n"
+        "      is not changed.\n"
+        "  write [--port PORT] [--type RECORD] IN\n"
+        "      Write a .46 or .r46 file into the radio, closing with \"VMC 0,0\".\n"
+        "      The radio's replies are not checked beyond its identity.\n"
         "  help, --help\n"
         "      Show this text.\n"
         "\n"
@@ -31,9 +41,18 @@ void PrintUsage(bool toStderr)
         "                  the VFO and CALL defaults, the band names and the offsets\n"
         "                  of converted .r46 channels. Without it the \"Type\" value\n"
         "                  of the settings store is used, else \"0,2,00,1,1,,\".\n"
+        "  --port PORT     COM1 or COM2 (mapped to a device by the settings group\n"
+        "                  \"Ports\", else /dev/ttyS0 and /dev/ttyS1), or a device\n"
+        "                  path. Without it the \"CommPort\" value of the settings\n"
+        "                  store is used, else COM1.\n"
+        "\n"
+        "Progress of read and write goes to standard error when it is a terminal.\n"
         "\n"
         "Exit status: 0 done, 1 usage error, 2 a file could not be read or written\n"
-        "(\"File Open error.\" on standard error).\n",
+        "(\"File Open error.\" on standard error), 3 the port could not be used or\n"
+        "the radio failed (\"COM port is invalid.\", \"The radio is invalid.\",\n"
+        "\"Communication timeout error.\" or the port's own error on standard\n"
+        "error).\n",
         out);
 }
 
@@ -56,6 +75,10 @@ int main(int argc, char** argv)
         return Convert(args);
     if (verb == "list")
         return List(args);
+    if (verb == "read")
+        return Read(args);
+    if (verb == "write")
+        return Write(args);
     std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", verb.c_str());
     PrintUsage(true);
     return ExitUsage;

@@ -1,11 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "readtransfer.h"
+#include "transferdialog.h"
+
+#include <optional>
 
 class DocumentHost;
 
-// The progress dialog that reads the whole radio into the document.
-class TReadForm : public QDialog
+// The progress dialog that reads the whole radio into the main window's
+// document. The document is cleared at the radio's first reply and filled
+// record by record; when the read ends, by finishing or by Cancel, the main
+// window's after-read update relabels the band rows, refills the grids and
+// remembers the radio type and band limits. The document is not marked
+// changed: it holds what the radio holds.
+class TReadForm : public TransferDialog
 {
     Q_OBJECT
 
@@ -13,5 +21,11 @@ public:
     explicit TReadForm(DocumentHost& host, QWidget* parent = nullptr);
 
 private:
-    DocumentHost& m_host;
+    TransferStep StartTransfer() override;
+    TransferStep HandleReply(std::string_view reply) override;
+    int Progress() const override;
+    void TransferEnded() override;
+    void TransferFailed() override;
+
+    std::optional<ReadTransfer> m_transfer;
 };

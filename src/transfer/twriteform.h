@@ -1,11 +1,16 @@
 #pragma once
 
-#include <QDialog>
+#include "transferdialog.h"
+#include "writetransfer.h"
+
+#include <optional>
 
 class DocumentHost;
 
-// The progress dialog that writes the document into the radio.
-class TWriteForm : public QDialog
+// The progress dialog that writes the main window's document into the
+// radio. Only the radio's identity is checked; the replies to the write
+// commands are discarded unread. The document is not changed.
+class TWriteForm : public TransferDialog
 {
     Q_OBJECT
 
@@ -13,5 +18,9 @@ public:
     explicit TWriteForm(DocumentHost& host, QWidget* parent = nullptr);
 
 private:
-    DocumentHost& m_host;
+    TransferStep StartTransfer() override;
+    TransferStep HandleReply(std::string_view reply) override;
+    int Progress() const override;
+
+    std::optional<WriteTransfer> m_transfer;
 };

@@ -1,0 +1,222 @@
+// The radio verbs: read and write, over the same transfer state machines
+// as the desktop program's dialogs.
+#include "clicommands.h"
+#include "clioptions.h"
+
+#include "appsettings.h"
+#include "channeldocument.h"
+#include "datafile.h"
+#include "ecommerror.h"
+#include "fileio.h"
+#include "portlink.h"
+#include "radioprotocol.h"
+#include "readtransfer.h"
+#include "tqcomm.h"
+#include "writetransfer.h"
+
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <functional>
+#include <mutex>
+
+namespace CliCommands {
+
+namespace {
+
+int UsageError(const std::string& detail)
+{
+    std::fprintf(stderr, "qxp-r46-cli: %s\n", detail.c_str());
+    PrintUsage(true);
+    return ExitUsage;
+}
+
+int RadioError(const std::string& message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return ExitRadioError;
+}
+
+// --port, else the desktop program's chosen port, else COM1; COM names go
+// through the settings' port map.
+std::string PortDevice(const CliOptions& options)
+{
+    AppSettings settings;
+    QString port = QString::fromStdString(options.Value("--port").value_or(std::string()));
+    if (port.isEmpty())
+        port = settings.Store().value(QStringLiteral("CommPort")).toString();
+    if (port.isEmpty())
+        port = QStringLiteral("COM1");
+    return settings.PortDevice(port).toStdString();
+}
+
+void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)
+{
+    if (auto type = options.Value("--type"))
+        doc.StoreRadioType(*type);
+    else
+        doc.StoreRadioType(AppSettings().RadioType().toLatin1().toStdString());
+}
+
+// One command at a time over a TQComm: the event thread only says that a
+// line has come; this thread reads it and sends the next command.
+class RadioLink
+{
+public:
+    RadioLink()
+    {
+        PortLink::ApplyTransferSettings(m_comm);
+        m_comm.SetOnCommEvent([this](TQComm&, std::uint32_t&) {
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_arrived = true;
+            }
+            m_wake.notify_all();
+        });
+        m_comm.SetExceptionReport([](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+    }
+    ~RadioLink() { m_comm.CloseCommport(); }
+
+    TQComm& Comm() { return m_comm; }
+
+    void Send(const std::string& line)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_arrived = false;
+        }
+        PortLink::SendLine(m_comm, line);
+    }
+
+    // False when no line came within the reply time-out.
+    bool WaitForLine()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_wake.wait_for(lock, std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs),
+                               [this] { return m_arrived; });
+    }
+
+private:
+    TQComm m_comm;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_arrived = false;
+};
+
+class ProgressLine
+{
+public:
+    explicit ProgressLine(const char* what) : m_what(what), m_shown(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine()
+    {
+        if (m_shown && m_last >= 0)
+            std::fputc('\n', stderr);
+    }
+    void Show(int position)
+    {
+        if (!m_shown || position == m_last)
+            return;
+        m_last = position;
+        std::fprintf(stderr, "\r%s %3d/%d", m_what, position, RadioProtocol::ProgressMaximum);
+        std::fflush(stderr);
+    }
+
+private:
+    const char* m_what;
+    bool m_shown;
+    int m_last = -1;
+};
+
+struct Transfer {
+    std::function<TransferStep()> start;
+    std::function<TransferStep(const std::string&)> reply;
+    std::function<int()> progress;
+    bool discardAfterReply = false;
+};
+
+// Runs a transfer to its end; returns the exit status.
+int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+{
+    const std::string device = PortDevice(options);
+    RadioLink link;
+    if (!link.Comm().CheckCommportValid(device))
+        return RadioError(RadioProtocol::PortInvalidMessage);
+    link.Comm().SetPortName(device);
+    ProgressLine progress(what);
+    try {
+        link.Comm().OpenCommport();
+        TransferStep step = transfer.start();
+        while (step.action == TransferStep::Action::Send) {
+            link.Send(step.command);
+            if (!link.WaitForLine())
+                return RadioError(RadioProtocol::TimeoutMessage);
+            const std::string reply = PortLink::TakeWaiting(link.Comm());
+            if (transfer.discardAfterReply)
+                link.Comm().ClearInBuff();
+            step = transfer.reply(reply);
+            progress.Show(transfer.progress());
+        }
+        if (step.action == TransferStep::Action::Failed)
+            return RadioError(step.message);
+    } catch (const ECommError& error) {
+        return RadioError(error.what());
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+int Read(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, {"--port", "--type"}))
+        return UsageError(options.Error());
+    if (options.Positional().size() != 1)
+        return UsageError("read needs OUT.46");
+    const std::string& out = options.Positional()[0];
+    if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
+        std::fprintf(stderr, "File Open error.\n");
+        return ExitFileError;
+    }
+
+    ChannelDocument doc;
+    ApplyRadioType(options, doc);
+    ReadTransfer reading(doc);
+    const int status = Run(options,
+                           {[&] { return reading.Start(); }, [&](const std::string& r) { return reading.OnReply(r); },
+                            [&] { return reading.Progress(); }, false},
+                           "Reading");
+    if (status != ExitOk)
+        return status;
+    std::string error;
+    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
+        std::fprintf(stderr, "File Open error.\n");
+        return ExitFileError;
+    }
+    return ExitOk;
+}
+
+int Write(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, {"--port", "--type"}))
+        return UsageError(options.Error());
+    if (options.Positional().size() != 1)
+        return UsageError("write needs IN");
+
+    ChannelDocument doc;
+    ApplyRadioType(options, doc);
+    if (!DataFile::Load(options.Positional()[0], doc).ok) {
+        std::fprintf(stderr, "File Open error.\n");
+        return ExitFileError;
+    }
+    WriteTransfer writing(doc);
+    return Run(options,
+               {[&] { return writing.Start(); }, [&](const std::string& r) { return writing.OnReply(r); },
+                [&] { return writing.Progress(); }, true},
+               "Writing");
+}
+
+} // namespace CliCommands

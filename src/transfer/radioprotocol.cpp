@@ -1,0 +1,305 @@
+#include "radioprotocol.h"
+
+#include "bandplan.h"
+#include "recordtext.h"
+
+#include <vector>
+
+namespace RadioProtocol {
+
+namespace {
+
+constexpr const char* ShortOffset = "000600000";
+constexpr const char* Variant3Offset = "001600000";
+constexpr const char* LongOffset = "005000000";
+
+bool IsMemoryChannel(int slot)
+{
+    return slot >= 0 && slot < MemoryChannels;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view text)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = text.find(',', start);
+        if (comma == std::string_view::npos) {
+            fields.push_back(text.substr(start));
+            return fields;
+        }
+        fields.push_back(text.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+std::size_t FieldCount(std::string_view text)
+{
+    std::size_t count = 1;
+    for (char c : text)
+        count += c == ',';
+    return count;
+}
+
+// Names are padded with blanks by the radio when unset; seven of them can
+// never be a name the user gave (names are at most six characters).
+bool IsBlankName(std::string_view text)
+{
+    return text.substr(0, 7) == "       ";
+}
+
+// Control characters never go on the line: CR ends a command, DC1/DC3 are
+// the flow control, and none of them has a meaning inside a field.
+std::string Sendable(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F)
+            out += c;
+    }
+    return out;
+}
+
+std::string Field(const ChannelDocument& doc, RecordKind kind, int slot, int field)
+{
+    return SendableField(doc, kind, slot, field);
+}
+
+void AppendFields(std::string& line, const ChannelDocument& doc, RecordKind kind, int slot, int first, int last)
+{
+    for (int n = first; n <= last; ++n) {
+        line += ',';
+        line += Field(doc, kind, slot, n);
+    }
+}
+
+} // namespace
+
+std::size_t TransmitEcho(int slot)
+{
+    return IsMemoryChannel(slot) ? 11 : 10;
+}
+
+std::size_t NameEcho(int slot)
+{
+    return IsMemoryChannel(slot) ? 10 : 9;
+}
+
+std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capacity)
+{
+    std::string text;
+    std::size_t skipped = 0;
+    for (char c : reply) {
+        if (c == '\r')
+            continue;
+        if (skipped < echo) {
+            ++skipped;
+            continue;
+        }
+        if (text.size() >= capacity)
+            break;
+        text += c;
+    }
+    return text;
+}
+
+std::string SlotLabel(int slot)
+{
+    return RecordText::ChannelLabel(slot);
+}
+
+char VfoBandCode(int vfoSlot)
+{
+    return ChannelDocument::VfoCodeOfSlot(vfoSlot);
+}
+
+std::string DtmfFromRadio(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c == 'E')
+            c = '*';
+        else if (c == 'F')
+            c = '#';
+    }
+    return out;
+}
+
+std::string DtmfToRadio(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) {
+        if (c == '*')
+            c = 'E';
+        else if (c == '#')
+            c = 'F';
+    }
+    return out;
+}
+
+std::string DefaultOffset(std::string_view frequency, const BandPlan& plan)
+{
+    // "00145000000": the third digit is the hundreds of MHz.
+    const char hundreds = frequency.size() > 2 ? frequency[2] : '\0';
+    if (hundreds < '3')
+        return ShortOffset;
+    return plan.Variant() == '3' ? Variant3Offset : LongOffset;
+}
+
+std::string MemoryMainCommand(int slot)
+{
+    return "MR 0,0," + SlotLabel(slot);
+}
+
+std::string MemoryTransmitCommand(int slot)
+{
+    return "MR 0,1," + SlotLabel(slot);
+}
+
+std::string MemoryNameCommand(int slot)
+{
+    return "MNA 0," + SlotLabel(slot);
+}
+
+std::string CallReadCommand(int callSlot, int part)
+{
+    return "CR " + std::to_string(callSlot) + "," + std::to_string(part);
+}
+
+std::string VfoReadCommand(int vfoSlot)
+{
+    return std::string("VR ") + VfoBandCode(vfoSlot);
+}
+
+std::string PowerReadCommand(int vfoSlot)
+{
+    return vfoSlot == 1 ? "PC 0" : "PC 1";
+}
+
+std::string DtmfReadCommand(int index)
+{
+    return "DM 0" + std::to_string(index);
+}
+
+bool IsEmptyMainReply(std::string_view text)
+{
+    return text.size() < 5;
+}
+
+std::string MemoryRecordStart(std::string_view mainText, const BandPlan& plan)
+{
+    const std::vector<std::string_view> fields = SplitFields(mainText);
+    std::string record;
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        if (n > 0)
+            record += ',';
+        if (n == 11 && fields[n].empty())
+            record += DefaultOffset(fields[1], plan);
+        else
+            record += fields[n];
+    }
+    return record;
+}
+
+std::string MemoryTransmitPart(int slot, std::string_view transmitText)
+{
+    if (IsMemoryChannel(slot))
+        return transmitText.empty() ? std::string(",,,") : ",," + std::string(transmitText);
+    // Scan and priority slots close the transmit part up to the name.
+    return transmitText.size() < 5 ? std::string(",,,,,") : ",," + std::string(transmitText) + ",,";
+}
+
+std::string MemoryNamePart(int slot, std::string_view nameText)
+{
+    if (IsMemoryChannel(slot))
+        return ",," + std::string(IsBlankName(nameText) ? std::string_view() : nameText);
+    if (slot == PrioritySlot)
+        return IsBlankName(nameText) ? std::string() : std::string(nameText);
+    return std::string(nameText);
+}
+
+std::string CallRecordStart(int callSlot, std::string_view mainText, const BandPlan& plan)
+{
+    std::string record = std::to_string(callSlot) + "," + std::string(mainText);
+    if (FieldCount(record) <= 11)
+        record += "," + DefaultOffset(RecordText::Field(record, 1), plan);
+    return record;
+}
+
+std::string CallTransmitPart(std::string_view transmitText)
+{
+    return transmitText.empty() ? std::string(",,,,,,") : ",,," + std::string(transmitText) + ",,";
+}
+
+std::string VfoRecord(std::string_view vfoText)
+{
+    return std::string(vfoText) + ",,,,,,";
+}
+
+std::string VfoRecordWithPower(std::string_view vfoText, std::string_view powerText)
+{
+    return std::string(vfoText) + ",,,,," + std::string(powerText) + ",";
+}
+
+std::string SendableField(const ChannelDocument& doc, RecordKind kind, int slot, int field)
+{
+    return Sendable(doc.GetField(kind, slot, field));
+}
+
+std::string MemoryWriteCommand(const ChannelDocument& doc, int slot)
+{
+    std::string line = "MW 0,0," + SlotLabel(slot);
+    if (Field(doc, RecordKind::Memory, slot, 1).empty())
+        return line;
+    AppendFields(line, doc, RecordKind::Memory, slot, 1, 12);
+    return line;
+}
+
+std::string MemoryTransmitWriteCommand(const ChannelDocument& doc, int slot)
+{
+    std::string line = "MW 0,1," + SlotLabel(slot);
+    AppendFields(line, doc, RecordKind::Memory, slot, 14, 15);
+    return line;
+}
+
+std::string MemoryNameWriteCommand(const ChannelDocument& doc, int slot)
+{
+    std::string line = "MNA 0," + SlotLabel(slot);
+    AppendFields(line, doc, RecordKind::Memory, slot, 17, 17);
+    return line;
+}
+
+std::string CallWriteCommand(const ChannelDocument& doc, int callSlot)
+{
+    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, 0) + ",0";
+    AppendFields(line, doc, RecordKind::Call, callSlot, 1, 11);
+    return line;
+}
+
+std::string CallTransmitWriteCommand(const ChannelDocument& doc, int callSlot)
+{
+    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, 0) + ",1";
+    AppendFields(line, doc, RecordKind::Call, callSlot, 14, 15);
+    return line;
+}
+
+std::string VfoWriteCommand(const ChannelDocument& doc, int vfoSlot)
+{
+    std::string line = "VW " + Field(doc, RecordKind::Vfo, vfoSlot, 0);
+    AppendFields(line, doc, RecordKind::Vfo, vfoSlot, 1, 11);
+    return line;
+}
+
+std::string PowerWriteCommand(const ChannelDocument& doc, int vfoSlot)
+{
+    return std::string(vfoSlot == 1 ? "PC 0," : "PC 1,") + Field(doc, RecordKind::Vfo, vfoSlot, 16);
+}
+
+std::string DtmfWriteCommand(const ChannelDocument& doc, int index)
+{
+    return "DM " + Field(doc, RecordKind::Dtmf, index, 0) + "," + DtmfToRadio(Field(doc, RecordKind::Dtmf, index, 1));
+}
+
+} // namespace RadioProtocol

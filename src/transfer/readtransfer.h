@@ -1,0 +1,88 @@
+#pragma once
+
+#include "fixedtext.h"
+#include "transferstep.h"
+
+#include <string>
+#include <string_view>
+
+class ChannelDocument;
+
+// Reads the whole radio into a document, one command at a time.
+//
+// Principles of operation
+//
+// The transfer is a state machine with no I/O and no clock of its own.
+// Start() gives the first command; the caller sends it, waits for the
+// reply line (at most RadioProtocol::ReplyTimeoutMs) and hands every byte
+// that waited in the input queue to OnReply(), which acts on the reply of
+// the command sent last and says what to send next. Exactly one command is
+// outstanding at any time, so the last command alone tells how to read the
+// reply: how many echo characters to drop and where the text goes.
+//
+// Order: "AI 0", "ID", "TYD", "FL"; each of the 221 memory slots with its
+// main command and, when the slot holds a channel, its transmit and name
+// commands; "CR n,0" and "CR n,1" for both CALL slots; "VR" for the five
+// VFO bands with "PC 0"/"PC 1" after the 144 and 430/440 MHz bands; "DM 00"
+// to "DM 09".
+//
+// The document is cleared at the first reply and every record is stored
+// the moment it is complete, so a transfer that stops early (time-out,
+// Cancel) leaves in the document exactly what was read. A channel record
+// is assembled in a 99-character buffer from up to three replies; replies
+// are cut to 99 characters after their echo, and a reply shorter than its
+// echo reads as empty, so no reply can overrun anything.
+//
+// Progress runs 0..237: the slot index through the memory slots (220 after
+// "PR"), then one step per CALL slot, VFO slot and DTMF memory.
+class ReadTransfer
+{
+public:
+    // The document is the caller's and must outlive the transfer.
+    explicit ReadTransfer(ChannelDocument& doc);
+
+    // Resets the transfer and returns the first command.
+    TransferStep Start();
+    // The reply to the command sent last, as read from the port (carriage
+    // returns may be included). After the transfer has finished or failed,
+    // replies are ignored and Finish is returned.
+    TransferStep OnReply(std::string_view reply);
+
+    int Progress() const { return m_progress; }
+    // The document has been cleared: from here on it holds what was read.
+    bool DocumentCleared() const { return m_cleared; }
+    bool Running() const { return m_last != Step::Idle && m_last != Step::Ended; }
+
+private:
+    enum class Step {
+        Idle,
+        Hello,
+        Identity,
+        RadioType,
+        BandLimits,
+        MemoryMain,
+        MemoryTransmit,
+        MemoryName,
+        CallMain,
+        CallTransmit,
+        Vfo,
+        Power,
+        Dtmf,
+        Ended,
+    };
+
+    TransferStep Send(Step step, std::string line);
+    TransferStep End(TransferStep result);
+    TransferStep NextMemorySlot();
+    TransferStep StoreMemoryRecord();
+    TransferStep AfterVfoSlot();
+    std::size_t EchoOf(Step step) const;
+
+    ChannelDocument& m_doc;
+    Step m_last = Step::Idle;
+    int m_slot = 0; // memory slot 0..220, then DTMF memory 0..9
+    int m_band = 0; // CALL slot 0..1, then VFO slot 0..4
+    int m_progress = 0;
+    bool m_cleared = false;
+    FixedText<100> m_record;
+};

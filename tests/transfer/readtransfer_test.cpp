@@ -1,0 +1,205 @@
+// The read transfer driven by the simulated radio's command handling.
+#include "readtransfer.h"
+
+#include "channeldocument.h"
+#include "radioprotocol.h"
+#include "transfertestsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// A document that a read must wipe: anything left of it is a fault.
+void Dirty(ChannelDocument& doc)
+{
+    doc.StoreMemory(150, "150,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+    doc.StoreDtmf(9, "09,999");
+}
+
+TEST(TransferRead, EmptyRadioCostsOneMainCommandPerSlot)
+{
+    ScriptedRadio radio;
+    ChannelDocument doc;
+    Dirty(doc);
+    ReadTransfer read(doc);
+    std::vector<int> progress;
+    const TransferStep end = RunAgainst(read, radio, &progress);
+
+    EXPECT_EQ(end.action, TransferStep::Action::Finished);
+    EXPECT_EQ(CountPrefix(radio.sent, "MR 0,0,"), 221);
+    EXPECT_EQ(CountPrefix(radio.sent, "MR 0,1,"), 0);
+    EXPECT_EQ(CountPrefix(radio.sent, "MNA"), 0);
+    const std::vector<std::string> head(radio.sent.begin(), radio.sent.begin() + 5);
+    EXPECT_EQ(head, (std::vector<std::string>{"AI 0", "ID", "TYD", "FL", "MR 0,0,000"}));
+    const std::vector<std::string> tail(radio.sent.end() - 21, radio.sent.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"CR 0,0", "CR 0,1", "CR 1,0", "CR 1,1", "VR 1",  "VR 2",  "PC 0",
+                                              "VR 5",   "VR 6",   "PC 1",   "VR 8",   "DM 00", "DM 01", "DM 02",
+                                              "DM 03",  "DM 04",  "DM 05",  "DM 06",  "DM 07", "DM 08", "DM 09"}));
+    EXPECT_EQ(radio.sent[4 + 220], "MR 0,0,PR");
+    EXPECT_EQ(radio.sent[4 + 200], "MR 0,0,L0");
+
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), RadioProtocol::ProgressMaximum);
+    EXPECT_EQ(progress[4 + 220], 220) << "the memory slots end at 220";
+
+    EXPECT_EQ(doc.Record(RecordKind::Memory, 150), "");
+    EXPECT_EQ(doc.Record(RecordKind::Dtmf, 9), "");
+    EXPECT_EQ(doc.Record(RecordKind::Vfo, 1), radio.sim.Memory().Record(RecordKind::Vfo, 1));
+    EXPECT_EQ(doc.Record(RecordKind::Call, 1), radio.sim.Memory().Record(RecordKind::Call, 1));
+}
+
+// Everything the radio holds comes back record for record.
+TEST(TransferRead, FullRadioGivesBackEveryRecord)
+{
+    ScriptedRadio radio;
+    radio.sim.SetRadioType("0,1,00,1,1,1,1");
+    ChannelDocument& mem = radio.sim.Memory();
+    mem.StoreMemory(0, "000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
+    mem.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
+    mem.StoreMemory(199, "199,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,  AB");
+    mem.StoreMemory(200, "L0,00144000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
+    mem.StoreMemory(205, "U2,00430000000,6,0,0,0,0,,09,,09,005000000,0,,00431000000,6,,EDGE");
+    mem.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
+    mem.StoreCall(1, "1,00431000000,6,2,0,1,1,,20,,21,005000000,,,00436000000,6,,");
+    mem.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,2,");
+    mem.StoreVfo(4, "8,00870000000,3,0,0,0,0,,09,,09,005000000,,,,,,");
+    mem.StoreDtmf(0, "00,0123456789ABCD*#");
+    mem.StoreDtmf(4, "04,");
+    mem.StoreDtmf(7, "07,*");
+
+    ChannelDocument doc;
+    ReadTransfer read(doc);
+    ASSERT_EQ(RunAgainst(read, radio).action, TransferStep::Action::Finished);
+
+    EXPECT_EQ(doc.Plan().RadioType(), "0,1,00,1,1,1,1");
+    EXPECT_EQ(doc.Plan().LimitRecord(4), "00800,00999");
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        EXPECT_EQ(doc.Record(RecordKind::Memory, slot), mem.Record(RecordKind::Memory, slot)) << slot;
+    for (int slot = 0; slot < ChannelDocument::CallSlots; ++slot)
+        EXPECT_EQ(doc.Record(RecordKind::Call, slot), mem.Record(RecordKind::Call, slot)) << slot;
+    for (int slot = 0; slot < ChannelDocument::VfoSlots; ++slot)
+        EXPECT_EQ(doc.Record(RecordKind::Vfo, slot), mem.Record(RecordKind::Vfo, slot)) << slot;
+    for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
+        EXPECT_EQ(doc.Record(RecordKind::Dtmf, slot), mem.Record(RecordKind::Dtmf, slot)) << slot;
+}
+
+// One channel in slot 12 (or an edge or priority slot), read from replies
+// the radio might give; the stored record is compared whole.
+TEST(TransferRead, RecordsFromOddReplies)
+{
+    const struct {
+        const char* what;
+        const char* type;
+        int slot;
+        std::map<std::string, std::string> replies;
+        std::string expected;
+    } cases[] = {
+        {"main reply of 4 characters is an empty slot", nullptr, 12, {{"MR 0,0,012", "MR 0,0,0123"}}, ""},
+        {"main reply of 5 characters is a channel",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,1"}, {"MR 0,1,012", "N"}, {"MNA 0,012", "MNA 0,012,"}},
+         "012,1,,,,,"},
+        {"seven blanks are no name",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,00145000000,5,0,0,0,0,,09,,09,000600000,0"}, {"MNA 0,012", "MNA 0,012,       "}},
+         "012,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,"},
+        {"leading blanks of a name are kept",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,00145000000,5,0,0,0,0,,09,,09,000600000,0"}, {"MNA 0,012", "MNA 0,012,  AB"}},
+         "012,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,  AB"},
+        {"empty offset at 145 MHz",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,00145000000,5,0,0,0,0,,09,,09,,0"}},
+         "012,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,"},
+        {"empty offset at 435 MHz",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,00435000000,6,0,0,0,0,,09,,09,,0"}},
+         "012,00435000000,6,0,0,0,0,,09,,09,005000000,0,,,,,"},
+        {"empty offset at 435 MHz on a variant 3 radio",
+         "0,3,00,1,1,,",
+         12,
+         {{"MR 0,0,012", "MR 0,0,012,00435000000,6,0,0,0,0,,09,,09,,0"}},
+         "012,00435000000,6,0,0,0,0,,09,,09,001600000,0,,,,,"},
+        {"priority name of seven blanks",
+         nullptr,
+         220,
+         {{"MR 0,0,PR", "MR 0,0,PR,00433000000,6,0,0,0,0,,09,,09,005000000,0"}, {"MNA 0,PR", "MNA 0,PR,       "}},
+         "PR,00433000000,6,0,0,0,0,,09,,09,005000000,0,,,,,"},
+        {"edge name of seven blanks is kept",
+         nullptr,
+         201,
+         {{"MR 0,0,U0", "MR 0,0,U0,00433000000,6,0,0,0,0,,09,,09,005000000,0"}, {"MNA 0,U0", "MNA 0,U0,       "}},
+         "U0,00433000000,6,0,0,0,0,,09,,09,005000000,0,,,,,       "},
+        {"over-long replies are cut to the slot",
+         nullptr,
+         12,
+         {{"MR 0,0,012", "MR 0,0,012," + std::string(200, '9')},
+          {"MR 0,1,012", "MR 0,1,012," + std::string(200, '8')},
+          {"MNA 0,012", "MNA 0,012," + std::string(200, '7')}},
+         "012," + std::string(95, '9')},
+    };
+    for (const auto& c : cases) {
+        ScriptedRadio radio;
+        if (c.type)
+            radio.sim.SetRadioType(c.type);
+        radio.replies = c.replies;
+        ChannelDocument doc;
+        ReadTransfer read(doc);
+        EXPECT_EQ(RunAgainst(read, radio).action, TransferStep::Action::Finished) << c.what;
+        EXPECT_EQ(doc.Record(RecordKind::Memory, c.slot), c.expected) << c.what;
+        const bool empty = c.expected.empty();
+        EXPECT_EQ(CountPrefix(radio.sent, "MNA"), empty ? 0 : 1) << c.what;
+    }
+}
+
+TEST(TransferRead, WrongRadioFailsAfterTheDocumentWasCleared)
+{
+    for (const std::string id : {"ID QZ-R47", "ID QZ-R46X", "ID QZ-R4", "QZ-R46", "", "?"}) {
+        ScriptedRadio radio;
+        radio.replies["ID"] = id;
+        ChannelDocument doc;
+        Dirty(doc);
+        ReadTransfer read(doc);
+        const TransferStep end = RunAgainst(read, radio);
+        EXPECT_EQ(end.action, TransferStep::Action::Failed) << id;
+        EXPECT_EQ(end.message, "The radio is invalid.\nPlease check and try again.");
+        EXPECT_EQ(radio.sent, (std::vector<std::string>{"AI 0", "ID"})) << id;
+        EXPECT_TRUE(read.DocumentCleared());
+        EXPECT_EQ(doc.Record(RecordKind::Memory, 150), "");
+        EXPECT_EQ(read.OnReply("late\r").action, TransferStep::Action::Finished) << "a late reply is ignored";
+    }
+}
+
+// Whatever the radio answers, the transfer runs to its end within the
+// command bound, and every record stays within its slot.
+TEST(TransferRead, GarbageRepliesNeverBreakTheTransfer)
+{
+    const std::string garbage[] = {"",
+                                   "\r",
+                                   "N",
+                                   ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
+                                   std::string(3000, 'E'),
+                                   std::string("\0\0\0\0\0\0\0\0\0\0\0\0", 12)};
+    for (const std::string& reply : garbage) {
+        ScriptedRadio radio;
+        ChannelDocument doc;
+        ReadTransfer read(doc);
+        TransferStep step = read.Start();
+        int commands = 0;
+        while (step.action == TransferStep::Action::Send && commands++ < 2000)
+            step = read.OnReply(step.command == "ID" ? "ID QZ-R46\r" : reply);
+        EXPECT_EQ(step.action, TransferStep::Action::Finished) << reply.size();
+        EXPECT_LE(read.Progress(), RadioProtocol::ProgressMaximum);
+        for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+            EXPECT_LE(doc.Record(RecordKind::Memory, slot).size(), 99u);
+    }
+}
+
+} // namespace

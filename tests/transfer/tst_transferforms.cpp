@@ -1,0 +1,261 @@
+// The read and write dialogs against the simulated radio binary on its
+// pseudo-terminal, with a host that stands in for the main window.
+#include "treadform.h"
+#include "twriteform.h"
+
+#include "channeldocument.h"
+#include "datafile.h"
+#include "documenthost.h"
+#include "fakemessageservice.h"
+#include "guitestmain.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+class FakeHost : public DocumentHost
+{
+public:
+    ChannelDocument doc;
+    FakeMessageService messages;
+    QString port = QStringLiteral("COM1");
+    int afterReadUpdates = 0;
+    int refreshes = 0;
+
+    ChannelDocument& Document() override { return doc; }
+    void SetChanged(bool changed) override { changedCalls << changed; }
+    void RefreshGrids() override { ++refreshes; }
+    int GridRow(int) const override { return 1; }
+    const QString& PortChoice() const override { return port; }
+    void AfterReadUpdate() override { ++afterReadUpdates; }
+    MessageService& Messages() override { return messages; }
+
+    QList<bool> changedCalls;
+};
+
+// The simulator with the given options; its device becomes COM1 (and COM2
+// a port that does not exist) in the test's settings store.
+class Sim
+{
+public:
+    explicit Sim(QStringList options)
+    {
+        options << QStringLiteral("--baud") << QStringLiteral("0");
+        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
+        if (m_process.waitForReadyRead(10000))
+            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        store.setValue(QStringLiteral("Ports/COM1"), m_device);
+        store.setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
+        store.sync();
+    }
+    ~Sim()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    bool Ok() const { return !m_device.isEmpty(); }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+// A document with a channel of every kind, on a radio of type 0,1.
+void FillSample(ChannelDocument& doc)
+{
+    doc.StoreRadioType("0,1,00,1,1,,");
+    doc.ClearDocument();
+    doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
+    doc.StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,");
+    doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,EDGE");
+    doc.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
+    doc.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,3,");
+    doc.StoreDtmf(2, "02,12*#");
+}
+
+// Runs the event loop until the dialog closes: QTRY_ sleeps between its
+// polls, which would cost a full poll interval per reply line.
+bool WaitClosed(QDialog& form, int timeoutMs)
+{
+    if (form.isVisible()) {
+        QEventLoop loop;
+        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return !form.isVisible();
+}
+
+QProgressBar* Progress(QDialog& form)
+{
+    return form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+}
+
+} // namespace
+
+class TransferFormsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { GuiTest::ClearStore(); }
+
+    void readsTheWholeRadio()
+    {
+        ChannelDocument image;
+        FillSample(image);
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        {
+            QFile file(imagePath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+        }
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath});
+        QVERIFY(sim.Ok());
+
+        FakeHost host;
+        host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        TReadForm form(host);
+        QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
+        QCOMPARE(Progress(form)->maximum(), 237);
+        form.open();
+        QVERIFY(WaitClosed(form, 10000));
+
+        QCOMPARE(host.messages.log, QStringList());
+        QCOMPARE(host.afterReadUpdates, 1);
+        QCOMPARE(host.changedCalls, QList<bool>());
+        QCOMPARE(Progress(form)->value(), 237);
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
+        QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
+    }
+
+    void writesTheDocumentAndReadsItBack()
+    {
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        QVERIFY(sim.Ok());
+        FakeHost writer;
+        FillSample(writer.doc);
+        TWriteForm write(writer);
+        QCOMPARE(write.windowTitle(), QStringLiteral("写入"));
+        write.open();
+        QVERIFY(WaitClosed(write, 10000));
+        QCOMPARE(writer.messages.log, QStringList());
+        QCOMPARE(Progress(write)->value(), 237);
+
+        FakeHost reader;
+        TReadForm read(reader);
+        read.open();
+        QVERIFY(WaitClosed(read, 10000));
+        QCOMPARE(reader.messages.log, QStringList());
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(reader.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(writer.doc)));
+    }
+
+    // The radio answers slowly, so Cancel comes in the middle of the memory
+    // channels: what was read stays, the rest is not read, and the
+    // after-read update runs once.
+    void cancelKeepsWhatWasRead()
+    {
+        ChannelDocument image;
+        FillSample(image);
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        {
+            QFile file(imagePath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+        }
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath,
+                 QStringLiteral("--latency-ms"), QStringLiteral("10")});
+        QVERIFY(sim.Ok());
+
+        FakeHost host;
+        TReadForm form(host);
+        form.open();
+        QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->value() >= 20, 10000);
+        form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 1000);
+        QTest::qWait(400); // the cancel timer and a late reply both come by
+        QCOMPARE(host.afterReadUpdates, 1);
+        QCOMPARE(host.messages.log, QStringList());
+        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.Record(RecordKind::Memory, 12));
+        QCOMPARE(host.doc.Record(RecordKind::Memory, 150), std::string_view());
+        QVERIFY(Progress(form)->value() < 150);
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<bool>("reading");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("waitsForCancel");
+        QTest::addColumn<int>("afterReadUpdates");
+        QTest::addColumn<int>("refreshes");
+
+        const QString timeout = QStringLiteral("error Communication timeout error.");
+        const QString invalid = QStringLiteral("error The radio is invalid.\nPlease check and try again.");
+        const QString port = QStringLiteral("error COM port is invalid.\nPlease check and try again.");
+        // A broken read leaves no settings behind, but the grids show the
+        // cleared document.
+        QTest::newRow("read time-out") << true << "COM1" << QStringList{"--stop-after", "40"} << timeout << false << 0
+                                       << 1;
+        QTest::newRow("read wrong radio")
+            << true << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 1;
+        QTest::newRow("write time-out") << false << "COM1" << QStringList{"--stop-after", "40"} << timeout << false << 0
+                                        << 0;
+        QTest::newRow("write wrong radio")
+            << false << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 0;
+        // Port unusable: the dialog stays until Cancel, and a read's Cancel
+        // runs the after-read update.
+        QTest::newRow("read port invalid") << true << "COM2" << QStringList{} << port << true << 1 << 0;
+        QTest::newRow("write port invalid") << false << "COM2" << QStringList{} << port << true << 0 << 0;
+    }
+
+    void failures()
+    {
+        QFETCH(bool, reading);
+        QFETCH(QString, port);
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, message);
+        QFETCH(bool, waitsForCancel);
+        QFETCH(int, afterReadUpdates);
+        QFETCH(int, refreshes);
+
+        Sim sim(simOptions);
+        QVERIFY(sim.Ok());
+        FakeHost host;
+        host.port = port;
+        std::unique_ptr<QDialog> form;
+        if (reading)
+            form = std::make_unique<TReadForm>(host);
+        else
+            form = std::make_unique<TWriteForm>(host);
+        form->open();
+        QTRY_COMPARE_WITH_TIMEOUT(host.messages.log, QStringList{message}, 5000);
+        if (waitsForCancel) {
+            QTest::qWait(100);
+            QVERIFY(form->isVisible());
+            form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 1000);
+        QCOMPARE(host.afterReadUpdates, afterReadUpdates);
+        QCOMPARE(host.refreshes, refreshes);
+        QCOMPARE(host.messages.log, QStringList{message});
+    }
+};
+
+QXP_GUI_TEST_MAIN(TransferFormsTest)
+#include "tst_transferforms.moc"
