@@ -1,7 +1,144 @@
 #include "tdtmf.h"
 
-TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
+#include "channeldocument.h"
+#include "channelrules.h"
+#include "documenthost.h"
+#include "editorkeys.h"
+#include "editorwidgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+using namespace EditorWidgets;
+
+TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : TEditorDialog(host, parent), m_navigator(*this)
 {
     setObjectName(QStringLiteral("TDTMF"));
     setWindowTitle(QStringLiteral("双音声多频率"));
+    // A fixed border without title-bar buttons: the dialog is left by its
+    // own buttons or Esc, which ask about unsaved typing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label(this, "Label2", QStringLiteral("频道序号")));
+    QStringList numbers;
+    for (int i = 0; i < ChannelDocument::DtmfSlots; ++i)
+        numbers << QString::number(i);
+    m_list = List(this, "ComboBox1", numbers);
+    m_list->setMinimumWidth(60);
+    top->addWidget(m_list);
+    top->addStretch(1);
+
+    auto* group = Group(this, "GroupBox1", QStringLiteral("双音声多频率声码"));
+    auto* groupLayout = new QHBoxLayout(group);
+    m_code = Edit(group, "Edit1", 16, DtmfChars, true);
+    m_code->setMinimumWidth(190);
+    groupLayout->addWidget(m_code);
+
+    auto* ok = Button(this, "Button2", QStringLiteral("确定"));
+    auto* close = Button(this, "Button1", QStringLiteral("关闭"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_code, ok);
+    setTabOrder(ok, close);
+    setTabOrder(close, m_list);
+
+    connect(m_code, &QLineEdit::textChanged, this, [this] {
+        if (!m_loading)
+            m_modified = true;
+    });
+    connect(m_list, &QComboBox::activated, this, &TDTMF::ComboBox1Click);
+    connect(ok, &QPushButton::clicked, this, &TDTMF::Button2Click);
+    connect(close, &QPushButton::clicked, this, &TDTMF::Button1Click);
+    InstallKeyHandler();
+}
+
+void TDTMF::showEvent(QShowEvent* event)
+{
+    TEditorDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    m_navigator.Open(ChannelDocument::DtmfSlots, m_host.GridRow(4) - 1);
+    m_list->setCurrentIndex(m_navigator.Selected());
+    m_code->setFocus();
+}
+
+void TDTMF::Load(int)
+{
+    LoadDtmf();
+}
+
+void TDTMF::LoadDtmf()
+{
+    m_loading = true;
+    m_code->setText(QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), 1)));
+    m_loading = false;
+    m_modified = false;
+}
+
+void TDTMF::StoreDtmf()
+{
+    m_host.SetChanged(true);
+    m_host.Document().StoreDtmf(Index(), ChannelRules::DtmfRecord(Index(), m_code->text().toStdString()));
+    m_host.RefreshGrids();
+    m_modified = false;
+}
+
+bool TDTMF::Store()
+{
+    StoreDtmf();
+    return true;
+}
+
+void TDTMF::ComboBox1Click(int index)
+{
+    if (index != Index())
+        m_navigator.Pick(index);
+    m_list->setCurrentIndex(m_navigator.Selected());
+}
+
+void TDTMF::Navigate(NavKey key)
+{
+    m_navigator.Navigate(key);
+    m_list->setCurrentIndex(m_navigator.Selected());
+}
+
+void TDTMF::Button2Click()
+{
+    StoreDtmf();
+    CloseDialog();
+}
+
+void TDTMF::Button1Click()
+{
+    CloseAllowed();
+    CloseDialog();
+}
+
+bool TDTMF::EditKeyPress(QLineEdit* edit, char c)
+{
+    if (edit != m_code)
+        return false;
+    const EditorKeys::KeyResult key = EditorKeys::DtmfKey(c);
+    switch (key.action) {
+    case EditorKeys::Action::Insert: return InsertInstead(edit, c, key.ch);
+    case EditorKeys::Action::Complain: Inform(InvalidCharacter); return true;
+    default: return true;
+    }
 }

@@ -1,17 +1,65 @@
 #pragma once
 
-#include <QDialog>
+#include "channelform.h"
+#include "channelnavigator.h"
+#include "teditordialog.h"
 
-class DocumentHost;
+class ChannelControls;
+class QCheckBox;
+class QLineEdit;
+class TUpDown;
 
-// The memory channel editor: edits one memory channel at a time.
-class TMemory : public QDialog
+// The memory channel editor: edits one memory channel at a time and moves
+// between all 221 without closing. It opens on the memory grid's current
+// row and writes whole records back into the document.
+class TMemory : public TEditorDialog, private ChannelNavigator::Host
 {
     Q_OBJECT
 
 public:
     explicit TMemory(DocumentHost& host, QWidget* parent = nullptr);
 
+    int Position() const { return m_navigator.Position(); }
+    bool IsModified() const { return m_modified; }
+
+    // Fills the controls from memory slot n and clears Modified.
+    void LoadChannel(int slot);
+    // Writes the shown channel into the document; false when a frequency or
+    // the offset was refused (the user has been told).
+    bool StoreChannel();
+    // Enter in the receive, transmit or offset box.
+    void ApplyEntry();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void Navigate(NavKey key) override;
+    void Button1Click() override;
+    bool EditKeyPress(QLineEdit* edit, char c) override;
+
 private:
-    DocumentHost& m_host;
+    void Button2Click();
+    void ApplyForm(const ChannelForm& form);
+    ChannelForm ReadForm() const;
+    void SetModified()
+    {
+        if (!m_loading)
+            m_modified = true;
+    }
+
+    // ChannelNavigator::Host
+    bool Modified() const override { return m_modified; }
+    void DropChanges() override { m_modified = false; }
+    bool AskYes(Question question) override { return AskQuestion(question); }
+    bool Store() override { return StoreChannel(); }
+    void Load(int item) override { LoadChannel(item); }
+    void ShowNumber(const std::string& text) override;
+    void InvalidNumber() override;
+
+    ChannelNavigator m_navigator;
+    ChannelControls* m_controls;
+    QLineEdit* m_number;  // Edit6
+    TUpDown* m_upDown;    // UpDown1
+    QLineEdit* m_name;    // Edit5
+    QCheckBox* m_lockout; // CheckBox3
+    bool m_modified = false;
 };

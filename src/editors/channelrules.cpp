@@ -1,0 +1,381 @@
+#include "channelrules.h"
+
+#include "channeldocument.h"
+#include "frequencyrules.h"
+#include "recordtext.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace ChannelRules {
+
+namespace {
+
+using FrequencyRules::FitToBand;
+using FrequencyRules::RecordFrequency;
+using FrequencyRules::RecordOffset;
+
+constexpr std::size_t kNameLength = 6;
+constexpr std::size_t kDtmfLength = 16;
+
+// A damaged step field (from a hand-edited file) takes the band's default
+// rather than an index outside the step list.
+int StepIndexOf(std::string_view field, int fallback)
+{
+    const auto index = RecordText::DecimalValue(field, 9);
+    return index ? *index : fallback;
+}
+
+const char* Flag(bool on)
+{
+    return on ? "1" : "0";
+}
+
+const char* ShiftCode(ShiftMode shift)
+{
+    switch (shift) {
+    case ShiftMode::Plus: return "1";
+    case ShiftMode::Minus: return "2";
+    case ShiftMode::Minus76: return "3";
+    default: return "0";
+    }
+}
+
+ShiftMode ShiftOfCode(std::string_view code)
+{
+    if (code == "1")
+        return ShiftMode::Plus;
+    if (code == "2")
+        return ShiftMode::Minus;
+    if (code == "3")
+        return ShiftMode::Minus76;
+    return ShiftMode::Simplex;
+}
+
+// Band of a working frequency, read from its MHz digits as BandOf expects.
+int BandOfWorking(const BandPlan& plan, std::int32_t hz)
+{
+    return plan.BandOf(std::string_view(RecordFrequency(hz)).substr(2));
+}
+
+std::string DisplayFrequency(std::int32_t hz)
+{
+    return RecordText::FormatFrequency(RecordFrequency(hz));
+}
+std::string DisplayOffset(std::int32_t hz)
+{
+    return RecordText::FormatOffset(RecordOffset(hz));
+}
+
+class RecordFields
+{
+public:
+    RecordFields(const ChannelDocument& doc, RecordKind kind, int slot) : m_doc(doc), m_kind(kind), m_slot(slot) {}
+    std::string operator()(int n) const { return m_doc.GetField(m_kind, m_slot, n); }
+
+private:
+    const ChannelDocument& m_doc;
+    RecordKind m_kind;
+    int m_slot;
+};
+
+// The parts of a memory or CALL record that the two editors load alike.
+void LoadCommon(const BandPlan& plan, const RecordFields& field, int defaultBand, bool splitAllowed, ChannelForm* form)
+{
+    const std::string rx = field(1);
+    form->rx = rx.empty() ? plan.DefaultFrequencyText(defaultBand) : RecordText::FormatFrequency(rx);
+    form->rxStep = StepIndexOf(field(2), plan.DefaultStepIndex(defaultBand));
+
+    form->shift = ShiftOfCode(field(3));
+    form->tx = form->rx;
+    form->txStep = form->rxStep;
+    const std::string tx = field(14);
+    if (splitAllowed && form->shift == ShiftMode::Simplex && !tx.empty()) {
+        form->shift = ShiftMode::Split;
+        form->tx = RecordText::FormatFrequency(tx);
+        form->txStep = StepIndexOf(field(15), form->rxStep);
+    }
+
+    form->reverseEnabled = !form->Split();
+    form->reverse = !form->Split() && field(4) == "1";
+    form->ctcss = field(6) == "1";
+    // A record with both tone and CTCSS on is shown as the radio acts on it.
+    form->tone = field(5) == "1" && !form->ctcss;
+    form->toneIndex = FrequencyRules::ToneIndex(field(8));
+    form->ctcssIndex = FrequencyRules::ToneIndex(field(10));
+    form->minus76Visible = plan.Minus76Offered();
+}
+
+std::string OffsetTextOrDefault(const std::string& recordOffset, bool lowBand)
+{
+    if (recordOffset.empty())
+        return lowBand ? "0.60" : "5.00";
+    return RecordText::FormatOffset(recordOffset);
+}
+
+struct Normalized {
+    Outcome outcome = Outcome::Done;
+    std::int32_t rx = 0;
+    std::int32_t tx = 0;
+    std::int32_t offset = 0;
+};
+
+Normalized Normalize(const ChannelForm& form, bool withTransmit)
+{
+    Normalized n;
+    const auto rx = FrequencyRules::NormalizeFrequency(form.rx);
+    const auto tx = withTransmit ? FrequencyRules::NormalizeFrequency(form.tx) : rx;
+    if (!rx || !tx) {
+        n.outcome = Outcome::BadFrequency;
+        return n;
+    }
+    const auto offset = FrequencyRules::NormalizeOffset(form.offset);
+    if (!offset) {
+        n.outcome = Outcome::BadOffset;
+        return n;
+    }
+    n.rx = *rx;
+    n.tx = *tx;
+    n.offset = *offset;
+    return n;
+}
+
+std::string Join(std::initializer_list<std::string> fields)
+{
+    std::string record;
+    bool first = true;
+    for (const std::string& f : fields) {
+        if (!first)
+            record += ',';
+        record += f;
+        first = false;
+    }
+    return record;
+}
+
+// Memory and CALL records share everything but the slot key, lock-out and
+// name; `lockout` and `name` are empty for a CALL record.
+StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, int rxBandOverride, std::string key,
+                               std::string lockout, std::string name, std::string* record)
+{
+    StoreResult result;
+    const Normalized n = Normalize(form, true);
+    if (n.outcome != Outcome::Done) {
+        result.outcome = n.outcome;
+        return result;
+    }
+    const int rxBand = rxBandOverride >= 0 ? rxBandOverride : BandOfWorking(plan, n.rx);
+    const FrequencyRules::Fit rx = FitToBand(n.rx, rxBand, form.rxStep, plan);
+    result.rxStep = rx.stepIndex;
+    result.txStep = form.txStep;
+    result.rounded = rx.rounded;
+
+    std::string txText, txStep;
+    if (form.Split()) {
+        const FrequencyRules::Fit tx = FitToBand(n.tx, BandOfWorking(plan, n.tx), form.txStep, plan);
+        result.txStep = tx.stepIndex;
+        result.rounded = result.rounded || tx.rounded;
+        txText = RecordFrequency(tx.frequency);
+        txStep = std::to_string(tx.stepIndex);
+    }
+    *record = Join({std::move(key), RecordFrequency(rx.frequency), std::to_string(rx.stepIndex), ShiftCode(form.shift),
+                    Flag(form.reverse && !form.Split()), Flag(form.tone), Flag(form.ctcss), "",
+                    FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
+                    RecordOffset(n.offset), std::move(lockout), "", txText, txStep, "", std::move(name)});
+    return result;
+}
+
+// Enter in a memory or CALL editor's frequency or offset box.
+EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form, int rxBandOverride, bool minus76Rule)
+{
+    EntryResult result;
+    result.form = form;
+    const Normalized n = Normalize(form, true);
+    if (n.outcome != Outcome::Done) {
+        result.outcome = n.outcome;
+        return result;
+    }
+    ChannelForm& out = result.form;
+    const int rxBand = rxBandOverride >= 0 ? rxBandOverride : BandOfWorking(plan, n.rx);
+    const FrequencyRules::Fit rx = FitToBand(n.rx, rxBand, form.rxStep, plan);
+    out.rx = DisplayFrequency(rx.frequency);
+    out.rxStep = rx.stepIndex;
+    result.rounded = rx.rounded;
+
+    if (minus76Rule) {
+        out.minus76Enabled = FrequencyRules::Minus76Enabled(plan, rxBand);
+        if (plan.Minus76Offered() && !out.minus76Enabled && out.shift == ShiftMode::Minus76)
+            out.shift = ShiftMode::Simplex;
+    }
+
+    if (out.Split()) {
+        const FrequencyRules::Fit tx = FitToBand(n.tx, BandOfWorking(plan, n.tx), form.txStep, plan);
+        out.tx = DisplayFrequency(tx.frequency);
+        out.txStep = tx.stepIndex;
+        result.rounded = result.rounded || tx.rounded;
+    } else {
+        out.tx = out.rx;
+        out.txStep = out.rxStep;
+    }
+    out.offset = DisplayOffset(n.offset);
+    return result;
+}
+
+} // namespace
+
+ChannelForm LoadChannel(const ChannelDocument& doc, int slot)
+{
+    const BandPlan& plan = doc.Plan();
+    const RecordFields field(doc, RecordKind::Memory, slot);
+    ChannelForm form;
+    LoadCommon(plan, field, 1, true, &form);
+    form.offset = OffsetTextOrDefault(field(11), plan.BandOf(form.rx) <= 1);
+    // The transmit box holds the receive text unless split, so this tests
+    // the frequency the radio sends on.
+    form.minus76Enabled = form.minus76Visible && !form.tx.empty() && form.tx[0] > '2';
+    form.lockoutEnabled = slot < 200;
+    form.lockout = form.lockoutEnabled && field(12) == "1";
+    form.name = field(17);
+    return form;
+}
+
+StoreResult StoreChannel(ChannelDocument& doc, int slot, const ChannelForm& form)
+{
+    std::string record;
+    const std::string lockout = Flag(form.lockout && slot < 200);
+    const StoreResult result = BuildChannelRecord(doc.Plan(), form, -1, RecordText::ChannelLabel(slot), lockout,
+                                                  form.name.substr(0, kNameLength), &record);
+    if (result.outcome == Outcome::Done)
+        doc.StoreMemory(slot, record);
+    return result;
+}
+
+EntryResult ApplyChannelEntry(const BandPlan& plan, const ChannelForm& form)
+{
+    return ApplyChannelLikeEntry(plan, form, -1, true);
+}
+
+ChannelForm LoadBand(const ChannelDocument& doc, int band)
+{
+    const BandPlan& plan = doc.Plan();
+    const RecordFields field(doc, RecordKind::Vfo, band);
+    ChannelForm form;
+    LoadCommon(plan, field, band, false, &form);
+    form.offset = OffsetTextOrDefault(field(11), band <= 1);
+    form.minus76Enabled = form.minus76Visible && band >= 2;
+    form.lockoutEnabled = false;
+    form.powerEnabled = band == 1 || band == 3;
+    if (form.powerEnabled) {
+        const auto code = RecordText::DecimalValue(field(16), 9);
+        form.power = (code && *code > 0 && *code - 1 < 3) ? *code - 1 : 0;
+    }
+    return form;
+}
+
+StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
+{
+    StoreResult result;
+    const BandPlan& plan = doc.Plan();
+    const Normalized n = Normalize(form, false);
+    if (n.outcome != Outcome::Done) {
+        result.outcome = n.outcome;
+        return result;
+    }
+    // A frequency typed outside the band is clamped into it: each VFO
+    // belongs to its band.
+    const FrequencyRules::Fit rx = FitToBand(n.rx, band, form.rxStep, plan);
+    result.rxStep = rx.stepIndex;
+    result.txStep = form.txStep;
+    result.rounded = rx.rounded;
+
+    static const char* const kPowerCodes[] = {"0", "2", "3"};
+    std::string power;
+    if (band == 1 || band == 3)
+        power = kPowerCodes[(form.power >= 0 && form.power < 3) ? form.power : 0];
+    const ShiftMode shift = form.Split() ? ShiftMode::Simplex : form.shift;
+    const std::string record =
+        Join({std::string(1, ChannelDocument::VfoCodeOfSlot(band)), RecordFrequency(rx.frequency),
+              std::to_string(rx.stepIndex), ShiftCode(shift), Flag(form.reverse), Flag(form.tone), Flag(form.ctcss), "",
+              FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
+              RecordOffset(n.offset), "", "", "", "", power, ""});
+    doc.StoreVfo(band, record);
+    return result;
+}
+
+EntryResult ApplyBandEntry(const BandPlan& plan, int band, const ChannelForm& form)
+{
+    EntryResult result;
+    result.form = form;
+    const Normalized n = Normalize(form, false);
+    if (n.outcome != Outcome::Done) {
+        result.outcome = n.outcome;
+        return result;
+    }
+    const FrequencyRules::Fit rx = FitToBand(n.rx, band, form.rxStep, plan);
+    result.form.rx = DisplayFrequency(rx.frequency);
+    result.form.rxStep = rx.stepIndex;
+    result.form.offset = DisplayOffset(n.offset);
+    result.rounded = rx.rounded;
+    return result;
+}
+
+std::vector<int> VfoBands(const BandPlan& plan)
+{
+    std::vector<int> bands;
+    for (int band = 0; band < BandPlan::BandCount; ++band) {
+        if (plan.BandExists(band))
+            bands.push_back(band);
+    }
+    return bands;
+}
+
+int CallBand(const BandPlan& plan, int channel, int workingFrequency)
+{
+    const int band = BandOfWorking(plan, workingFrequency);
+    if (channel == 0)
+        return band == 0 ? 0 : 1;
+    if (band == 2 && plan.TypeFlag(5) == '1')
+        return 2;
+    if (band == 4 && plan.TypeFlag(6) == '1')
+        return 4;
+    return 3;
+}
+
+ChannelForm LoadCall(const ChannelDocument& doc, int channel)
+{
+    const BandPlan& plan = doc.Plan();
+    const RecordFields field(doc, RecordKind::Call, channel);
+    ChannelForm form;
+    LoadCommon(plan, field, channel == 0 ? 1 : 3, true, &form);
+    form.offset = OffsetTextOrDefault(field(11), channel == 0);
+    form.minus76Enabled = form.minus76Visible && channel == 1;
+    form.lockoutEnabled = false;
+    return form;
+}
+
+StoreResult StoreCall(ChannelDocument& doc, int channel, const ChannelForm& form)
+{
+    const BandPlan& plan = doc.Plan();
+    const auto rx = FrequencyRules::NormalizeFrequency(form.rx);
+    const int band = rx ? CallBand(plan, channel, *rx) : -1;
+    std::string record;
+    const StoreResult result = BuildChannelRecord(plan, form, band, channel == 0 ? "0" : "1", "", "", &record);
+    if (result.outcome == Outcome::Done)
+        doc.StoreCall(channel, record);
+    return result;
+}
+
+EntryResult ApplyCallEntry(const BandPlan& plan, int channel, const ChannelForm& form)
+{
+    const auto rx = FrequencyRules::NormalizeFrequency(form.rx);
+    return ApplyChannelLikeEntry(plan, form, rx ? CallBand(plan, channel, *rx) : -1, false);
+}
+
+std::string DtmfRecord(int index, std::string_view code)
+{
+    std::string record = "0" + std::to_string(index) + ",";
+    record += code.substr(0, kDtmfLength);
+    return record;
+}
+
+} // namespace ChannelRules
