@@ -33,6 +33,10 @@ void PrintUsage(bool toStderr)
         "  write [--port PORT] [--type RECORD] IN\n"
         "      Write a .46 or .r46 file into the radio, closing with \"VMC 0,0\".\n"
         "      The radio's replies are not checked beyond its identity.\n"
+        "  print [--type RECORD] FILE OUT.pdf\n"
+        "      Print the channel list of a .46 or .r46 file into a PDF, as the\n"
+        "      desktop program prints it: 60 lines a page, each page headed by\n"
+        "      \"QXP-R46 [FILE]\". OUT is replaced atomically.\n"
         "  help, --help\n"
         "      Show this text.\n"
         "\n"
@@ -77,6 +81,10 @@ int main(int argc, char** argv)
         return List(args);
     if (verb == "read")
         return Read(args);
+#ifdef QXP_CLI_PRINT
+    if (verb == "print")
+        return Print(args);
+#endif
     if (verb == "write")
         return Write(args);
     std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", verb.c_str());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -187,5 +188,29 @@ TEST_F(CliTest, UsageErrorsExitOneAndHelpDescribesEveryVerb)
     for (const char* verb : {"convert", "list", "--type"})
         EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
 }
+
+#ifdef QXP_CLI_PRINT
+TEST_F(CliTest, PrintWritesOnePdfPagePerListPage)
+{
+    std::string file = "COMMENT\r\n\r\nMEMORY\r\n";
+    for (int slot = 0; slot < 120; ++slot) {
+        char line[80];
+        std::snprintf(line, sizeof line, "%03d\t00145000000\t5\t0\t0\t0\t0\t\t09\t\t09\t000600000\t0\r\n", slot);
+        file += line;
+    }
+    Spit(Path("full.46"), file);
+    const CliRun run = Cli({"print", Path("full.46"), Path("list.pdf")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string pdf = Slurp(Path("list.pdf"));
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    // 120 channels: 57 on the first page, 58 on the second, the rest and the
+    // other sections on the third.
+    EXPECT_NE(pdf.find("/Count 3"), std::string::npos);
+
+    EXPECT_EQ(Cli({"print", Path("full.46"), Path("list.txt")}).status, 2);
+    EXPECT_EQ(Cli({"print", Path("missing.46"), Path("list.pdf")}).status, 2);
+}
+#endif
 
 } // namespace
