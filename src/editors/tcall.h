@@ -1,17 +1,10 @@
 #pragma once
 
-#include "channelform.h"
-#include "editorhost.h"
-#include "selectornavigator.h"
-#include "teditordialog.h"
-
-class ChannelControls;
-class QComboBox;
-class QLineEdit;
+#include "tselectordialog.h"
 
 // The CALL channel editor: edits the two CALL channels, 0 on the 144 MHz
 // band and 1 on the 430/440 MHz band; a selector switches between them.
-class TCALL : public TEditorDialog, private EditorHost
+class TCALL : public TSelectorDialog
 {
     Q_OBJECT
 
@@ -19,38 +12,16 @@ public:
     explicit TCALL(DocumentHost& host, QWidget* parent = nullptr);
 
     // The CALL channel being edited, 0 or 1.
-    int Channel() const { return m_navigator.Current(); }
-    bool IsModified() const { return m_modified; }
+    int Channel() const { return CurrentItem(); }
 
-    void LoadCall(int channel);
-    bool StoreCall();
-    void ApplyEntry();
+    void LoadCall(int channel) { LoadShown(channel); }
+    bool StoreCall() { return StoreShown(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void Navigate(NavKey key) override;
-    void Button1Click() override;
-    bool EditKeyPress(QLineEdit* edit, char c) override;
 
 private:
-    void Button2Click();
-    void ComboBox5Click(int index);
-    void ShowSelection();
-    void SetModified()
-    {
-        if (!m_loading)
-            m_modified = true;
-    }
-
-    // EditorHost
-    bool Modified() const override { return m_modified; }
-    void DropChanges() override { m_modified = false; }
-    bool AskYes(Question question) override { return AskQuestion(question); }
-    bool Store() override { return StoreCall(); }
-    void Load(int item) override { LoadCall(item); }
-
-    SelectorNavigator m_navigator;
-    ChannelControls* m_controls;
-    QComboBox* m_channelList; // ComboBox5
-    bool m_modified = false;
+    ChannelForm LoadItem(int item) override;
+    ChannelRules::StoreResult StoreItem(int item, const ChannelForm& form) override;
+    ChannelRules::EntryResult EntryItem(int item, const ChannelForm& form) override;
 };

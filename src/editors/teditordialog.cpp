@@ -79,3 +79,16 @@ void TEditorDialog::reject()
 {
     Button1Click();
 }
+
+bool TEditorDialog::Refused(ChannelRules::Outcome outcome)
+{
+    if (outcome == ChannelRules::Outcome::BadFrequency) {
+        Inform(EditorWidgets::InvalidFrequency);
+        return true;
+    }
+    if (outcome == ChannelRules::Outcome::BadOffset) {
+        Inform(EditorWidgets::InvalidOffset);
+        return true;
+    }
+    return false;
+}

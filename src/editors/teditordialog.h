@@ -1,5 +1,6 @@
 #pragma once
 
+#include "channelrules.h"
 #include "editorhost.h"
 
 #include <QDialog>
@@ -30,6 +31,9 @@ protected:
     virtual bool EditKeyPress(QLineEdit* edit, char c) = 0;
 
     bool AskQuestion(EditorHost::Question question);
+    // Shows the message of a refused frequency or offset entry; true when
+    // the entry was refused.
+    bool Refused(ChannelRules::Outcome outcome);
     void Inform(const QString& text);
     // Ends the dialog without asking anything.
     void CloseDialog();

@@ -121,14 +121,8 @@ bool TMemory::StoreChannel()
     m_host.SetChanged(true);
     const ChannelForm form = ReadForm();
     const ChannelRules::StoreResult result = ChannelRules::StoreChannel(m_host.Document(), Position(), form);
-    if (result.outcome == ChannelRules::Outcome::BadFrequency) {
-        Inform(InvalidFrequency);
+    if (Refused(result.outcome))
         return false;
-    }
-    if (result.outcome == ChannelRules::Outcome::BadOffset) {
-        Inform(InvalidOffset);
-        return false;
-    }
     // The boxes keep the typed text; only the steps show what was stored.
     m_loading = true;
     m_controls->ComboBox3->setCurrentIndex(result.rxStep);
@@ -146,14 +140,8 @@ void TMemory::ApplyEntry()
 {
     const ChannelForm form = ReadForm();
     const ChannelRules::EntryResult result = ChannelRules::ApplyChannelEntry(m_host.Document().Plan(), form);
-    if (result.outcome == ChannelRules::Outcome::BadFrequency) {
-        Inform(InvalidFrequency);
+    if (Refused(result.outcome))
         return;
-    }
-    if (result.outcome == ChannelRules::Outcome::BadOffset) {
-        Inform(InvalidOffset);
-        return;
-    }
     if (result.form != form) {
         ApplyForm(result.form);
         m_modified = true;

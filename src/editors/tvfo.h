@@ -1,19 +1,12 @@
 #pragma once
 
-#include "channelform.h"
-#include "editorhost.h"
-#include "selectornavigator.h"
-#include "teditordialog.h"
+#include "tselectordialog.h"
 
 #include <vector>
 
-class ChannelControls;
-class QComboBox;
-class QLineEdit;
-
 // The VFO editor: edits the VFO setting of one band at a time; a band
 // selector switches between the bands the radio has.
-class TVFO : public TEditorDialog, private EditorHost
+class TVFO : public TSelectorDialog
 {
     Q_OBJECT
 
@@ -22,38 +15,18 @@ public:
 
     // The band being edited, 0..4.
     int Band() const;
-    bool IsModified() const { return m_modified; }
 
     void LoadBand(int band);
-    bool StoreBand();
-    void ApplyEntry();
+    bool StoreBand() { return StoreShown(); }
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void Navigate(NavKey key) override;
-    void Button1Click() override;
-    bool EditKeyPress(QLineEdit* edit, char c) override;
 
 private:
-    void Button2Click();
-    void ComboBox5Click(int index);
-    void ShowSelection();
-    void SetModified()
-    {
-        if (!m_loading)
-            m_modified = true;
-    }
+    ChannelForm LoadItem(int item) override;
+    ChannelRules::StoreResult StoreItem(int item, const ChannelForm& form) override;
+    ChannelRules::EntryResult EntryItem(int item, const ChannelForm& form) override;
+    int BandOfItem(int item) const;
 
-    // EditorHost
-    bool Modified() const override { return m_modified; }
-    void DropChanges() override { m_modified = false; }
-    bool AskYes(Question question) override { return AskQuestion(question); }
-    bool Store() override { return StoreBand(); }
-    void Load(int item) override;
-
-    SelectorNavigator m_navigator;
-    ChannelControls* m_controls;
-    QComboBox* m_bandList; // ComboBox5
     std::vector<int> m_bands;
-    bool m_modified = false;
 };

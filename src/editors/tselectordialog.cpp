@@ -1,0 +1,135 @@
+#include "tselectordialog.h"
+
+#include "channelcontrols.h"
+#include "documenthost.h"
+#include "editorkeys.h"
+#include "editorwidgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace EditorWidgets;
+
+TSelectorDialog::TSelectorDialog(DocumentHost& host, QWidget* parent, const char* objectName, const QString& caption,
+                                 const ChannelControls::Options& options)
+    : TEditorDialog(host, parent), m_navigator(*this)
+{
+    setObjectName(QLatin1String(objectName));
+    setWindowTitle(caption);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Label(this, "Label11", QStringLiteral("波段")));
+    m_list = List(this, "ComboBox5", {});
+    m_list->setMinimumWidth(90);
+    top->addWidget(m_list);
+    top->addStretch(1);
+
+    m_controls = new ChannelControls(this, options);
+
+    auto* ok = Button(this, "Button2", QStringLiteral("确定"));
+    auto* close = Button(this, "Button1", QStringLiteral("关闭"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    layout->addWidget(m_controls->GroupBox1);
+    layout->addWidget(m_controls->GroupBox2);
+    layout->addLayout(buttons);
+
+    connect(m_controls, &ChannelControls::Edited, this, &TSelectorDialog::SetModified);
+    connect(m_list, &QComboBox::activated, this, &TSelectorDialog::ComboBox5Click);
+    connect(ok, &QPushButton::clicked, this, &TSelectorDialog::Button2Click);
+    connect(close, &QPushButton::clicked, this, &TSelectorDialog::Button1Click);
+    InstallKeyHandler();
+}
+
+void TSelectorDialog::OpenSelector(const QStringList& items, int gridRow)
+{
+    m_list->clear();
+    m_list->addItems(items);
+    m_navigator.Open(static_cast<int>(items.size()), gridRow - 1);
+    m_list->setCurrentIndex(m_navigator.Selected());
+    m_controls->Edit1->setFocus();
+}
+
+void TSelectorDialog::LoadShown(int item)
+{
+    m_loading = true;
+    m_controls->Apply(LoadItem(item));
+    m_loading = false;
+    m_modified = false;
+}
+
+bool TSelectorDialog::StoreShown()
+{
+    // The document counts as changed even when the entry is refused.
+    m_host.SetChanged(true);
+    const int item = CurrentItem();
+    const ChannelRules::StoreResult result = StoreItem(item, m_controls->Read());
+    if (Refused(result.outcome))
+        return false;
+    m_host.RefreshGrids();
+    // The boxes show what was stored.
+    LoadShown(item);
+    if (result.rounded)
+        Inform(Rounded);
+    return true;
+}
+
+void TSelectorDialog::ApplyEntry()
+{
+    const ChannelForm form = m_controls->Read();
+    const ChannelRules::EntryResult result = EntryItem(CurrentItem(), form);
+    if (Refused(result.outcome))
+        return;
+    if (result.form != form) {
+        m_controls->Apply(result.form);
+        m_modified = true;
+    }
+    if (result.rounded)
+        Inform(Rounded);
+}
+
+void TSelectorDialog::ComboBox5Click(int index)
+{
+    if (index != m_navigator.Current())
+        m_navigator.Pick(index);
+    m_list->setCurrentIndex(m_navigator.Selected());
+}
+
+void TSelectorDialog::Navigate(NavKey key)
+{
+    m_navigator.Navigate(key);
+    m_list->setCurrentIndex(m_navigator.Selected());
+}
+
+void TSelectorDialog::Button2Click()
+{
+    if (StoreShown())
+        CloseDialog();
+}
+
+void TSelectorDialog::Button1Click()
+{
+    if (CloseAllowed())
+        CloseDialog();
+}
+
+bool TSelectorDialog::EditKeyPress(QLineEdit* edit, char c)
+{
+    if (!m_controls->IsFrequencyBox(edit))
+        return false;
+    const EditorKeys::KeyResult key = EditorKeys::FrequencyKey(c);
+    if (key.action == EditorKeys::Action::Apply)
+        ApplyEntry();
+    return key.action != EditorKeys::Action::Insert;
+}
