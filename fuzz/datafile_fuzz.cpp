@@ -2,26 +2,13 @@
 // nothing may crash, overflow a slot or leave a record longer than its slot,
 // and a document read from a current-layout file must survive a round trip.
 #include "channeldocument.h"
+#include "slotchecks.h"
 #include "datafile.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-namespace {
-
-void CheckSlots(const ChannelDocument& doc)
-{
-    for (int s = 0; s < ChannelDocument::MemorySlots; ++s)
-        if (doc.Record(RecordKind::Memory, s).size() > ChannelDocument::RecordCapacity)
-            std::abort();
-    for (int s = 0; s < ChannelDocument::DtmfSlots; ++s)
-        if (doc.Record(RecordKind::Dtmf, s).size() > ChannelDocument::DtmfCapacity)
-            std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,6 +4,7 @@
 // the program would read two replies for one command).
 #include "commandlines.h"
 #include "radiosim.h"
+#include "slotchecks.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,8 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (reply.find('\r') != std::string::npos)
             std::abort();
     }
-    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-        if (radio.Memory().Record(RecordKind::Memory, slot).size() > ChannelDocument::RecordCapacity)
-            std::abort();
+    CheckSlots(radio.Memory());
     return 0;
 }

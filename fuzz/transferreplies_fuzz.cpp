@@ -5,6 +5,7 @@
 // must not overflow a slot, must not put a carriage return inside a command
 // line and must come to an end.
 #include "channeldocument.h"
+#include "slotchecks.h"
 #include "radiosim.h"
 #include "readtransfer.h"
 #include "writetransfer.h"
@@ -47,15 +48,6 @@ void Run(Transfer& transfer, RadioSim& radio, Replies& replies)
     }
 }
 
-void CheckSlots(const ChannelDocument& doc)
-{
-    for (int s = 0; s < ChannelDocument::MemorySlots; ++s)
-        if (doc.Record(RecordKind::Memory, s).size() > ChannelDocument::RecordCapacity)
-            std::abort();
-    for (int s = 0; s < ChannelDocument::DtmfSlots; ++s)
-        if (doc.Record(RecordKind::Dtmf, s).size() > ChannelDocument::DtmfCapacity)
-            std::abort();
-}
 
 } // namespace
 

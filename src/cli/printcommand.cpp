@@ -1,8 +1,8 @@
 // The print verb: the printed channel list as a PDF file.
 #include "clicommands.h"
 #include "clioptions.h"
+#include "clisupport.h"
 
-#include "appsettings.h"
 #include "channeldocument.h"
 #include "channellistlayout.h"
 #include "channellistpainter.h"
@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -37,25 +36,20 @@ bool EndsWithPdf(const std::string& path)
 int Print(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type"}) || options.Positional().size() != 2) {
-        if (!options.Error().empty())
-            std::fprintf(stderr, "qxp-r46-cli: %s\n", options.Error().c_str());
-        PrintUsage(true);
-        return ExitUsage;
-    }
+    if (!options.Parse(args, {"--type"}))
+        return UsageError(options.Error());
+    if (options.Positional().size() != 2)
+        return UsageError("print needs FILE and OUT.pdf");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     if (!EndsWithPdf(out)) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
 
     ChannelDocument doc;
-    doc.StoreRadioType(options.Value("--type") ? *options.Value("--type")
-                                               : AppSettings().RadioType().toLatin1().toStdString());
+    ApplyRadioType(options, doc);
     if (!DataFile::Load(in, doc).ok) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
 
     // Fonts need a GUI application; without a display it runs offscreen.
@@ -73,11 +67,7 @@ int Print(const std::vector<std::string>& args)
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    QStringDecoder decoder("GBK");
-    const QByteArray commentBytes(doc.Comment().data(), static_cast<qsizetype>(doc.Comment().size()));
-    const std::string comment =
-        decoder.isValid() ? QString(decoder.decode(commentBytes)).toStdString() : doc.Comment();
-    const auto pages = ChannelListLayout::Layout(doc, "QXP-R46 [" + in + "]", comment);
+    const auto pages = ChannelListLayout::Layout(doc, "QXP-R46 [" + in + "]", Cp936ToUtf8(doc.Comment()));
 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -88,14 +78,12 @@ int Print(const std::vector<std::string>& args)
         writer.setTitle(QStringLiteral("QXP-R46"));
         writer.setCreator(QStringLiteral("qxp-r46-cli"));
         if (!ChannelListPainter::Paint(writer, pages)) {
-            std::fprintf(stderr, "File Open error.\n");
-            return ExitFileError;
+            return FileError();
         }
     }
     std::string error;
     if (!FileIo::WriteFileAtomically(out, pdf.data().toStdString(), &error)) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
     return ExitOk;
 }

@@ -2,6 +2,7 @@
 // as the desktop program's dialogs.
 #include "clicommands.h"
 #include "clioptions.h"
+#include "clisupport.h"
 
 #include "appsettings.h"
 #include "channeldocument.h"
@@ -26,13 +27,6 @@ namespace CliCommands {
 
 namespace {
 
-int UsageError(const std::string& detail)
-{
-    std::fprintf(stderr, "qxp-r46-cli: %s\n", detail.c_str());
-    PrintUsage(true);
-    return ExitUsage;
-}
-
 int RadioError(const std::string& message)
 {
     std::fprintf(stderr, "%s\n", message.c_str());
@@ -50,14 +44,6 @@ std::string PortDevice(const CliOptions& options)
     if (port.isEmpty())
         port = QStringLiteral("COM1");
     return settings.PortDevice(port).toStdString();
-}
-
-void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)
-{
-    if (auto type = options.Value("--type"))
-        doc.StoreRadioType(*type);
-    else
-        doc.StoreRadioType(AppSettings().RadioType().toLatin1().toStdString());
 }
 
 // One command at a time over a TQComm: the event thread only says that a
@@ -177,8 +163,7 @@ int Read(const std::vector<std::string>& args)
         return UsageError("read needs OUT.46");
     const std::string& out = options.Positional()[0];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
 
     ChannelDocument doc;
@@ -192,8 +177,7 @@ int Read(const std::vector<std::string>& args)
         return status;
     std::string error;
     if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
     return ExitOk;
 }
@@ -209,8 +193,7 @@ int Write(const std::vector<std::string>& args)
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     if (!DataFile::Load(options.Positional()[0], doc).ok) {
-        std::fprintf(stderr, "File Open error.\n");
-        return ExitFileError;
+        return FileError();
     }
     WriteTransfer writing(doc);
     return Run(options,

@@ -2,6 +2,7 @@
 
 #include "commentcodec.h"
 #include "datafile.h"
+#include "fileio.h"
 #include "messageservice.h"
 #include "channellisting.h"
 #include "channellistlayout.h"
@@ -73,18 +74,11 @@ QString StatusToneText(const std::string& code)
     return QString::fromStdString(ChannelListing::ToneName(code));
 }
 
-bool ReadWholeFile(const QString& path, QByteArray* contents)
+// The core's reader: the same size limit and errors as the command-line tool.
+bool ReadWholeFile(const QString& path, std::string* contents)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return false;
-    *contents = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-std::string_view View(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+    std::string error;
+    return FileIo::ReadWholeFile(Bytes(path), contents, &error);
 }
 
 } // namespace
@@ -766,7 +760,7 @@ void TMainForm::Open1Click()
     if (path.isEmpty())
         return;
 
-    QByteArray contents;
+    std::string contents;
     const DataFile::Format format = DataFile::FormatOfPath(Bytes(path));
     if (!ReadWholeFile(path, &contents) || format == DataFile::Format::Unknown) {
         ReportFileError();
@@ -774,10 +768,10 @@ void TMainForm::Open1Click()
     }
     m_document.ClearDocument();
     if (format == DataFile::Format::Current) {
-        DataFile::ReadDataFile(View(contents), m_document);
+        DataFile::ReadDataFile(contents, m_document);
         m_documentName = path;
     } else {
-        DataFile::ReadV100File(View(contents), m_document);
+        DataFile::ReadV100File(contents, m_document);
         const QFileInfo info(path);
         m_documentName = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".46");
     }
@@ -856,7 +850,7 @@ void TMainForm::FormShow()
     if (m_commandLine.isEmpty())
         return;
     const QString path = m_commandLine.join(QLatin1Char(' '));
-    QByteArray contents;
+    std::string contents;
     // Only the current layout: an old file must go through Open, which
     // converts it and says so.
     if (!ReadWholeFile(path, &contents) || DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current) {
@@ -866,7 +860,7 @@ void TMainForm::FormShow()
     m_documentName = path;
     UpdateCaption();
     m_document.ClearDocument();
-    DataFile::ReadDataFile(View(contents), m_document);
+    DataFile::ReadDataFile(contents, m_document);
     ShowComment();
     RefreshGrids();
     RememberFolderOf(path);

@@ -1,0 +1,46 @@
+#include "clisupport.h"
+
+#include "clicommands.h"
+#include "clioptions.h"
+
+#include "appsettings.h"
+#include "channeldocument.h"
+
+#include <QStringDecoder>
+
+#include <cstdio>
+
+namespace CliCommands {
+
+int FileError()
+{
+    std::fprintf(stderr, "File Open error.\n");
+    return ExitFileError;
+}
+
+int UsageError(const std::string& detail)
+{
+    if (!detail.empty())
+        std::fprintf(stderr, "qxp-r46-cli: %s\n", detail.c_str());
+    PrintUsage(true);
+    return ExitUsage;
+}
+
+void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)
+{
+    if (auto type = options.Value("--type"))
+        doc.StoreRadioType(*type);
+    else
+        doc.StoreRadioType(AppSettings().RadioType().toLatin1().toStdString());
+}
+
+std::string Cp936ToUtf8(const std::string& bytes)
+{
+    QStringDecoder decoder("GBK");
+    if (!decoder.isValid())
+        return bytes;
+    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return text.toStdString();
+}
+
+} // namespace CliCommands

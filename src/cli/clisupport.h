@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+class ChannelDocument;
+class CliOptions;
+
+// What every verb of qxp-r46-cli does alike.
+namespace CliCommands {
+
+// "File Open error." alone on standard error, whatever the cause, as the
+// desktop program says it; returns the file-error exit status.
+int FileError();
+// The detail and the usage on standard error; returns the usage exit status.
+int UsageError(const std::string& detail);
+// The radio type decides the band defaults and the offsets of converted
+// V1.00 channels, so it is set before a file is read: --type, else the
+// settings store's "Type", else the default record.
+void ApplyRadioType(const CliOptions& options, ChannelDocument& doc);
+// The comment's code page 936 bytes as UTF-8 for a terminal or a PDF.
+std::string Cp936ToUtf8(const std::string& bytes);
+
+} // namespace CliCommands
