@@ -183,7 +183,7 @@ bool ChannelControls::IsFrequencyBox(const QLineEdit* edit) const
 void ChannelControls::Apply(const ChannelForm& form)
 {
     m_applying = true;
-    Edit1->setText(QString::fromStdString(form.rx));
+    ShowLoaded(Edit1, QString::fromStdString(form.rx));
     ComboBox3->setCurrentIndex(form.rxStep);
     QRadioButton* shift = RadioButton1;
     switch (form.shift) {
@@ -197,13 +197,13 @@ void ChannelControls::Apply(const ChannelForm& form)
     RadioButton5->setVisible(form.minus76Visible);
     RadioButton5->setEnabled(form.minus76Enabled);
     if (m_options.split) {
-        Edit3->setText(QString::fromStdString(form.tx));
+        ShowLoaded(Edit3, QString::fromStdString(form.tx));
         ComboBox4->setCurrentIndex(form.txStep);
     }
     SetSplitLayout(form.Split());
     CheckBox4->setChecked(form.reverse);
     CheckBox4->setEnabled(form.reverseEnabled);
-    Edit2->setText(QString::fromStdString(form.offset));
+    ShowLoaded(Edit2, QString::fromStdString(form.offset));
     CheckBox1->setChecked(form.tone);
     CheckBox2->setChecked(form.ctcss);
     ComboBox1->setCurrentIndex(form.toneIndex);

@@ -31,7 +31,8 @@ public:
 
     ChannelControls(QWidget* parent, const Options& options);
 
-    // Fills the controls; does not count as the user's change.
+    // Fills the controls; does not count as the user's change. The boxes
+    // show the form's texts as they are: the key filters are for typing.
     void Apply(const ChannelForm& form);
     // The controls' values; name and lock-out are left empty.
     ChannelForm Read() const;

@@ -4,6 +4,7 @@
 #include "frequencyrules.h"
 #include "recordtext.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -117,27 +118,46 @@ struct Normalized {
     Outcome outcome = Outcome::Done;
     std::int32_t rx = 0;
     std::int32_t tx = 0;
-    std::int32_t offset = 0;
+    // Empty when the offset box is hidden (split) and holds no offset.
+    std::optional<std::int32_t> offset;
 };
 
-Normalized Normalize(const ChannelForm& form, bool withTransmit)
+// Only the boxes the user can see are checked: the transmit box is hidden
+// unless the channel is split (the radio then sends on the receive
+// frequency), and the offset box is hidden when it is split.
+Normalized Normalize(const ChannelForm& form)
 {
     Normalized n;
     const auto rx = FrequencyRules::NormalizeFrequency(form.rx);
-    const auto tx = withTransmit ? FrequencyRules::NormalizeFrequency(form.tx) : rx;
+    const auto tx = form.Split() ? FrequencyRules::NormalizeFrequency(form.tx) : rx;
     if (!rx || !tx) {
         n.outcome = Outcome::BadFrequency;
         return n;
     }
-    const auto offset = FrequencyRules::NormalizeOffset(form.offset);
-    if (!offset) {
+    n.offset = FrequencyRules::NormalizeOffset(form.offset);
+    if (!n.offset && !form.Split()) {
         n.outcome = Outcome::BadOffset;
         return n;
     }
     n.rx = *rx;
     n.tx = *tx;
-    n.offset = *offset;
     return n;
+}
+
+// The radio has no -7.6 MHz shift below 300 MHz where it offers the shift
+// at all; such a choice falls back to simplex, as Enter shows it.
+ShiftMode AvailableShift(const BandPlan& plan, ShiftMode shift, int rxBand)
+{
+    if (shift == ShiftMode::Minus76 && plan.Minus76Offered() && !FrequencyRules::Minus76Enabled(plan, rxBand))
+        return ShiftMode::Simplex;
+    return shift;
+}
+
+// The offset a split channel keeps when its hidden offset box holds no
+// offset: the one the record has, or the band's default.
+std::int32_t KeptOffset(const RecordFields& field, bool lowBand)
+{
+    return FrequencyRules::NormalizeOffset(OffsetTextOrDefault(field(11), lowBand)).value_or(0);
 }
 
 std::string Join(std::initializer_list<std::string> fields)
@@ -155,16 +175,18 @@ std::string Join(std::initializer_list<std::string> fields)
 
 // Memory and CALL records share everything but the slot key, lock-out and
 // name; `lockout` and `name` are empty for a CALL record.
-StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, int rxBandOverride, std::string key,
-                               std::string lockout, std::string name, std::string* record)
+StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, int rxBandOverride,
+                               std::int32_t keptOffset, std::string key, std::string lockout, std::string name,
+                               std::string* record)
 {
     StoreResult result;
-    const Normalized n = Normalize(form, true);
+    const Normalized n = Normalize(form);
     if (n.outcome != Outcome::Done) {
         result.outcome = n.outcome;
         return result;
     }
     const int rxBand = rxBandOverride >= 0 ? rxBandOverride : BandOfWorking(plan, n.rx);
+    const ShiftMode shift = AvailableShift(plan, form.shift, rxBand);
     const FrequencyRules::Fit rx = FitToBand(n.rx, rxBand, form.rxStep, plan);
     result.rxStep = rx.stepIndex;
     result.txStep = form.txStep;
@@ -178,10 +200,11 @@ StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, in
         txText = RecordFrequency(tx.frequency);
         txStep = std::to_string(tx.stepIndex);
     }
-    *record = Join({std::move(key), RecordFrequency(rx.frequency), std::to_string(rx.stepIndex), ShiftCode(form.shift),
+    *record = Join({std::move(key), RecordFrequency(rx.frequency), std::to_string(rx.stepIndex), ShiftCode(shift),
                     Flag(form.reverse && !form.Split()), Flag(form.tone), Flag(form.ctcss), "",
                     FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
-                    RecordOffset(n.offset), std::move(lockout), "", txText, txStep, "", std::move(name)});
+                    RecordOffset(n.offset.value_or(keptOffset)), std::move(lockout), "", txText, txStep, "",
+                    std::move(name)});
     return result;
 }
 
@@ -190,7 +213,7 @@ EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form,
 {
     EntryResult result;
     result.form = form;
-    const Normalized n = Normalize(form, true);
+    const Normalized n = Normalize(form);
     if (n.outcome != Outcome::Done) {
         result.outcome = n.outcome;
         return result;
@@ -204,8 +227,7 @@ EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form,
 
     if (minus76Rule) {
         out.minus76Enabled = FrequencyRules::Minus76Enabled(plan, rxBand);
-        if (plan.Minus76Offered() && !out.minus76Enabled && out.shift == ShiftMode::Minus76)
-            out.shift = ShiftMode::Simplex;
+        out.shift = AvailableShift(plan, out.shift, rxBand);
     }
 
     if (out.Split()) {
@@ -217,7 +239,8 @@ EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form,
         out.tx = out.rx;
         out.txStep = out.rxStep;
     }
-    out.offset = DisplayOffset(n.offset);
+    if (n.offset)
+        out.offset = DisplayOffset(*n.offset);
     return result;
 }
 
@@ -241,10 +264,16 @@ ChannelForm LoadChannel(const ChannelDocument& doc, int slot)
 
 StoreResult StoreChannel(ChannelDocument& doc, int slot, const ChannelForm& form)
 {
+    const BandPlan& plan = doc.Plan();
+    const RecordFields field(doc, RecordKind::Memory, slot);
+    // A name loaded longer than the radio's six characters is not cut: the
+    // name box lets it be edited within its loaded length.
+    const std::size_t nameLength = std::max(kNameLength, field(17).size());
+    std::string name = form.name.substr(0, nameLength);
     std::string record;
     const std::string lockout = Flag(form.lockout && slot < 200);
-    const StoreResult result = BuildChannelRecord(doc.Plan(), form, -1, RecordText::ChannelLabel(slot), lockout,
-                                                  form.name.substr(0, kNameLength), &record);
+    const StoreResult result = BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx) <= 1),
+                                                  RecordText::ChannelLabel(slot), lockout, std::move(name), &record);
     if (result.outcome == Outcome::Done)
         doc.StoreMemory(slot, record);
     return result;
@@ -276,7 +305,7 @@ StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
 {
     StoreResult result;
     const BandPlan& plan = doc.Plan();
-    const Normalized n = Normalize(form, false);
+    const Normalized n = Normalize(form);
     if (n.outcome != Outcome::Done) {
         result.outcome = n.outcome;
         return result;
@@ -292,12 +321,12 @@ StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
     std::string power;
     if (band == 1 || band == 3)
         power = kPowerCodes[(form.power >= 0 && form.power < 3) ? form.power : 0];
-    const ShiftMode shift = form.Split() ? ShiftMode::Simplex : form.shift;
+    const ShiftMode shift = form.Split() ? ShiftMode::Simplex : AvailableShift(plan, form.shift, band);
     const std::string record =
         Join({std::string(1, ChannelDocument::VfoCodeOfSlot(band)), RecordFrequency(rx.frequency),
               std::to_string(rx.stepIndex), ShiftCode(shift), Flag(form.reverse), Flag(form.tone), Flag(form.ctcss), "",
               FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
-              RecordOffset(n.offset), "", "", "", "", power, ""});
+              RecordOffset(n.offset.value_or(0)), "", "", "", "", power, ""});
     doc.StoreVfo(band, record);
     return result;
 }
@@ -306,7 +335,7 @@ EntryResult ApplyBandEntry(const BandPlan& plan, int band, const ChannelForm& fo
 {
     EntryResult result;
     result.form = form;
-    const Normalized n = Normalize(form, false);
+    const Normalized n = Normalize(form);
     if (n.outcome != Outcome::Done) {
         result.outcome = n.outcome;
         return result;
@@ -314,7 +343,7 @@ EntryResult ApplyBandEntry(const BandPlan& plan, int band, const ChannelForm& fo
     const FrequencyRules::Fit rx = FitToBand(n.rx, band, form.rxStep, plan);
     result.form.rx = DisplayFrequency(rx.frequency);
     result.form.rxStep = rx.stepIndex;
-    result.form.offset = DisplayOffset(n.offset);
+    result.form.offset = DisplayOffset(n.offset.value_or(0));
     result.rounded = rx.rounded;
     return result;
 }
@@ -358,8 +387,10 @@ StoreResult StoreCall(ChannelDocument& doc, int channel, const ChannelForm& form
     const BandPlan& plan = doc.Plan();
     const auto rx = FrequencyRules::NormalizeFrequency(form.rx);
     const int band = rx ? CallBand(plan, channel, *rx) : -1;
+    const RecordFields field(doc, RecordKind::Call, channel);
     std::string record;
-    const StoreResult result = BuildChannelRecord(plan, form, band, channel == 0 ? "0" : "1", "", "", &record);
+    const StoreResult result = BuildChannelRecord(plan, form, band, KeptOffset(field, channel == 0),
+                                                  channel == 0 ? "0" : "1", "", "", &record);
     if (result.outcome == Outcome::Done)
         doc.StoreCall(channel, record);
     return result;

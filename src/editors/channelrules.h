@@ -12,9 +12,11 @@ class ChannelDocument;
 // Record texts to editor forms and back, for the memory, VFO and CALL
 // editors. Loading never fails: empty or damaged fields take the defaults
 // of the band. Storing fails only for a frequency or offset text with more
-// than one "." (or a character no key filter lets through, from a paste);
-// everything else is coerced: fitted to the band and the step, with the
-// rounded flag telling the caller to say "Frequency is rounded.".
+// than one "." (or a character no key filter lets through, as a damaged
+// record can hold), and only in a box the layout shows; everything else is
+// coerced: fitted to the band and the step, with the rounded flag telling
+// the caller to say "Frequency is rounded.", and a -7.6 MHz shift the
+// receive band cannot have stored as simplex.
 //
 // The Store functions write the record into the document; the caller marks
 // the document changed and redraws the grids.

@@ -60,6 +60,14 @@ QLineEdit* Edit(QWidget* parent, const char* name, int maxLength, const QString&
     return edit;
 }
 
+void ShowLoaded(QLineEdit* edit, const QString& text)
+{
+    if (auto* filter = edit->findChild<CharFilterValidator*>(QString(), Qt::FindDirectChildrenOnly))
+        filter->Load(text);
+    else
+        edit->setText(text);
+}
+
 QComboBox* List(QWidget* parent, const char* name, const QStringList& items)
 {
     auto* list = new QComboBox(parent);

@@ -36,8 +36,12 @@ QStringList StepItems();
 QStringList ToneItems();
 
 QLabel* Label(QWidget* parent, const char* name, const QString& caption);
-// `maxLength` 0 leaves the box unlimited. The box only ever holds `chars`.
+// `maxLength` 0 leaves the box unlimited. What the user types or pastes is
+// kept to `chars`.
 QLineEdit* Edit(QWidget* parent, const char* name, int maxLength, const QString& chars, bool upperCase);
+// Shows a text taken from a record in a box made by Edit, as it stands:
+// neither filtered nor cut, so storing it untouched writes it back unchanged.
+void ShowLoaded(QLineEdit* edit, const QString& text);
 QComboBox* List(QWidget* parent, const char* name, const QStringList& items);
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption);
 QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption);

@@ -87,7 +87,7 @@ void TDTMF::Load(int)
 void TDTMF::LoadDtmf()
 {
     m_loading = true;
-    m_code->setText(QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), 1)));
+    ShowLoaded(m_code, QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), 1)));
     m_loading = false;
     m_modified = false;
 }

@@ -99,7 +99,7 @@ void TMemory::ApplyForm(const ChannelForm& form)
     m_controls->Apply(form);
     const bool loading = m_loading;
     m_loading = true;
-    m_name->setText(QString::fromStdString(form.name));
+    ShowLoaded(m_name, QString::fromStdString(form.name));
     m_lockout->setChecked(form.lockout);
     m_lockout->setEnabled(form.lockoutEnabled);
     m_loading = loading;

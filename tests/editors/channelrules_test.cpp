@@ -85,8 +85,18 @@ TEST(MemoryChannel, LoadEditStoreGivesTheWholeRecord)
          "009,00144000000,0,0,0,0,0,,09,,09,029950000,0,,,,,", false},
         {"two dots in the receive box are refused", kDefaultType, 3, "", [](ChannelForm& f) { f.rx = "144.5.0"; },
          Outcome::BadFrequency, "", false},
-        {"the hidden transmit box is checked too", kDefaultType, 3, "", [](ChannelForm& f) { f.tx = "1..4"; },
-         Outcome::BadFrequency, "", false},
+        {"the hidden transmit box is not checked", kDefaultType, 3, "", [](ChannelForm& f) { f.tx = "1..4"; },
+         Outcome::Done, "003,00144000000,0,0,0,0,0,,09,,09,000600000,0,,,,,", false},
+        {"a split channel's hidden offset box is not checked; the record keeps its offset", kDefaultType, 13,
+         "013,00435000000,6,0,0,0,1,,09,,14,005000000,0,,00145000000,3,,SAT",
+         [](ChannelForm& f) { f.offset = "1.2.3"; }, Outcome::Done,
+         "013,00435000000,6,0,0,0,1,,09,,14,005000000,0,,00145000000,3,,SAT", false},
+        {"-7.6 MHz left on a frequency moved below 300 MHz is stored as simplex", "0,3,00,1,1,1,1", 4,
+         "004,00433000000,6,3,0,0,0,,09,,09,001600000,0,,,,,", [](ChannelForm& f) { f.rx = "145.000"; }, Outcome::Done,
+         "004,00145000000,6,0,0,0,0,,09,,09,001600000,0,,,,,", false},
+        {"a loaded name longer than six is written back whole", kDefaultType, 3,
+         "003,00144000000,0,0,0,0,0,,09,,09,000600000,0,,,,,a.b+c-long", kAsLoaded, Outcome::Done,
+         "003,00144000000,0,0,0,0,0,,09,,09,000600000,0,,,,,a.b+c-long", false},
         {"two dots in the offset are refused", kDefaultType, 3, "", [](ChannelForm& f) { f.offset = "0.6.0"; },
          Outcome::BadOffset, "", false},
         {"a pasted foreign character is refused", kDefaultType, 3, "", [](ChannelForm& f) { f.rx = "145,5"; },
@@ -219,6 +229,14 @@ TEST(MemoryChannel, ApplyEntryShowsTheFittedTextsAndStoresNothing)
          "144.5.0", 0, "144.000", "0.60", ShiftMode::Simplex, false, false},
         {"offset two dots: nothing changes", kDefaultType, [](ChannelForm& f) { f.offset = "0.6.0"; },
          Outcome::BadOffset, "144.000", 0, "144.000", "0.6.0", ShiftMode::Simplex, false, false},
+        {"hidden transmit box: not checked", kDefaultType, [](ChannelForm& f) { f.tx = "1..4"; }, Outcome::Done,
+         "144.000", 0, "144.000", "0.60", ShiftMode::Simplex, false, false},
+        {"hidden offset box of a split channel: not checked", kDefaultType,
+         [](ChannelForm& f) {
+             f.shift = ShiftMode::Split;
+             f.offset = "1.2.3";
+         },
+         Outcome::Done, "144.000", 0, "144.000", "1.2.3", ShiftMode::Split, false, false},
     };
     for (const auto& c : cases) {
         ChannelDocument doc = Document(c.type);
@@ -266,6 +284,9 @@ TEST(VfoBand, LoadEditStoreGivesTheWholeRecord)
          [](ChannelForm& f) { f.power = 2; }, "8,00870000000,3,0,0,0,0,,09,,09,005000000,,,,,,", false},
         {"-7.6 is kept on the VFO", "0,3,00,1,0,0,0", 3, nullptr, [](ChannelForm& f) { f.shift = ShiftMode::Minus76; },
          "6,00430000000,6,3,0,0,0,,09,,09,001600000,,,,,0,", false},
+        {"-7.6 cannot be stored on the 144 MHz VFO", "0,3,00,1,0,0,0", 1, nullptr,
+         [](ChannelForm& f) { f.shift = ShiftMode::Minus76; }, "2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,",
+         false},
     };
     for (const auto& c : cases) {
         ChannelDocument doc = Document(c.type);
@@ -341,6 +362,8 @@ TEST(CallChannel, LoadEditStoreGivesTheWholeRecord)
          "1,00440000000,6,0,0,0,0,,09,,09,005000000,,,00145000000,3,,", false},
         {"empty CALL 1 takes band 3's defaults and 5.00", "0,0,00,1,0,0,0", 1, "", kAsLoaded,
          "1,00433000000,5,0,0,0,0,,09,,09,005000000,,,,,,", false},
+        {"-7.6 cannot be stored on CALL 0", "0,3,00,1,0,0,0", 0, "0,00145000000,5,3,0,0,0,,09,,09,000600000,,,,,,",
+         kAsLoaded, "0,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,,", false},
     };
     for (const auto& c : cases) {
         ChannelDocument doc = Document(c.type);

@@ -23,31 +23,50 @@ private slots:
         m_host.reset();
     }
 
+    // `loaded` is the memory's code before the editor opens: what the
+    // editor loads is never filtered, only what is typed.
     void typingIsFilteredAndUpperCased_data()
     {
+        QTest::addColumn<QString>("loaded");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("code");
         QTest::addColumn<int>("complaints");
-        QTest::newRow("abcd") << "abcd"
+        QTest::newRow("abcd") << ""
+                              << "abcd"
                               << "ABCD" << 0;
-        QTest::newRow("keys") << "0123456789*#"
+        QTest::newRow("keys") << ""
+                              << "0123456789*#"
                               << "0123456789*#" << 0;
-        QTest::newRow("E") << "1E2"
+        QTest::newRow("E") << ""
+                           << "1E2"
                            << "12" << 1;
-        QTest::newRow("space") << "1 2e"
+        QTest::newRow("space") << ""
+                               << "1 2e"
                                << "12" << 2;
-        QTest::newRow("sixteen at most") << "0123456789ABCD*#0"
+        QTest::newRow("sixteen at most") << ""
+                                         << "0123456789ABCD*#0"
                                          << "0123456789ABCD*#" << 0;
+        QTest::newRow("loaded code kept") << "12e4"
+                                          << ""
+                                          << "12e4" << 0;
+        QTest::newRow("typed after a loaded code") << "12e4"
+                                                   << "a"
+                                                   << "12e4A" << 0;
     }
     void typingIsFilteredAndUpperCased()
     {
+        QFETCH(QString, loaded);
         QFETCH(QString, typed);
         QFETCH(QString, code);
         QFETCH(int, complaints);
+        if (!loaded.isEmpty())
+            m_host->doc.StoreDtmf(3, "03," + loaded.toStdString());
         m_host->rows[4] = 4;
         Open(*m_dialog);
         QCOMPARE(m_dialog->Index(), 3);
         QCOMPARE(Child<QComboBox>(*m_dialog, "ComboBox1")->currentText(), QStringLiteral("3"));
+        // Type after the loaded code, not over it.
+        Child<QLineEdit>(*m_dialog, "Edit1")->end(false);
         QTest::keyClicks(Child<QLineEdit>(*m_dialog, "Edit1"), typed);
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), code);
         QCOMPARE(m_host->messages.log.count(kInvalidCharacter), complaints);

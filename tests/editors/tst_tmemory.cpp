@@ -257,6 +257,45 @@ private slots:
         }
     }
 
+    // The filters keep what the user adds to the key filter's characters;
+    // a name the record holds is shown and stored as it is.
+    void loadedNameIsNotFiltered_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("untouched") << ""
+                                   << ""
+                                   << "a.b+c";
+        QTest::newRow("typed after it") << "x"
+                                        << ""
+                                        << "a.b+cX";
+        QTest::newRow("pasted after it") << ""
+                                         << "y;z"
+                                         << "a.b+cY";
+    }
+    void loadedNameIsNotFiltered()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, name);
+        m_host->doc.StoreMemory(4, "004,00145000000,0,0,0,0,0,,09,,09,000600000,0,,,,,a.b+c");
+        m_host->rows[1] = 5;
+        Open(*m_dialog);
+        auto* box = Child<QLineEdit>(*m_dialog, "Edit5");
+        QCOMPARE(box->text(), QStringLiteral("a.b+c"));
+        box->setFocus();
+        box->end(false);
+        QTest::keyClicks(box, typed);
+        if (!pasted.isEmpty()) {
+            QApplication::clipboard()->setText(pasted);
+            box->paste();
+        }
+        QCOMPARE(box->text(), name);
+        Click(*m_dialog, "Button2");
+        QCOMPARE(QString::fromStdString(m_host->doc.GetField(RecordKind::Memory, 4, 17)), name);
+    }
+
     void pastedTextIsFilteredLikeTyping()
     {
         Open(*m_dialog);
