@@ -855,7 +855,8 @@ void TMainForm::FormShow()
     const QString path = m_commandLine.join(QLatin1Char(' '));
     // Only the current layout: an old file must go through Open, which
     // converts it and says so.
-    if (DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current || !DataFile::Load(Bytes(path), m_document).ok) {
+    if (DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current ||
+        !DataFile::Load(Bytes(path), m_document).ok) {
         ReportFileError();
         return;
     }

@@ -4,10 +4,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace FileIo {
 

@@ -148,7 +148,8 @@ private slots:
         QTest::addColumn<QStringList>("expectedLog");
         QTest::addColumn<bool>("goesOn");
         // A save asked for and not made stops the command.
-        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << QStringList{kPrompt, QString()} << false;
+        QTest::newRow("yes, save dialog cancelled")
+            << int(QMessageBox::Yes) << QStringList{kPrompt, QString()} << false;
         QTest::newRow("no") << int(QMessageBox::No) << QStringList{kPrompt} << true;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList{kPrompt} << false;
     }
@@ -250,8 +251,8 @@ private slots:
         QTest::newRow("unreadable") << "missing.46" << QByteArray() << QString() << QStringList{"open", kFileError}
                                     << QString();
         QTest::newRow("FIFO") << "pipe.46" << kFifo << QString() << QStringList{"open", kFileError} << QString();
-        QTest::newRow("FIFO, old layout") << "pipe.r46" << kFifo << QString() << QStringList{"open", kFileError}
-                                          << QString();
+        QTest::newRow("FIFO, old layout")
+            << "pipe.r46" << kFifo << QString() << QStringList{"open", kFileError} << QString();
         QTest::newRow("FIFO, wrong extension")
             << "pipe.txt" << kFifo << QString() << QStringList{"open", kFileError} << QString();
     }
@@ -452,19 +453,17 @@ private slots:
         QTest::addColumn<QByteArray>("saved");
         const QString cafe = QStringLiteral("Caf") + QChar(QChar::ReplacementCharacter) + QStringLiteral(" list");
         const QByteArray longComment = QByteArray(59, 'a') + "Z";
-        QTest::newRow("undecodable, untouched") << QByteArray("Caf\xE9 list") << 0 << "" << cafe
-                                                << QByteArray("Caf\xE9 list");
-        QTest::newRow("undecodable, edited") << QByteArray("Caf\xE9 list") << 0 << "!" << cafe + "!"
-                                             << QByteArray("Caf? list!");
-        QTest::newRow("long, untouched") << longComment << 0 << "" << QString::fromLatin1(longComment)
-                                         << longComment;
-        QTest::newRow("long, cannot grow") << longComment << 0 << "xy" << QString::fromLatin1(longComment)
-                                           << longComment;
+        QTest::newRow("undecodable, untouched")
+            << QByteArray("Caf\xE9 list") << 0 << "" << cafe << QByteArray("Caf\xE9 list");
+        QTest::newRow("undecodable, edited")
+            << QByteArray("Caf\xE9 list") << 0 << "!" << cafe + "!" << QByteArray("Caf? list!");
+        QTest::newRow("long, untouched") << longComment << 0 << "" << QString::fromLatin1(longComment) << longComment;
+        QTest::newRow("long, cannot grow")
+            << longComment << 0 << "xy" << QString::fromLatin1(longComment) << longComment;
         QTest::newRow("long, edited at its end")
             << longComment << 1 << "yz" << QString(59, QLatin1Char('a')) + "y" << QByteArray(59, 'a') + "y";
         QTest::newRow("short, grows to 50") << QByteArray("ab") << 0 << QString(60, QLatin1Char('x'))
-                                            << "ab" + QString(48, QLatin1Char('x'))
-                                            << "ab" + QByteArray(48, 'x');
+                                            << "ab" + QString(48, QLatin1Char('x')) << "ab" + QByteArray(48, 'x');
     }
 
     void editedComment()
