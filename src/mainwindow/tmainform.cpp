@@ -95,8 +95,8 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     m_documentName = Untitled();
     UpdateCaption();
     setWindowIcon(QIcon(ToolIcons::RadioEmblem(32)));
-    // A fixed-size window: a maximise box would offer what it cannot do, and
-    // the program has never offered a minimise box either.
+    // A fixed-size window with neither a minimise nor a maximise box; window
+    // managers follow the button hints only with CustomizeWindowHint.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
@@ -704,9 +704,8 @@ bool TMainForm::WriteDocument(const QString& path)
     // The command-line tool's writer: written beside the old file, flushed,
     // and renamed over it only when all of it is on disk, so a full disk
     // leaves the user's file as it was (QSaveFile of Qt 6.4 renames even
-    // when its final flush failed).
-    std::string error;
-    return FileIo::WriteFileAtomically(Bytes(path), DataFile::WriteDataFile(m_document), &error);
+    // when its final flush failed). The user is told only "File Open error.".
+    return FileIo::WriteFileAtomically(Bytes(path), DataFile::WriteDataFile(m_document), nullptr);
 }
 
 void TMainForm::RememberFolderOf(const QString& path)
