@@ -1,5 +1,7 @@
 #include "commentcodec.h"
 
+#include "channeldocument.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -13,8 +15,10 @@ QString Decode(const std::string& bytes)
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-std::optional<std::string> Encode(const QString& text)
+std::optional<std::string> Encode(const QString& decoded)
 {
+    QString text = decoded;
+    text.replace(QChar(QChar::ReplacementCharacter), QLatin1Char('?'));
     QStringEncoder encoder("GBK");
     if (!encoder.isValid()) {
         // Without a GBK codec only ASCII is known to be safe.
@@ -36,7 +40,10 @@ std::optional<std::string> Encode(const QString& text)
 
 QValidator::State CommentValidator::validate(QString& input, int& /*pos*/) const
 {
-    if (input.size() > CommentCodec::MaxCharacters)
-        return Invalid;
-    return CommentCodec::Encode(input) ? Acceptable : Invalid;
+    // The comment is one line of the data file.
+    for (QChar& c : input)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            c = QLatin1Char(' ');
+    const auto bytes = CommentCodec::Encode(input);
+    return bytes && bytes->size() <= ChannelDocument::CommentCapacity ? Acceptable : Invalid;
 }

@@ -38,10 +38,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,13 +75,6 @@ QString StatusToneText(const std::string& code)
     return QString::fromStdString(ChannelListing::ToneName(code));
 }
 
-// The core's reader: the same size limit and errors as the command-line tool.
-bool ReadWholeFile(const QString& path, std::string* contents)
-{
-    std::string error;
-    return FileIo::ReadWholeFile(Bytes(path), contents, &error);
-}
-
 } // namespace
 
 const QString& TMainForm::ProductTitle()
@@ -101,6 +95,10 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     m_documentName = Untitled();
     UpdateCaption();
     setWindowIcon(QIcon(ToolIcons::RadioEmblem(32)));
+    // A fixed-size window with neither a minimise nor a maximise box; window
+    // managers follow the button hints only with CustomizeWindowHint.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(9);
@@ -348,8 +346,12 @@ void TMainForm::BuildGrids()
         if (m_grids[0]->hasFocus())
             StringGridEnter(1);
     });
-    connect(m_grids[1], &QTableWidget::currentCellChanged, this, &TMainForm::StringGrid2Click);
-    connect(m_grids[2], &QTableWidget::currentCellChanged, this, &TMainForm::StringGrid2Click);
+    // A click on the row that is already current moves nothing, yet the
+    // clipboard may have changed since: it counts as a click all the same.
+    for (TStringGrid* grid : {m_grids[1], m_grids[2]}) {
+        connect(grid, &QTableWidget::currentCellChanged, this, &TMainForm::StringGrid2Click);
+        connect(grid, &QTableWidget::cellPressed, this, &TMainForm::StringGrid2Click);
+    }
 
     auto* label = new QLabel(QStringLiteral("评论"), client);
     label->setObjectName(QStringLiteral("Label1"));
@@ -404,6 +406,11 @@ void TMainForm::RebuildBandRows()
     TStringGrid* call = m_grids[2];
     call->SetCell(1, 1, Text(plan.BandName(1)));
     call->SetCell(1, 2, Text(plan.BandName(3)));
+    // A frequency left from the old labels would stand under the wrong band
+    // until its slot is filled again.
+    for (TStringGrid* grid : {vfo, call})
+        for (int r = 1; r < grid->RowCount(); ++r)
+            grid->SetCell(2, r, QString());
 }
 
 void TMainForm::RefreshGrids()
@@ -679,9 +686,9 @@ bool TMainForm::ConfirmDiscard()
         return true;
     switch (m_messages.Ask(this, kDataChanged, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
-        // The command goes on whether or not the user really saved.
-        Save2Click();
-        return true;
+        // Asked to save first: without the save, going on would drop the
+        // very work the user wanted kept.
+        return Save2Click();
     case QMessageBox::No: return true;
     default: return false;
     }
@@ -694,17 +701,11 @@ void TMainForm::ReportFileError()
 
 bool TMainForm::WriteDocument(const QString& path)
 {
-    // Written beside the old file and renamed over it only when complete, so
-    // a failed save leaves the user's file as it was.
-    const std::string bytes = DataFile::WriteDataFile(m_document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // The command-line tool's writer: written beside the old file, flushed,
+    // and renamed over it only when all of it is on disk, so a full disk
+    // leaves the user's file as it was (QSaveFile of Qt 6.4 renames even
+    // when its final flush failed). The user is told only "File Open error.".
+    return FileIo::WriteFileAtomically(Bytes(path), DataFile::WriteDataFile(m_document), nullptr);
 }
 
 void TMainForm::RememberFolderOf(const QString& path)
@@ -718,7 +719,11 @@ void TMainForm::RememberFolderOf(const QString& path)
 
 void TMainForm::ShowComment()
 {
-    m_comment->setText(CommentCodec::Decode(m_document.Comment()));
+    // A longer comment from a file is shown whole, so an edit can keep its
+    // tail; typing may not make it longer than it came.
+    const QString text = CommentCodec::Decode(m_document.Comment());
+    m_comment->setMaxLength(std::max<int>(CommentCodec::MaxCharacters, static_cast<int>(text.size())));
+    m_comment->setText(text);
 }
 
 void TMainForm::Edit2Change(const QString& text)
@@ -743,7 +748,7 @@ void TMainForm::New1Click()
     for (int grid = 1; grid < 4; ++grid)
         for (int row = 1; row < m_grids[grid]->RowCount(); ++row)
             m_grids[grid]->SetCell(2, row, QString());
-    m_comment->clear();
+    ShowComment();
     RefreshGrids();
     m_changed = false;
 }
@@ -760,18 +765,15 @@ void TMainForm::Open1Click()
     if (path.isEmpty())
         return;
 
-    std::string contents;
-    const DataFile::Format format = DataFile::FormatOfPath(Bytes(path));
-    if (!ReadWholeFile(path, &contents) || format == DataFile::Format::Unknown) {
+    const DataFile::LoadResult loaded = DataFile::Load(Bytes(path), m_document);
+    if (!loaded.ok) {
         ReportFileError();
         return;
     }
-    m_document.ClearDocument();
+    const DataFile::Format format = loaded.format;
     if (format == DataFile::Format::Current) {
-        DataFile::ReadDataFile(contents, m_document);
         m_documentName = path;
     } else {
-        DataFile::ReadV100File(contents, m_document);
         const QFileInfo info(path);
         m_documentName = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".46");
     }
@@ -850,17 +852,15 @@ void TMainForm::FormShow()
     if (m_commandLine.isEmpty())
         return;
     const QString path = m_commandLine.join(QLatin1Char(' '));
-    std::string contents;
     // Only the current layout: an old file must go through Open, which
     // converts it and says so.
-    if (!ReadWholeFile(path, &contents) || DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current) {
+    if (DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current ||
+        !DataFile::Load(Bytes(path), m_document).ok) {
         ReportFileError();
         return;
     }
     m_documentName = path;
     UpdateCaption();
-    m_document.ClearDocument();
-    DataFile::ReadDataFile(contents, m_document);
     ShowComment();
     RefreshGrids();
     RememberFolderOf(path);
@@ -902,8 +902,14 @@ void TMainForm::Read1Click()
     m_changed = false;
     m_documentName = Untitled();
     SetCaptionRadio();
-    if (m_dialogs.read)
-        m_messages.RunModal(*m_dialogs.read);
+    if (!m_dialogs.read)
+        return;
+    m_messages.RunModal(*m_dialogs.read);
+    // A read that fails after the radio's type came in (a time-out, a port
+    // error) ends without the after-read update; the VFO rows must still
+    // follow the bands the document now has.
+    RebuildBandRows();
+    RefreshGrids();
 }
 
 void TMainForm::Write1Click()

@@ -31,7 +31,9 @@ TStringGrid::TStringGrid(const QString& objectName, QWidget* parent) : QTableWid
     title->setStretchLastSection(true);
     title->setMinimumSectionSize(1);
     title->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    title->installEventFilter(this);
+    // Presses on the title row arrive at the header's viewport, not at the
+    // header itself.
+    title->viewport()->installEventFilter(this);
 }
 
 void TStringGrid::SetRowCount(int rows)
@@ -151,7 +153,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == horizontalHeader() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             SelectForPopup(static_cast<int>(mouse->position().y()), mouse->globalPosition().toPoint());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bandplan.h"
+#include "fileio.h"
 #include "fixedtext.h"
 
 #include <string>
@@ -62,9 +63,18 @@ public:
     void StoreBandLimits(std::string_view answer) { m_plan.StoreBandLimits(answer); }
 
     // The comment is kept as the bytes of the user's code page (936); the
-    // core never re-encodes it.
+    // core never re-encodes it. It is bounded so that a document with every
+    // slot full still writes a file the readers take back (the readers
+    // refuse a file with a longer comment; this bound only guards callers
+    // that bypass them).
+    static constexpr std::size_t CommentCapacity = FileIo::MaxFileSize - 64 * 1024;
     const std::string& Comment() const { return m_comment; }
-    void SetComment(std::string bytes) { m_comment = std::move(bytes); }
+    void SetComment(std::string bytes)
+    {
+        if (bytes.size() > CommentCapacity)
+            bytes.resize(CommentCapacity);
+        m_comment = std::move(bytes);
+    }
 
     BandPlan& Plan() { return m_plan; }
     const BandPlan& Plan() const { return m_plan; }

@@ -33,6 +33,26 @@ private:
 
 enum class Section { None, Memory, Call, Vfo, Dtmf };
 
+// The most that the writer puts around the comment: every slot full, each
+// line with its CR LF, and the section titles.
+constexpr std::size_t kLongestRecordLines =
+    std::string_view("COMMENT\r\n\r\nMEMORY\r\nCALL\r\nVFO\r\nDTMF\r\n").size() +
+    (ChannelDocument::MemorySlots + ChannelDocument::CallSlots + ChannelDocument::VfoSlots) *
+        (ChannelDocument::RecordCapacity + 2) +
+    ChannelDocument::DtmfSlots * (ChannelDocument::DtmfCapacity + 2);
+static_assert(ChannelDocument::CommentCapacity + kLongestRecordLines <= FileIo::MaxFileSize,
+              "a document the readers accept must write a file they accept");
+
+// The comment line as the reader of `format` takes it.
+std::string_view CommentLine(std::string_view contents, Format format)
+{
+    LineSplitter lines(contents);
+    std::string_view line;
+    if (format == Format::Current && !lines.Next(&line))
+        return {};
+    return lines.Next(&line) ? line : std::string_view{};
+}
+
 void AppendLine(std::string& out, std::string_view line)
 {
     out.append(line);
@@ -199,12 +219,18 @@ Format FormatOfPath(std::string_view path)
 LoadResult Load(const std::string& path, ChannelDocument& doc)
 {
     LoadResult result;
-    std::string contents;
-    if (!FileIo::ReadWholeFile(path, &contents, &result.error))
-        return result;
+    // The name first: opening a file is not harmless when it is a device.
     result.format = FormatOfPath(path);
     if (result.format == Format::Unknown) {
         result.error = path + ": not a .46 or .r46 data file";
+        return result;
+    }
+    std::string contents;
+    if (!FileIo::ReadWholeFile(path, &contents, &result.error))
+        return result;
+    // Refused rather than cut: saving it again would lose the rest.
+    if (CommentLine(contents, result.format).size() > ChannelDocument::CommentCapacity) {
+        result.error = path + ": comment too long for a data file";
         return result;
     }
     doc.ClearDocument();

@@ -31,8 +31,9 @@ struct LoadResult {
     std::string error; // why the file could not be used, for a log or stderr
 };
 // Opens a data file by its extension: clears the document and reads the
-// file in its layout. On failure (unreadable, or neither ".46" nor ".r46")
-// the document is left untouched.
+// file in its layout. On failure (neither ".46" nor ".r46", not a readable
+// regular file, or a comment longer than the document holds) the document is
+// left untouched; the name is checked before the file is opened.
 LoadResult Load(const std::string& path, ChannelDocument& doc);
 
 } // namespace DataFile

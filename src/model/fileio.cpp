@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace FileIo {
 
@@ -38,6 +39,14 @@ private:
 
 std::string ErrnoText(const std::string& what) { return what + ": " + std::strerror(errno); }
 
+// Callers that only care whether it worked may pass no error text.
+bool Fail(std::string* error, std::string text)
+{
+    if (error)
+        *error = std::move(text);
+    return false;
+}
+
 // Removes the temporary file unless the rename went through.
 class TemporaryPath
 {
@@ -60,20 +69,16 @@ private:
 
 bool ReadWholeFile(const std::string& path, std::string* contents, std::string* error)
 {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.Get() < 0) {
-        *error = ErrnoText(path);
-        return false;
-    }
+    // Without O_NONBLOCK, opening a FIFO waits for a writer and a serial
+    // device for its carrier; the file type is known only after the open.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0)
+        return Fail(error, ErrnoText(path));
     struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) {
-        *error = ErrnoText(path);
-        return false;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        *error = path + ": is a directory";
-        return false;
-    }
+    if (::fstat(fd.Get(), &st) != 0)
+        return Fail(error, ErrnoText(path));
+    if (!S_ISREG(st.st_mode))
+        return Fail(error, path + ": not a regular file");
     contents->clear();
     char buffer[65536];
     for (;;) {
@@ -81,15 +86,12 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            *error = ErrnoText(path);
-            return false;
+            return Fail(error, ErrnoText(path));
         }
         if (n == 0)
             break;
-        if (contents->size() + static_cast<std::size_t>(n) > MaxFileSize) {
-            *error = path + ": too large for a data file";
-            return false;
-        }
+        if (contents->size() + static_cast<std::size_t>(n) > MaxFileSize)
+            return Fail(error, path + ": too large for a data file");
         contents->append(buffer, static_cast<std::size_t>(n));
     }
     return true;
@@ -97,26 +99,28 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
 
 bool WriteFileAtomically(const std::string& requested, const std::string& bytes, std::string* error)
 {
-    // Replace the file a symbolic link points to, not the link.
+    // A symbolic link stays a link: the file it points to is replaced. A
+    // link to nothing is refused rather than replaced by a file.
     std::string path = requested;
-    char resolved[PATH_MAX];
     struct stat lst {};
-    if (::lstat(requested.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode) && ::realpath(requested.c_str(), resolved))
+    if (::lstat(requested.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        char resolved[PATH_MAX];
+        if (!::realpath(requested.c_str(), resolved))
+            return Fail(error, ErrnoText(requested));
         path = resolved;
+    }
 
+    // The rename would put a file in place of a device, a FIFO or a socket
+    // (as root, of /dev/null itself), so only regular files are replaced.
     struct stat old {};
     const bool existed = ::stat(path.c_str(), &old) == 0;
-    if (existed && S_ISDIR(old.st_mode)) {
-        *error = path + ": is a directory";
-        return false;
-    }
+    if (existed && !S_ISREG(old.st_mode))
+        return Fail(error, path + ": not a regular file");
 
     std::string name = path + ".XXXXXX";
     FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
-    if (fd.Get() < 0) {
-        *error = ErrnoText(path);
-        return false;
-    }
+    if (fd.Get() < 0)
+        return Fail(error, ErrnoText(path));
     TemporaryPath temporary(name);
 
     mode_t mode = 0;
@@ -135,19 +139,14 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            *error = ErrnoText(path);
-            return false;
+            return Fail(error, ErrnoText(path));
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd.Get()) != 0 || !fd.Close()) {
-        *error = ErrnoText(path);
-        return false;
-    }
-    if (::rename(temporary.Path().c_str(), path.c_str()) != 0) {
-        *error = ErrnoText(path);
-        return false;
-    }
+    if (::fsync(fd.Get()) != 0 || !fd.Close())
+        return Fail(error, ErrnoText(path));
+    if (::rename(temporary.Path().c_str(), path.c_str()) != 0)
+        return Fail(error, ErrnoText(path));
     temporary.Keep();
     return true;
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -57,6 +58,7 @@ protected:
             ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
             if (!std::freopen(outPath.c_str(), "w", stdout) || !std::freopen(errPath.c_str(), "w", stderr))
                 ::_exit(127);
+            ::alarm(60); // a tool that blocks fails the test instead of hanging it
             if (fileSizeLimit >= 0) {
                 std::signal(SIGXFSZ, SIG_IGN);
                 const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
@@ -174,6 +176,55 @@ TEST_F(CliTest, AFailedConvertLeavesTheOldOutputIntact)
     const CliRun ls = Cli({"list", Path("out.46")});
     EXPECT_EQ(ls.status, 0);
     EXPECT_EQ(std::system(("test $(ls -A '" + m_dir + "' | grep -c 'out.46.') -eq 0").c_str()), 0);
+}
+
+TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaitingOrBeingReplaced)
+{
+    Spit(Path("club.46"), kCurrentFile);
+    ASSERT_EQ(::mkfifo(Path("pipe.46").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(Path("pipe.txt").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(Path("pipe.46").c_str(), Path("to-pipe.46").c_str()), 0);
+    ASSERT_EQ(::symlink(Path("missing.46").c_str(), Path("dangling.46").c_str()), 0);
+    std::vector<std::vector<std::string>> runs = {
+        {"list", Path("pipe.46")},
+        {"list", Path("pipe.txt")},
+        {"convert", Path("pipe.46"), Path("out.46")},
+        {"convert", Path("club.46"), Path("pipe.46")},
+        {"convert", Path("club.46"), Path("to-pipe.46")},
+        {"convert", Path("club.46"), Path("dangling.46")},
+    };
+#ifdef QXP_CLI_PRINT
+    runs.push_back({"print", Path("pipe.46"), Path("list.pdf")});
+#endif
+    for (const auto& args : runs) {
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(run.err, "File Open error.\n");
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(Path("pipe.46").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO was replaced";
+    ASSERT_EQ(::lstat(Path("dangling.46").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced";
+
+    // A link to a regular file is written through and stays a link.
+    Spit(Path("target.46"), "old");
+    ASSERT_EQ(::symlink("target.46", Path("alias.46").c_str()), 0);
+    EXPECT_EQ(Cli({"convert", Path("club.46"), Path("alias.46")}).status, 0);
+    ASSERT_EQ(::lstat(Path("alias.46").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(Slurp(Path("target.46")).rfind("COMMENT\r\n", 0), 0u);
+}
+
+TEST_F(CliTest, WhatConvertWritesListReadsBack)
+{
+    // A comment that fills a data file: written back with the default
+    // records it would no longer fit, so the file is refused as it comes in.
+    const std::string huge = "COMMENT\r\n" + std::string(16 * 1024 * 1024 - 64, 'c') + "\r\nMEMORY\r\n";
+    Spit(Path("huge.46"), huge);
+    EXPECT_EQ(Cli({"convert", Path("huge.46"), Path("out.46")}).status, 2);
+    EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0);
+    EXPECT_EQ(Cli({"list", Path("huge.46")}).status, 2);
 }
 
 TEST_F(CliTest, UsageErrorsExitOneAndHelpDescribesEveryVerb)

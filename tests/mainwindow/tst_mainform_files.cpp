@@ -6,12 +6,16 @@
 #include "tmainform.h"
 #include "tstringgrid.h"
 
+#include <QAction>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <memory>
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +39,52 @@ bool WriteAll(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+
+// Contents that stand for a FIFO in the file tables.
+const QByteArray kFifo = QByteArrayLiteral("<fifo>");
+
+// Empty contents leave no file at all.
+bool MakeFile(const QString& path, const QByteArray& contents)
+{
+    QFile::remove(path);
+    if (contents == kFifo)
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return contents.isEmpty() || WriteAll(path, contents);
+}
+
+// A small file system of its own, so that a test can fill it. Needs root;
+// unmounted when the test ends, whatever happened.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString& folder) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = ::geteuid() == 0 && ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+    bool Mounted() const { return m_mounted; }
+    // Writes a file until the disk refuses more.
+    void Fill() const
+    {
+        const QByteArray filler = m_folder + "/filler";
+        const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const QByteArray block(4096, 'f');
+        while (fd >= 0 && ::write(fd, block.constData(), block.size()) > 0) {
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
 
 // A V1.00 file: comment, 221 memory lines (only channel 000 used), names.
 QByteArray V100File()
@@ -97,7 +147,9 @@ private slots:
         QTest::addColumn<int>("answer");
         QTest::addColumn<QStringList>("expectedLog");
         QTest::addColumn<bool>("goesOn");
-        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << QStringList{kPrompt, QString()} << true;
+        // A save asked for and not made stops the command.
+        QTest::newRow("yes, save dialog cancelled")
+            << int(QMessageBox::Yes) << QStringList{kPrompt, QString()} << false;
         QTest::newRow("no") << int(QMessageBox::No) << QStringList{kPrompt} << true;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << QStringList{kPrompt} << false;
     }
@@ -144,6 +196,42 @@ private slots:
         QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Untitled]"));
     }
 
+    void saveNotMadeStopsTheCommand_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<QString>("afterPrompt");
+        for (const char* command : {"New1", "Open1", "Read1", "Exit1"}) {
+            QTest::addRow("%s, save dialog cancelled", command) << command << QString() << QString();
+            QTest::addRow("%s, save fails", command) << command << "no/such/folder/x.46" << kFileError;
+        }
+    }
+
+    void saveNotMadeStopsTheCommand()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, saveAs);
+        QFETCH(QString, afterPrompt);
+        const QString path = TempPath(QStringLiteral("not-saved.46"));
+        MakeChangedNamedDocument(path);
+        QSignalSpy closed(m_form.get(), &TMainForm::Closed);
+        m_messages.answers = {QMessageBox::Yes};
+        m_messages.fileNames = {saveAs.isEmpty() ? QString() : TempPath(saveAs)};
+
+        m_form->findChild<QAction*>(command)->trigger();
+
+        QStringList expected{kPrompt, QStringLiteral("save ") + path};
+        if (!afterPrompt.isEmpty())
+            expected << afterPrompt;
+        QCOMPARE(m_messages.log, expected);
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(m_form->isVisible());
+        QVERIFY(m_form->Changed());
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [") + path + QStringLiteral("]"));
+        QCOMPARE(m_form->CommentBox()->text(), QStringLiteral("家用电台 testx"));
+        QCOMPARE(m_form->Grid(1)->Cell(2, 1), QStringLiteral("145.500"));
+    }
+
     void open_data()
     {
         QTest::addColumn<QString>("fileName");
@@ -162,6 +250,11 @@ private slots:
                                          << QString();
         QTest::newRow("unreadable") << "missing.46" << QByteArray() << QString() << QStringList{"open", kFileError}
                                     << QString();
+        QTest::newRow("FIFO") << "pipe.46" << kFifo << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("FIFO, old layout")
+            << "pipe.r46" << kFifo << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("FIFO, wrong extension")
+            << "pipe.txt" << kFifo << QString() << QStringList{"open", kFileError} << QString();
     }
 
     void open()
@@ -173,9 +266,7 @@ private slots:
         QFETCH(QString, memory000);
 
         const QString path = TempPath(fileName);
-        QFile::remove(path);
-        if (!contents.isEmpty())
-            QVERIFY(WriteAll(path, contents));
+        QVERIFY(MakeFile(path, contents));
         m_messages.fileNames = {path};
 
         m_form->Open1Click();
@@ -332,11 +423,78 @@ private slots:
         QVERIFY(m_form->Changed());
     }
 
+    void fullDiskKeepsTheOldFileAndTheChangedFlag()
+    {
+        QTemporaryDir mountPoint;
+        SmallDisk disk(mountPoint.path());
+        if (!disk.Mounted())
+            QSKIP("needs root to mount a small tmpfs");
+        const QString path = mountPoint.filePath(QStringLiteral("full.46"));
+        MakeChangedNamedDocument(path);
+        const QByteArray before = ReadAll(path);
+        disk.Fill();
+
+        m_form->Save1Click();
+
+        QCOMPARE(m_messages.log, QStringList{kFileError});
+        QCOMPARE(ReadAll(path), before);
+        QVERIFY(m_form->Changed());
+        m_messages.answers = {QMessageBox::Cancel};
+        m_form->New1Click();
+        QCOMPARE(m_messages.log, QStringList({kFileError, kPrompt}));
+    }
+
+    void editedComment_data()
+    {
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<int>("backspaces");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("saved");
+        const QString cafe = QStringLiteral("Caf") + QChar(QChar::ReplacementCharacter) + QStringLiteral(" list");
+        const QByteArray longComment = QByteArray(59, 'a') + "Z";
+        QTest::newRow("undecodable, untouched")
+            << QByteArray("Caf\xE9 list") << 0 << "" << cafe << QByteArray("Caf\xE9 list");
+        QTest::newRow("undecodable, edited")
+            << QByteArray("Caf\xE9 list") << 0 << "!" << cafe + "!" << QByteArray("Caf? list!");
+        QTest::newRow("long, untouched") << longComment << 0 << "" << QString::fromLatin1(longComment) << longComment;
+        QTest::newRow("long, cannot grow")
+            << longComment << 0 << "xy" << QString::fromLatin1(longComment) << longComment;
+        QTest::newRow("long, edited at its end")
+            << longComment << 1 << "yz" << QString(59, QLatin1Char('a')) + "y" << QByteArray(59, 'a') + "y";
+        QTest::newRow("short, grows to 50") << QByteArray("ab") << 0 << QString(60, QLatin1Char('x'))
+                                            << "ab" + QString(48, QLatin1Char('x')) << "ab" + QByteArray(48, 'x');
+    }
+
+    void editedComment()
+    {
+        QFETCH(QByteArray, loaded);
+        QFETCH(int, backspaces);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, saved);
+        const QString path = TempPath(QStringLiteral("comment.46"));
+        QVERIFY(WriteAll(path, "COMMENT\r\n" + loaded + "\r\nMEMORY\r\n"));
+        m_messages.fileNames = {path};
+        m_form->Open1Click();
+        m_form->show();
+        QLineEdit* box = m_form->CommentBox();
+        for (int i = 0; i < backspaces; ++i)
+            QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), shown);
+
+        m_form->Save1Click();
+
+        QCOMPARE(m_messages.log, QStringList{QStringLiteral("open")});
+        QCOMPARE(ReadAll(path).split('\n').value(1), saved + '\r');
+    }
+
     void closing_data()
     {
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << true;
+        QTest::newRow("yes, save dialog cancelled") << int(QMessageBox::Yes) << false;
         QTest::newRow("no") << int(QMessageBox::No) << true;
         QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
     }
@@ -378,6 +536,7 @@ private slots:
         QTest::newRow("capital extension") << "UPPER.46" << sample << true;
         QTest::newRow("old layout is not converted here") << "old.r46" << V100File() << false;
         QTest::newRow("missing file") << "absent.46" << QByteArray() << false;
+        QTest::newRow("FIFO") << "pipe.46" << kFifo << false;
     }
 
     void commandLine()
@@ -386,9 +545,7 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(bool, loads);
         const QString path = TempPath(fileName);
-        QFile::remove(path);
-        if (!contents.isEmpty())
-            QVERIFY(WriteAll(path, contents));
+        QVERIFY(MakeFile(path, contents));
         // The shell splits a name with spaces into several arguments.
         m_form->SetCommandLine(path.split(QLatin1Char(' ')));
         QTest::qWait(10);

@@ -14,6 +14,7 @@
 #include "twriteform.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QToolButton>
 
 #include <memory>
@@ -91,6 +93,7 @@ private slots:
     void init()
     {
         GuiTest::ClearStore();
+        QGuiApplication::clipboard()->clear(); // read when the window is made
         m_messages = FakeMessageService();
         Recreate();
     }
@@ -205,6 +208,13 @@ private slots:
         };
         const int visible[4] = {15, 3, 3, 5};
         QCOMPARE(m_form->centralWidget()->size(), QSize(487, 358));
+        // Fixed size: the window manager is told which boxes to draw, and
+        // neither minimise nor maximise is among them.
+        const Qt::WindowFlags flags = m_form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         for (int i = 0; i < 4; ++i) {
             const TStringGrid* grid = m_form->Grid(i + 1);
             QCOMPARE(grid->objectName(), QStringLiteral("StringGrid%1").arg(i + 1));
@@ -395,8 +405,8 @@ private slots:
         QCOMPARE(top, grid == 1 ? 60 : grid == 4 ? 4 : 1);
         target->SetRow(top == 1 ? 2 : 1); // somewhere else first
         const int h = target->DefaultRowHeight();
-        if (onTitle)
-            QTest::mousePress(target->horizontalHeader(), Qt::RightButton, {}, QPoint(20, h / 2));
+        if (onTitle) // where a real click lands: the header's viewport
+            QTest::mousePress(target->horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(20, h / 2));
         else
             QTest::mousePress(target->viewport(), Qt::RightButton, {}, QPoint(20, rowsDown * h + h / 2));
         QCOMPARE(target->Row(), top + rowsDown);
@@ -601,6 +611,73 @@ private slots:
         QCOMPARE(store.value("Limit0").toString(), QString());
         QCOMPARE(store.value("Limit2").toString(), QStringLiteral("00300,00399"));
         QCOMPARE(store.value("Limit4").toString(), QStringLiteral("00800,00999"));
+    }
+
+    void aFailedReadStillFollowsTheRadiosBands_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("vfoBands");
+        QTest::addColumn<QStringList>("vfoFrequencies");
+        QTest::addColumn<QStringList>("callFrequencies");
+        QTest::newRow("other bands") << "0,1,00,0,0,1,2" << QStringList({"144MHz", "300MHz", "430MHz", "800MHz"})
+                                     << QStringList({"144.000", "340.000", "430.000", "860.000"})
+                                     << QStringList({"144.000", "430.000"});
+        QTest::newRow("bands without defaults") << "0,9,00,1,1,," << QStringList({"118MHz", "144MHz", "430MHz"})
+                                                << QStringList({"118.000", "", ""}) << QStringList({"", ""});
+    }
+
+    void aFailedReadStillFollowsTheRadiosBands()
+    {
+        QFETCH(QString, type);
+        QFETCH(QStringList, vfoBands);
+        QFETCH(QStringList, vfoFrequencies);
+        QFETCH(QStringList, callFrequencies);
+        // The read stores the radio's type, clears the document, then times
+        // out: no after-read update runs.
+        m_messages.onModal = [&](QDialog&) {
+            m_form->Document().StoreRadioType(type.toStdString());
+            m_form->Document().ClearDocument();
+            return int(QDialog::Rejected);
+        };
+        m_form->Read1Click();
+        QCOMPARE(m_messages.log, QStringList{"modal TReadForm"});
+        QCOMPARE(Column(m_form->Grid(2), 1), vfoBands);
+        QCOMPARE(Column(m_form->Grid(2), 2), vfoFrequencies);
+        QCOMPARE(Column(m_form->Grid(3), 2), callFrequencies);
+    }
+
+    void clickOnTheCurrentRowRereadsTheClipboard_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("row");
+        QTest::newRow("VFO, 144MHz") << 2 << 2;
+        QTest::newRow("CALL, 144MHz") << 3 << 1;
+    }
+
+    void clickOnTheCurrentRowRereadsTheClipboard()
+    {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        auto copyChannel = [](const QByteArray& frequency) {
+            auto* data = new QMimeData;
+            data->setData(TMainForm::ClipboardFormat(),
+                          "000\t" + frequency + "\t5\t0\t0\t0\t0\t\t09\t\t09\t000600000\t0\t\t\t\t\t");
+            QGuiApplication::clipboard()->setMimeData(data);
+        };
+        copyChannel("00435000000"); // fits neither row
+        ShowActive();
+        TStringGrid* target = m_form->Grid(grid);
+        target->SetRow(row);
+        target->setFocus();
+        QTRY_COMPARE(m_form->ActiveGrid(), grid);
+        QAction* paste = m_form->findChild<QAction*>(QStringLiteral("Paste1"));
+        QVERIFY(!paste->isEnabled());
+
+        copyChannel("00145000000"); // meanwhile, in another copy of the program
+        const int h = target->DefaultRowHeight();
+        QTest::mouseClick(target->viewport(), Qt::LeftButton, {}, QPoint(30, (row - 1) * h + h / 2));
+        QCOMPARE(target->Row(), row);
+        QVERIFY(paste->isEnabled());
     }
 
     void vfoRowsStayWithTheirBand()

@@ -1,5 +1,6 @@
 #include "channeldocument.h"
 #include "datafile.h"
+#include "fileio.h"
 #include "recordtext.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,23 @@ TEST(DataFileWrite, SkipsShortSlotsAndKeepsTabsInTheComment)
 
     const ChannelDocument back = Read(text);
     EXPECT_EQ(back.Comment(), doc.Comment());
+}
+
+TEST(DataFileWrite, AFullDocumentWithTheLongestCommentStaysReadable)
+{
+    ChannelDocument doc;
+    doc.SetComment(std::string(ChannelDocument::CommentCapacity + 1, 'c'));
+    EXPECT_EQ(doc.Comment().size(), ChannelDocument::CommentCapacity);
+    const std::string record(ChannelDocument::RecordCapacity, '1');
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        doc.StoreMemory(slot, record);
+    for (int slot = 0; slot < ChannelDocument::CallSlots; ++slot)
+        doc.StoreCall(slot, record);
+    for (int slot = 0; slot < ChannelDocument::VfoSlots; ++slot)
+        doc.StoreVfo(slot, record);
+    for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
+        doc.StoreDtmf(slot, record);
+    EXPECT_LE(DataFile::WriteDataFile(doc).size(), FileIo::MaxFileSize);
 }
 
 TEST(DataFileRoundTrip, EveryUsedSlotComesBackInItsPlace)
