@@ -105,8 +105,8 @@ void TransferDialog::QComm1CommEvent(TQComm& sender, std::uint32_t /*size*/)
         End();
         return;
     }
-    const TransferStep next = m_replies.Feed(PortLink::TakeWaiting(sender),
-                                             [this](std::string_view line) { return HandleReply(line); });
+    const TransferStep next =
+        m_replies.Feed(PortLink::TakeWaiting(sender), [this](std::string_view line) { return HandleReply(line); });
     // A line that was not the reply leaves the reply timer as it was: the
     // reply is owed within the time its command was given, however many
     // stray lines come first.

@@ -167,8 +167,8 @@ TEST_F(TransferCli, ReadsTheRadioIntoAFile)
         {"clean line", {}},
         {"lone carriage returns before replies",
          {"--stray-cr", "2", "--stray-cr", "5", "--stray-cr", "17", "--stray-cr", "19", "--stray-cr", "250"}},
-        {"line feeds, TABs and NULs inside replies", {"--control-chars", "3", "--control-chars", "17",
-                                                      "--control-chars", "19"}},
+        {"line feeds, TABs and NULs inside replies",
+         {"--control-chars", "3", "--control-chars", "17", "--control-chars", "19"}},
         {"a reply longer than the input queue", {"--pad-reply", "1:2000"}},
     };
     Spit(Path("image.46"), SampleFile());

@@ -76,8 +76,8 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     EXPECT_EQ(options.stopAfter, 5);
     EXPECT_EQ(options.garbageAfter, 3);
     EXPECT_EQ(options.hangUpAfter, 7);
-    ASSERT_TRUE(SimOptions::Parse(
-        {"--stray-cr", "5", "--stray-cr=9", "--control-chars", "19", "--pad-reply", "2:3000"}, &options, &error))
+    ASSERT_TRUE(SimOptions::Parse({"--stray-cr", "5", "--stray-cr=9", "--control-chars", "19", "--pad-reply", "2:3000"},
+                                  &options, &error))
         << error;
     EXPECT_EQ(options.strayLineBefore, (std::vector<int>{5, 9}));
     EXPECT_EQ(options.controlChars, std::vector<int>{19});
@@ -92,9 +92,18 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     EXPECT_TRUE(options.help);
 
     const std::vector<std::vector<std::string>> bad = {
-        {"--baud"}, {"--baud", "fast"}, {"--baud", "-1"}, {"--stop-after", "99999999999999"},
-        {"--hangup-after", "0"}, {"--frobnicate"}, {"image.46"}, {"--latency-ms", "1e3"}, {"--pad-reply", "2"},
-        {"--pad-reply", "2:"}, {"--pad-reply", "x:9"}, {"--stray-cr", "-1"},
+        {"--baud"},
+        {"--baud", "fast"},
+        {"--baud", "-1"},
+        {"--stop-after", "99999999999999"},
+        {"--hangup-after", "0"},
+        {"--frobnicate"},
+        {"image.46"},
+        {"--latency-ms", "1e3"},
+        {"--pad-reply", "2"},
+        {"--pad-reply", "2:"},
+        {"--pad-reply", "x:9"},
+        {"--stray-cr", "-1"},
     };
     for (const auto& args : bad) {
         error.clear();

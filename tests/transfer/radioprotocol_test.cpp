@@ -77,8 +77,8 @@ TEST(ProtocolReplies, WhichLinesAreReplies)
         bool reply;
     } cases[] = {
         {"ID QZ-R46", "ID", IdentityEcho, true},
-        {"QZ-R46", "ID", IdentityEcho, false},        // as long as the echo, without it
-        {"?", "ID", IdentityEcho, true},             // short: a refusal
+        {"QZ-R46", "ID", IdentityEcho, false}, // as long as the echo, without it
+        {"?", "ID", IdentityEcho, true},       // short: a refusal
         {"N", "MR 0,1,000", TransmitEcho(0), true},
         {"MR 0,1,000,00145600000,5", "MR 0,1,000", TransmitEcho(0), true},
         {"MR 0,1,001,00145600000,5", "MR 0,1,000", TransmitEcho(0), false},

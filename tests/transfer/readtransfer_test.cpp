@@ -182,7 +182,8 @@ TEST(TransferRead, RecordsFromOddReplies)
 
 TEST(TransferRead, WrongRadioFailsAfterTheDocumentWasCleared)
 {
-    for (const std::string& id : std::vector<std::string>{"ID QZ-R47", "ID QZ-R46X", "ID QZ-R4", "ID " + std::string(3000, ' '), "?"}) {
+    for (const std::string& id :
+         std::vector<std::string>{"ID QZ-R47", "ID QZ-R46X", "ID QZ-R4", "ID " + std::string(3000, ' '), "?"}) {
         ScriptedRadio radio;
         radio.replies["ID"] = id;
         ChannelDocument doc;
