@@ -342,11 +342,13 @@ bool TQComm::PullFromDeviceLocked()
     const auto eventChar = static_cast<unsigned char>(m_eventChar.load() & 0xff);
     const bool anyByte = m_activeEventType.load() == TEventType::RxEvent;
     unsigned char bytes[256];
+    bool cutting = false;
     for (;;) {
-        const bool full = m_inQueue.size() >= m_queueLimit;
-        const bool cutting = full && LineStuckLocked(eventChar);
-        if (full && !cutting)
-            return true;
+        if (!cutting && m_inQueue.size() >= m_queueLimit) {
+            if (!LineStuckLocked(eventChar))
+                return true;
+            cutting = true;
+        }
         // While a line is cut, one byte at a time: the bytes after its end
         // begin the next line and stay in the driver until there is room.
         const std::size_t want = cutting ? 1 : std::min(sizeof bytes, m_queueLimit - m_inQueue.size());
@@ -355,6 +357,7 @@ bool TQComm::PullFromDeviceLocked()
             if (bytes[0] == eventChar) {
                 m_inQueue.back() = eventChar;
                 m_eventPending = true;
+                return true;
             }
             continue;
         }

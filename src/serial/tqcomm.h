@@ -51,10 +51,10 @@ class TReadThread;
 // way at the same time, not two of either. The device and the event thread
 // of an opening are swapped in and out under the queue lock, and every
 // operation works on the ones it found when it began, holding the device
-// until it ends: a handler that closes the port while the owner reads or
-// writes ends that read (with what it had) or write (with "Have not started
-// communications") at once, and the device is let go when the owner's
-// operation returns.
+// until it ends: a handler that closes the port while the owner reads ends
+// that read at once with what it had (a write waiting for room raises
+// "Have not started communications"), and the device is let go when the
+// owner's operation returns.
 class TQComm
 {
 public:

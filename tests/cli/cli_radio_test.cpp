@@ -228,10 +228,10 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          {"read", "--port", "DEV"},
          3,
          "Communication timeout error.\n"},
-        // The stray line comes 1200 ms after "ID", the (wrong) identity
-        // 1200 ms later: past the 2000 ms the command was given.
+        // The stray line comes 1500 ms after "ID", the (wrong) identity
+        // 1500 ms later: past the 2000 ms the command was given.
         {"a stray line does not buy the radio time",
-         {"--latency-ms", "1200", "--stray-cr", "2", "--id", "QZ-R99"},
+         {"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"},
          {"read", "--port", "DEV"},
          3,
          "Communication timeout error.\n"},

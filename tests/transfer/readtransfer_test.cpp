@@ -4,6 +4,7 @@
 #include "channeldocument.h"
 #include "datafile.h"
 #include "radioprotocol.h"
+#include "replyreader.h"
 #include "transfertestsupport.h"
 
 #include <gtest/gtest.h>
@@ -213,6 +214,25 @@ TEST(TransferRead, LinesThatAreNoReplyLeaveTheCommandOutstanding)
         EXPECT_TRUE(read.Running());
         EXPECT_EQ(read.OnReply("ID QZ-R46").command, "TYD") << "the reply still counts after " << id;
     }
+}
+
+// The port's deliveries as the dialogs and the command-line tool get them:
+// a stray line end with the head of the reply, the rest of the reply later.
+TEST(TransferRead, ReplyReaderFindsTheReplyAcrossDeliveries)
+{
+    ChannelDocument doc;
+    ReadTransfer read(doc);
+    ReplyReader reader;
+    const auto deliver = [&](std::string_view bytes) {
+        return reader.Feed(bytes, [&](std::string_view line) { return read.OnReply(line); });
+    };
+    ASSERT_EQ(read.Start().command, "AI 0");
+    EXPECT_EQ(deliver("\rAI").action, TransferStep::Action::Wait);
+    EXPECT_EQ(deliver(" 0\r\rID QZ-R46\r").command, "ID") << "what came after the reply is dropped";
+    EXPECT_EQ(deliver("XX QZ-R46\rID QZ").action, TransferStep::Action::Wait);
+    EXPECT_EQ(deliver("-R46\r").command, "TYD");
+    EXPECT_EQ(deliver(std::string(5000, 'x')).action, TransferStep::Action::Wait);
+    EXPECT_EQ(reader.Pending(), ReplyReader::MaxLine) << "noise without a line end is cut";
 }
 
 // Whatever the radio answers, the transfer runs to its end within the

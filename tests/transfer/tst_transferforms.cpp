@@ -234,9 +234,9 @@ private slots:
                                         << 0;
         QTest::newRow("write wrong radio")
             << false << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 0;
-        // A lone carriage return 1200 ms after "ID" is no reply and does not
-        // restart the reply timer: the identity 1200 ms later is too late.
-        const QStringList strayThenLate{"--latency-ms", "1200", "--stray-cr", "2", "--id", "QZ-R99"};
+        // A lone carriage return 1500 ms after "ID" is no reply and does not
+        // restart the reply timer: the identity 1500 ms later is too late.
+        const QStringList strayThenLate{"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"};
         QTest::newRow("read stray line") << true << "COM1" << strayThenLate << timeout << false << 0 << 1;
         QTest::newRow("write stray line") << false << "COM1" << strayThenLate << timeout << false << 0 << 0;
         // An identity longer than the input queue is cut, not waited for.
