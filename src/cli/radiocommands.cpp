@@ -12,6 +12,7 @@
 #include "portlink.h"
 #include "radioprotocol.h"
 #include "readtransfer.h"
+#include "replyreader.h"
 #include "tqcomm.h"
 #include "writetransfer.h"
 
@@ -76,12 +77,15 @@ public:
         PortLink::SendLine(m_comm, line);
     }
 
-    // False when no line came within the reply time-out.
-    bool WaitForLine()
+    // False when no line came before the deadline. A line that comes after
+    // this returns is announced to the next call.
+    bool WaitForLine(std::chrono::steady_clock::time_point deadline)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        return m_wake.wait_for(lock, std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs),
-                               [this] { return m_arrived; });
+        if (!m_wake.wait_until(lock, deadline, [this] { return m_arrived; }))
+            return false;
+        m_arrived = false;
+        return true;
     }
 
 private:
@@ -117,7 +121,7 @@ private:
 
 struct Transfer {
     std::function<TransferStep()> start;
-    std::function<TransferStep(const std::string&)> reply;
+    ReplyReader::Handler reply;
     std::function<int()> progress;
     bool discardAfterReply = false;
 };
@@ -133,15 +137,20 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
     ProgressLine progress(what);
     try {
         link.Comm().OpenCommport();
+        ReplyReader replies;
         TransferStep step = transfer.start();
         while (step.action == TransferStep::Action::Send) {
             link.Send(step.command);
-            if (!link.WaitForLine())
-                return RadioError(RadioProtocol::TimeoutMessage);
-            const std::string reply = PortLink::TakeWaiting(link.Comm());
+            // Lines that are not the reply do not buy the radio more time.
+            const auto deadline =
+                std::chrono::steady_clock::now() + std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs);
+            do {
+                if (!link.WaitForLine(deadline))
+                    return RadioError(RadioProtocol::TimeoutMessage);
+                step = replies.Feed(PortLink::TakeWaiting(link.Comm()), transfer.reply);
+            } while (step.action == TransferStep::Action::Wait);
             if (transfer.discardAfterReply)
                 link.Comm().ClearInBuff();
-            step = transfer.reply(reply);
             progress.Show(transfer.progress());
         }
         if (step.action == TransferStep::Action::Failed)
@@ -170,7 +179,7 @@ int Read(const std::vector<std::string>& args)
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
     const int status = Run(options,
-                           {[&] { return reading.Start(); }, [&](const std::string& r) { return reading.OnReply(r); },
+                           {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
                             [&] { return reading.Progress(); }, false},
                            "Reading");
     if (status != ExitOk)
@@ -197,7 +206,7 @@ int Write(const std::vector<std::string>& args)
     }
     WriteTransfer writing(doc);
     return Run(options,
-               {[&] { return writing.Start(); }, [&](const std::string& r) { return writing.OnReply(r); },
+               {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
                 [&] { return writing.Progress(); }, true},
                "Writing");
 }

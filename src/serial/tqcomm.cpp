@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -83,36 +84,36 @@ void TQComm::SetCommPort(TCommPort value)
 void TQComm::SetBaudRate(TBaudRate value)
 {
     m_baudRate = value;
-    if (m_device)
-        ApplyLineSetting(LineSetting::BaudRate);
+    if (const auto device = CurrentOpening().device)
+        ApplyLineSetting(LineSetting::BaudRate, device->Fd());
 }
 
 void TQComm::SetParity(TParity value)
 {
     m_parity = value;
-    if (m_device)
-        ApplyLineSetting(LineSetting::Parity);
+    if (const auto device = CurrentOpening().device)
+        ApplyLineSetting(LineSetting::Parity, device->Fd());
 }
 
 void TQComm::SetByteSize(TByteSize value)
 {
     m_byteSize = value;
-    if (m_device)
-        ApplyLineSetting(LineSetting::ByteSize);
+    if (const auto device = CurrentOpening().device)
+        ApplyLineSetting(LineSetting::ByteSize, device->Fd());
 }
 
 void TQComm::SetStopBits(TStopBits value)
 {
     m_stopBits = value;
-    if (m_device)
-        ApplyLineSetting(LineSetting::StopBits);
+    if (const auto device = CurrentOpening().device)
+        ApplyLineSetting(LineSetting::StopBits, device->Fd());
 }
 
 void TQComm::SetFlowControl(TFlowControl value)
 {
     m_flowControl = value;
-    if (m_device)
-        ApplyLineSetting(LineSetting::FlowControl);
+    if (const auto device = CurrentOpening().device)
+        ApplyLineSetting(LineSetting::FlowControl, device->Fd());
 }
 
 void TQComm::SetEventType(TEventType value) { m_eventType = value; }
@@ -146,9 +147,8 @@ std::string TQComm::DevicePath(const std::string& portName) const
 
 // --- line settings ----------------------------------------------------------
 
-void TQComm::ApplyRawMode()
+void TQComm::ApplyRawMode(int fd)
 {
-    const int fd = m_device->Fd();
     termios settings{};
     if (::tcgetattr(fd, &settings) != 0)
         throw ECommError(ECommError::OpenInvalid, "cannot read the line settings");
@@ -157,9 +157,8 @@ void TQComm::ApplyRawMode()
         throw ECommError(ECommError::OpenInvalid, "the device refused raw mode");
 }
 
-void TQComm::ApplyLineSetting(LineSetting which)
+void TQComm::ApplyLineSetting(LineSetting which, int fd)
 {
-    const int fd = m_device->Fd();
     if (which == LineSetting::BaudRate) {
         if (const unsigned rate = LineConfig::BitsPerSecond(m_baudRate))
             LineSpeed::Set(fd, rate);
@@ -213,97 +212,155 @@ void TQComm::OpenCommport()
     if (path.empty())
         throw ECommError(ECommError::OpenNull, "no device for port " + m_portName);
     std::string error;
-    m_device = SerialDevice::Open(path, &error);
-    if (!m_device)
+    const std::shared_ptr<SerialDevice> device = SerialDevice::Open(path, &error);
+    if (!device)
         throw ECommError(ECommError::OpenInvalid, error);
 
     try {
-        ApplyRawMode();
-        ApplyLineSetting(LineSetting::BaudRate);
-        ApplyLineSetting(LineSetting::Parity);
-        ApplyLineSetting(LineSetting::ByteSize);
-        ApplyLineSetting(LineSetting::StopBits);
-        ApplyLineSetting(LineSetting::FlowControl);
+        const int fd = device->Fd();
+        ApplyRawMode(fd);
+        ApplyLineSetting(LineSetting::BaudRate, fd);
+        ApplyLineSetting(LineSetting::Parity, fd);
+        ApplyLineSetting(LineSetting::ByteSize, fd);
+        ApplyLineSetting(LineSetting::StopBits, fd);
+        ApplyLineSetting(LineSetting::FlowControl, fd);
+        const auto thread = std::make_shared<TReadThread>(*this, fd, m_exceptionReport);
 
         {
             std::lock_guard<std::mutex> lock(m_queueMutex);
-            ::tcflush(m_device->Fd(), TCIOFLUSH);
+            ::tcflush(fd, TCIOFLUSH);
             m_inQueue.clear();
             m_queueLimit = std::max<std::uint32_t>(1, m_inBuffSize);
             m_activeEventType = m_eventType.load();
             m_eventPending = false;
             m_deviceFailed = false;
             m_deviceErrno = 0;
+            m_device = device;
+            m_thread = thread;
+            // Open before the thread runs, so that a reply arriving at once
+            // is not dropped as an event of a closed port.
+            m_portStatus = true;
         }
-
-        // Open before the thread runs, so that a reply arriving at once is
-        // not dropped as an event of a closed port.
-        m_portStatus = true;
-        m_thread = std::make_shared<TReadThread>(*this, m_device->Fd(), m_exceptionReport);
-        m_thread->Start();
+        thread->Start();
     } catch (const std::system_error& e) {
-        m_portStatus = false;
-        m_thread.reset();
-        m_device.reset();
+        ForgetOpening();
         throw ECommError(ECommError::OpenInvalid, e.what());
     } catch (...) {
-        m_portStatus = false;
-        m_thread.reset();
-        m_device.reset();
+        ForgetOpening();
         throw;
     }
 }
 
+void TQComm::ForgetOpening()
+{
+    std::lock_guard<std::mutex> lock(m_queueMutex);
+    m_portStatus = false;
+    m_thread.reset();
+    m_device.reset();
+}
+
 void TQComm::CloseCommport()
 {
-    if (!m_device)
-        return;
-    m_portStatus = false;
-    if (m_thread) {
-        m_thread->Terminate();
-        if (m_thread->IsCurrentThread()) {
-            ReapRetiredThread();
-            m_retiredThread = std::move(m_thread);
-        } else {
-            // Joined before anything else changes, so a handler still
-            // running sees the device and the thread as they were.
-            m_thread->Join();
-            m_thread.reset();
-        }
-    }
+    std::shared_ptr<SerialDevice> device;
+    std::shared_ptr<TReadThread> thread;
     {
+        // Taken out under the lock: an owner's read or write under way
+        // holds its own reference to the device, and finds the port closed
+        // at its next look.
         std::lock_guard<std::mutex> lock(m_queueMutex);
-        ::tcflush(m_device->Fd(), TCIOFLUSH);
+        if (!m_device)
+            return;
+        m_portStatus = false;
+        device = std::move(m_device);
+        thread = std::move(m_thread);
+        ::tcflush(device->Fd(), TCIOFLUSH);
         m_inQueue.clear();
         m_eventPending = false;
     }
-    m_device.reset();
+    if (!thread)
+        return;
+    if (thread->IsCurrentThread()) {
+        // From inside the handler, which cannot join its own thread: the
+        // device goes now (or when the owner's read or write that holds it
+        // ends, which the stop descriptor makes at once), the thread ends
+        // when the handler returns.
+        device.reset();
+        thread->Terminate();
+        RetireThread(std::move(thread));
+    } else {
+        // Joined before the device goes, so a handler still running never
+        // works on a closed descriptor.
+        thread->Terminate();
+        thread->Join();
+    }
+}
+
+void TQComm::RetireThread(std::shared_ptr<TReadThread> thread)
+{
+    std::shared_ptr<TReadThread> earlier;
+    {
+        std::lock_guard<std::mutex> lock(m_queueMutex);
+        earlier = std::exchange(m_retiredThread, std::move(thread));
+    }
+    if (earlier)
+        earlier->Join();
 }
 
 void TQComm::ReapRetiredThread()
 {
-    if (!m_retiredThread)
+    std::shared_ptr<TReadThread> retired;
+    {
+        std::lock_guard<std::mutex> lock(m_queueMutex);
+        retired = std::move(m_retiredThread);
+    }
+    if (!retired)
         return;
-    if (m_retiredThread->IsCurrentThread())
-        m_retiredThread->Detach();
+    if (retired->IsCurrentThread())
+        retired->Detach();
     else
-        m_retiredThread->Join();
-    m_retiredThread.reset();
+        retired->Join();
+}
+
+TQComm::Opening TQComm::CurrentOpening() const
+{
+    std::lock_guard<std::mutex> lock(m_queueMutex);
+    return {m_device, m_thread};
+}
+
+const TReadThread* TQComm::ReadThread() const
+{
+    return CurrentOpening().thread.get();
 }
 
 // --- the input queue --------------------------------------------------------
 
 bool TQComm::PullFromDeviceLocked()
 {
-    if (m_deviceFailed)
+    if (!m_device || m_deviceFailed)
         return false;
     const int fd = m_device->Fd();
     const auto eventChar = static_cast<unsigned char>(m_eventChar.load() & 0xff);
     const bool anyByte = m_activeEventType.load() == TEventType::RxEvent;
     unsigned char bytes[256];
-    while (m_inQueue.size() < m_queueLimit) {
-        const std::size_t room = std::min(sizeof bytes, m_queueLimit - m_inQueue.size());
-        const ssize_t got = ::read(fd, bytes, room);
+    bool cutting = false;
+    for (;;) {
+        if (!cutting && m_inQueue.size() >= m_queueLimit) {
+            if (!LineStuckLocked(eventChar))
+                return true;
+            cutting = true;
+        }
+        // While a line is cut, one byte at a time: the bytes after its end
+        // begin the next line and stay in the driver until there is room.
+        const std::size_t want = cutting ? 1 : std::min(sizeof bytes, m_queueLimit - m_inQueue.size());
+        const ssize_t got = ::read(fd, bytes, want);
+        if (got > 0 && cutting) {
+            if (bytes[0] == eventChar) {
+                m_inQueue.back() = eventChar;
+                m_eventPending = true;
+                return true;
+            }
+            continue;
+        }
         if (got > 0) {
             m_inQueue.insert(m_inQueue.end(), bytes, bytes + got);
             if (anyByte || std::memchr(bytes, eventChar, static_cast<std::size_t>(got)))
@@ -319,7 +376,12 @@ bool TQComm::PullFromDeviceLocked()
         m_deviceErrno = got < 0 ? errno : 0;
         return false;
     }
-    return true;
+}
+
+bool TQComm::LineStuckLocked(unsigned char eventChar) const
+{
+    return m_activeEventType.load() == TEventType::CharEvent && m_inQueue.size() >= m_queueLimit &&
+           std::find(m_inQueue.begin(), m_inQueue.end(), eventChar) == m_inQueue.end();
 }
 
 bool TQComm::PullFromDevice()
@@ -331,7 +393,7 @@ bool TQComm::PullFromDevice()
 bool TQComm::InputRoom() const
 {
     std::lock_guard<std::mutex> lock(m_queueMutex);
-    return m_inQueue.size() < m_queueLimit;
+    return m_inQueue.size() < m_queueLimit || LineStuckLocked(static_cast<unsigned char>(m_eventChar.load() & 0xff));
 }
 
 bool TQComm::TakeEventPending()
@@ -342,17 +404,17 @@ bool TQComm::TakeEventPending()
     return deliver;
 }
 
-void TQComm::KickThreadIf(bool kick)
+void TQComm::KickThreadIf(bool kick, const std::shared_ptr<TReadThread>& thread)
 {
-    if (kick && m_thread)
-        m_thread->Kick();
+    if (kick && thread)
+        thread->Kick();
 }
 
-bool TQComm::WaitForDevice(short events, int timeoutMs) const
+bool TQComm::WaitForDevice(const Opening& opening, short events, int timeoutMs)
 {
     pollfd fds[2] = {
-        {m_device->Fd(), events, 0},
-        {m_thread ? m_thread->StopFd() : -1, POLLIN, 0},
+        {opening.device->Fd(), events, 0},
+        {opening.thread ? opening.thread->StopFd() : -1, POLLIN, 0},
     };
     int ready;
     do
@@ -365,7 +427,8 @@ bool TQComm::WaitForDevice(short events, int timeoutMs) const
 
 std::size_t TQComm::ReadData(void* buffer, std::uint32_t count)
 {
-    if (!m_portStatus)
+    const Opening opening = CurrentOpening();
+    if (!opening.device)
         throw ECommError(ECommError::NotStarted);
 
     auto* out = static_cast<unsigned char*>(buffer);
@@ -393,7 +456,7 @@ std::size_t TQComm::ReadData(void* buffer, std::uint32_t count)
             // device ourselves, or for room in a queue it stopped watching.
             kick = (m_eventPending && !pendingBefore) || (wasFull && taken > 0);
         }
-        KickThreadIf(kick);
+        KickThreadIf(kick, opening.thread);
         if (taken > 0) {
             got += taken;
             lastByte = Clock::now();
@@ -409,7 +472,7 @@ std::size_t TQComm::ReadData(void* buffer, std::uint32_t count)
         if (got > 0)
             deadline = std::min(deadline, lastByte + Milliseconds(ReadIntervalTimeoutMs));
         const int left = MillisecondsUntil(deadline);
-        if (left == 0 || !WaitForDevice(POLLIN, std::min(left, ReaderSliceMs)))
+        if (left == 0 || !WaitForDevice(opening, POLLIN, std::min(left, ReaderSliceMs)))
             break;
     }
     return got;
@@ -424,7 +487,8 @@ std::string TQComm::ReadStringData(std::uint32_t count)
 
 void TQComm::WriteData(const void* buffer, std::uint32_t count)
 {
-    if (!m_portStatus)
+    const Opening opening = CurrentOpening();
+    if (!opening.device)
         throw ECommError(ECommError::NotStarted);
     // There must be more than count bytes free, as the driver needs room
     // for the whole write.
@@ -438,7 +502,7 @@ void TQComm::WriteData(const void* buffer, std::uint32_t count)
     const auto failureDeadline = start + Milliseconds(std::int64_t{FailureDeadlinePerByteMs} * count);
     std::size_t sent = 0;
     while (sent < count) {
-        const ssize_t written = ::write(m_device->Fd(), bytes + sent, count - sent);
+        const ssize_t written = ::write(opening.device->Fd(), bytes + sent, count - sent);
         if (written > 0) {
             sent += static_cast<std::size_t>(written);
             continue;
@@ -450,7 +514,7 @@ void TQComm::WriteData(const void* buffer, std::uint32_t count)
             const int left = MillisecondsUntil(total);
             if (left == 0)
                 throw ECommError(ECommError::WriteTimeout);
-            if (!WaitForDevice(POLLOUT, left))
+            if (!WaitForDevice(opening, POLLOUT, left))
                 throw ECommError(ECommError::NotStarted, "the port was closed during the write");
             continue;
         }
@@ -470,51 +534,55 @@ void TQComm::WriteStringData(const std::string& text)
 
 void TQComm::WriteStop()
 {
-    if (m_portStatus)
-        ::ioctl(m_device->Fd(), TIOCSBRK);
+    if (const auto device = CurrentOpening().device)
+        ::ioctl(device->Fd(), TIOCSBRK);
 }
 
 void TQComm::WriteRestart()
 {
-    if (m_portStatus)
-        ::ioctl(m_device->Fd(), TIOCCBRK);
+    if (const auto device = CurrentOpening().device)
+        ::ioctl(device->Fd(), TIOCCBRK);
 }
 
 void TQComm::ClearInBuff()
 {
-    if (!m_portStatus)
-        return;
     bool kick;
+    std::shared_ptr<TReadThread> thread;
     {
         std::lock_guard<std::mutex> lock(m_queueMutex);
+        if (!m_device)
+            return;
+        thread = m_thread;
         kick = m_inQueue.size() >= m_queueLimit;
         ::tcflush(m_device->Fd(), TCIFLUSH);
         m_inQueue.clear();
         m_eventPending = false;
     }
-    KickThreadIf(kick);
+    KickThreadIf(kick, thread);
 }
 
 void TQComm::ClearOutBuff()
 {
-    if (m_portStatus)
-        ::tcflush(m_device->Fd(), TCOFLUSH);
+    if (const auto device = CurrentOpening().device)
+        ::tcflush(device->Fd(), TCOFLUSH);
 }
 
 int TQComm::CountInBuff()
 {
-    if (!m_portStatus)
-        return -1;
     std::size_t count;
     bool kick;
+    std::shared_ptr<TReadThread> thread;
     {
         std::lock_guard<std::mutex> lock(m_queueMutex);
+        if (!m_device)
+            return -1;
+        thread = m_thread;
         const bool pendingBefore = m_eventPending;
         PullFromDeviceLocked();
         count = m_inQueue.size();
         kick = m_eventPending && !pendingBefore;
     }
-    KickThreadIf(kick);
+    KickThreadIf(kick, thread);
     return static_cast<int>(count);
 }
 
@@ -523,7 +591,8 @@ int TQComm::CountOutBuff() { return m_portStatus ? DriverOutQueue() : -1; }
 int TQComm::DriverOutQueue() const
 {
     int queued = 0;
-    if (!m_device || ::ioctl(m_device->Fd(), TIOCOUTQ, &queued) != 0)
+    const auto device = CurrentOpening().device;
+    if (!device || ::ioctl(device->Fd(), TIOCOUTQ, &queued) != 0)
         return 0;
     return queued;
 }

@@ -32,7 +32,12 @@ class TReadThread;
 // Both sides top the queue up from the device under the one queue lock, so
 // no byte is lost or reordered whichever thread gets to the device first.
 // The queue holds at most InBuffSize bytes; beyond that the bytes stay in
-// the driver, whose own Xon/Xoff thresholds then hold the sender back.
+// the driver, whose own Xon/Xoff thresholds then hold the sender back. One
+// exception: with EventType CharEvent, a queue filled by a single line
+// without its event character would never raise an event, so nobody would
+// ever make room. Such a line is cut instead: its further bytes are read
+// and dropped, and its event character takes the place of the queue's last
+// byte, so the line ends as it would have and what follows it is kept.
 //
 // Reads wait for bytes with the port time-outs: a read of n bytes ends when
 // n bytes have come, when 1000 ms pass between two bytes, or after
@@ -43,7 +48,13 @@ class TReadThread;
 // Threads: the owner opens, closes, reads and writes from its own thread;
 // OnCommEvent runs on the event thread, and a handler may read, write, purge
 // and even close the port from there. One read and one write may be under
-// way at the same time, not two of either.
+// way at the same time, not two of either. The device and the event thread
+// of an opening are swapped in and out under the queue lock, and every
+// operation works on the ones it found when it began, holding the device
+// until it ends: a handler that closes the port while the owner reads ends
+// that read at once with what it had (a write waiting for room raises
+// "Have not started communications"), and the device is let go when the
+// owner's operation returns.
 class TQComm
 {
 public:
@@ -127,7 +138,8 @@ public:
     // Stops the event thread, purges both queues, restores the device and
     // closes it. Returns at once even while the event thread waits; from
     // inside OnCommEvent the thread is left to finish on its own and is
-    // joined at the next open, close or destruction.
+    // joined at the next open, close or destruction. Safe from either
+    // thread while the other reads or writes (see Threads above).
     void CloseCommport();
     bool GetPortStatus() const { return m_portStatus; }
 
@@ -163,7 +175,7 @@ public:
     std::uint16_t XoffLimit() const { return m_xoffLimit; }
 
     // The event thread of the current opening, nullptr while closed.
-    const TReadThread* ReadThread() const { return m_thread.get(); }
+    const TReadThread* ReadThread() const;
 
     static constexpr unsigned char XonChar = 17;
     static constexpr unsigned char XoffChar = 19;
@@ -176,29 +188,41 @@ protected:
 private:
     friend class TReadThread;
 
+    // What one opening uses: the device and its event thread.
+    struct Opening {
+        std::shared_ptr<SerialDevice> device;
+        std::shared_ptr<TReadThread> thread;
+    };
+    // The current opening, both empty while closed.
+    Opening CurrentOpening() const;
+    void ForgetOpening();
+
     enum class LineSetting { BaudRate, Parity, ByteSize, StopBits, FlowControl };
-    void ApplyLineSetting(LineSetting which);
-    void ApplyRawMode();
+    void ApplyLineSetting(LineSetting which, int fd);
+    void ApplyRawMode(int fd);
+    void RetireThread(std::shared_ptr<TReadThread> thread);
     void ReapRetiredThread();
 
     // Moves what the device has into the input queue; the caller holds
-    // m_queueMutex. Returns false once the device has hung up or failed.
+    // m_queueMutex. Returns false once the device has hung up or failed, or
+    // the port was closed.
     bool PullFromDeviceLocked();
+    // A full queue holding no event character: its line is being cut.
+    bool LineStuckLocked(unsigned char eventChar) const;
     // For the event thread: pull, and report whether the device is still
     // worth watching.
     bool PullFromDevice();
+    // Whether the device's bytes are wanted now: room in the queue, or a
+    // line being cut.
     bool InputRoom() const;
     // True once after an arrival that should raise an event, if the queue
     // still holds bytes then.
     bool TakeEventPending();
-    void KickThreadIf(bool kick);
-    bool WaitForDevice(short events, int timeoutMs) const;
+    static void KickThreadIf(bool kick, const std::shared_ptr<TReadThread>& thread);
+    // Waits for the device or for the opening to be closed; false once it
+    // was closed.
+    static bool WaitForDevice(const Opening& opening, short events, int timeoutMs);
 
-    std::shared_ptr<TReadThread> m_thread;
-    // A thread whose port was closed from inside its own handler: it
-    // cannot be joined from itself, so it waits here.
-    std::shared_ptr<TReadThread> m_retiredThread;
-    std::unique_ptr<SerialDevice> m_device;
     std::string m_portName = "COM1";
     std::atomic<bool> m_portStatus{false};
 
@@ -226,8 +250,14 @@ private:
     PortResolver m_portResolver;
     ExceptionReport m_exceptionReport;
 
-    // The input queue and what the device last told us, under one lock.
+    // The opening, the input queue and what the device last told us, under
+    // one lock.
     mutable std::mutex m_queueMutex;
+    std::shared_ptr<SerialDevice> m_device;
+    std::shared_ptr<TReadThread> m_thread;
+    // A thread whose port was closed from inside its own handler: it
+    // cannot be joined from itself, so it waits here.
+    std::shared_ptr<TReadThread> m_retiredThread;
     std::deque<unsigned char> m_inQueue;
     std::size_t m_queueLimit = 4096;
     bool m_eventPending = false;

@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr unsigned StrayLineGapMs = 20;
+
 // SIGINT, SIGTERM and SIGHUP end the simulator through its poll loop, so
 // the memory is saved on every ordinary way out.
 UniqueFd StopSignals()
@@ -100,6 +102,12 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter);
+    for (const int command : options.strayLineBefore)
+        faults.AddStrayLine(command);
+    for (const int command : options.controlChars)
+        faults.AddControlChars(command);
+    for (const SimOptions::Padding& padding : options.padding)
+        faults.AddPadding(padding.command, padding.length);
     CommandLines lines;
     bool running = true;
     while (running) {
@@ -129,10 +137,17 @@ int main(int argc, char** argv)
                 std::fflush(log);
             }
             const SimFaults::Decision decision = faults.Next();
+            if (decision.strayLine) {
+                if (options.latencyMs)
+                    Pause(options.latencyMs);
+                port.Send("\r", options.baud);
+                // The reply comes a moment later, so the program sees the
+                // stray line on its own.
+                if (!options.latencyMs)
+                    Pause(StrayLineGapMs);
+            }
             if (decision.reply != SimFaults::Reply::Silent) {
-                std::string reply = radio.Answer(line);
-                if (decision.reply == SimFaults::Reply::Answer)
-                    reply += '\r';
+                const std::string reply = SimFaults::Shape(decision, radio.Answer(line));
                 if (options.latencyMs)
                     Pause(options.latencyMs);
                 port.Send(reply, options.baud);

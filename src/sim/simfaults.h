@@ -1,8 +1,15 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
+#include <set>
+#include <string>
+
 // The line faults the simulated radio can be told to show, counted in
 // received commands: stop answering after N, answer without the closing
-// carriage return after N, hang up after answering N.
+// carriage return after N, hang up after answering N; and glitches of the
+// reply to command N: a stray line end before it, control characters
+// inside it, blanks padding it to a length.
 class SimFaults
 {
 public:
@@ -15,18 +22,33 @@ public:
     };
     struct Decision {
         Reply reply = Reply::Answer;
-        bool hangUpAfter = false; // close the line once this command is dealt with
+        bool hangUpAfter = false;  // close the line once this command is dealt with
+        bool strayLine = false;    // a lone carriage return goes out first, even when the reply does not
+        bool controlChars = false; // a line feed, TAB or NUL after each character of the reply
+        std::size_t padTo = 0;     // blanks added up to this many characters
     };
 
     SimFaults(int stopAfter = Never, int garbageAfter = Never, int hangUpAfter = Never);
 
+    // Commands are counted from 1.
+    void AddStrayLine(int command) { m_strayLines.insert(command); }
+    void AddControlChars(int command) { m_controlChars.insert(command); }
+    void AddPadding(int command, std::size_t length) { m_padding[command] = length; }
+
     // For the next command received.
     Decision Next();
     int Commands() const { return m_commands; }
+
+    // The reply as the decision sends it: padded, with control characters,
+    // and with its carriage return unless it is garbage.
+    static std::string Shape(const Decision& decision, std::string reply);
 
 private:
     int m_stopAfter;
     int m_garbageAfter;
     int m_hangUpAfter;
     int m_commands = 0;
+    std::set<int> m_strayLines;
+    std::set<int> m_controlChars;
+    std::map<int, std::size_t> m_padding;
 };

@@ -6,6 +6,9 @@
 
 namespace {
 
+// A reply far longer than any serial queue; more would only cost memory.
+constexpr long MaxPadding = 1000000;
+
 bool ParseCount(const std::string& text, long maximum, long* value)
 {
     if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
@@ -39,6 +42,11 @@ const char* SimOptions::Usage()
            "  --garbage           send every reply without its carriage return\n"
            "  --garbage-after N   the same after N good replies\n"
            "  --hangup-after N    hang up the line after answering N commands\n"
+           "  --stray-cr N        send a lone carriage return before the reply to\n"
+           "                      command N (the first command is 1)\n"
+           "  --control-chars N   put line feeds, TABs and NULs into the reply to command N\n"
+           "  --pad-reply N:LEN   pad the reply to command N with blanks to LEN characters\n"
+           "                      (these three may be given more than once)\n"
            "  --help              show this text\n";
 }
 
@@ -105,6 +113,21 @@ bool SimOptions::Parse(const std::vector<std::string>& args, SimOptions* options
                           : name == "--garbage-after" ? parsed.garbageAfter
                                                       : parsed.hangUpAfter;
             target = static_cast<int>(count);
+        } else if (name == "--stray-cr" || name == "--control-chars") {
+            if (!takeCount(INT_MAX, &count))
+                return false;
+            (name == "--stray-cr" ? parsed.strayLineBefore : parsed.controlChars).push_back(static_cast<int>(count));
+        } else if (name == "--pad-reply") {
+            if (!takeValue())
+                return false;
+            const std::size_t colon = value.find(':');
+            long length = 0;
+            if (colon == std::string::npos || !ParseCount(value.substr(0, colon), INT_MAX, &count) ||
+                !ParseCount(value.substr(colon + 1), MaxPadding, &length)) {
+                *error = "option --pad-reply needs N:LEN, not \"" + value + "\"";
+                return false;
+            }
+            parsed.padding.push_back({static_cast<int>(count), static_cast<std::size_t>(length)});
         } else {
             *error = "unknown option " + args[i];
             return false;

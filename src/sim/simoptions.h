@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,14 @@ struct SimOptions {
     int stopAfter = -1;
     int garbageAfter = -1;
     int hangUpAfter = -1;
+    // Glitches of single replies, by command number (1 = the first command).
+    std::vector<int> strayLineBefore; // a lone carriage return before the reply
+    std::vector<int> controlChars;    // line feeds, TABs and NULs inside the reply
+    struct Padding {
+        int command;
+        std::size_t length;
+    };
+    std::vector<Padding> padding; // the reply padded with blanks to a length
     bool help = false;
 
     // Nothing usable (with the reason in *error) for an unknown option, a

@@ -18,7 +18,7 @@ void ApplyTransferSettings(TQComm& comm);
 void SendLine(TQComm& comm, std::string_view line);
 
 // Every byte waiting in the input queue (at most its 1024 bytes), as it
-// came; the transfers drop the carriage returns. Raises ECommError.
+// came; ReplyReader cuts them into lines. Raises ECommError.
 std::string TakeWaiting(TQComm& comm);
 
 } // namespace PortLink

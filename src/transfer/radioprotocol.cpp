@@ -3,6 +3,7 @@
 #include "bandplan.h"
 #include "recordtext.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace RadioProtocol {
@@ -92,7 +93,7 @@ std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capa
     std::string text;
     std::size_t skipped = 0;
     for (char c : reply) {
-        if (c == '\r')
+        if (static_cast<unsigned char>(c) < 0x20)
             continue;
         if (skipped < echo) {
             ++skipped;
@@ -103,6 +104,22 @@ std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capa
         text += c;
     }
     return text;
+}
+
+bool IsStrayLine(std::string_view line)
+{
+    return ReplyText(line, 0, 1).empty();
+}
+
+bool IsReplyTo(std::string_view line, std::string_view command, std::size_t echo)
+{
+    if (IsStrayLine(line))
+        return false;
+    const std::string head = ReplyText(line, 0, echo);
+    if (head.size() < echo)
+        return true;
+    const std::size_t own = std::min(echo, command.size());
+    return head.compare(0, own, command, 0, own) == 0;
 }
 
 std::string SlotLabel(int slot)

@@ -63,10 +63,24 @@ std::size_t TransmitEcho(int slot);
 // "MNA 0,000," vs "MNA 0,L0,".
 std::size_t NameEcho(int slot);
 
-// The reply as the transfers use it: carriage returns dropped, then the
-// first `echo` characters dropped, then at most `capacity` characters kept.
-// A reply shorter than its echo gives "".
+// The reply as the transfers use it: control characters (carriage return,
+// line feed, TAB, NUL and the rest below 32) dropped, then the first `echo`
+// characters dropped, then at most `capacity` characters kept. A reply
+// shorter than its echo gives "". A line feed or TAB kept in a record would
+// break the data file's lines and fields, and a NUL would end the slot
+// text early.
 std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capacity = ReplyCapacity);
+
+// A line with nothing in it but control characters, such as a lone
+// carriage return: line noise, never the reply to a command. Taking it as
+// one would put every later reply in the wrong slot.
+bool IsStrayLine(std::string_view line);
+// Whether a line from the radio can be the reply to `command`, whose reply
+// repeats `echo` leading characters: it is not a stray line, and when it is
+// at least as long as the echo it begins with the command's own text, as
+// far as the echo goes. Shorter lines are replies: the radio refuses with
+// "N" or "?".
+bool IsReplyTo(std::string_view line, std::string_view command, std::size_t echo);
 
 // "000".."199", "L0","U0",..,"L9","U9", "PR".
 std::string SlotLabel(int slot);

@@ -29,6 +29,7 @@ TransferStep ReadTransfer::Start()
 TransferStep ReadTransfer::Send(Step step, std::string line)
 {
     m_last = step;
+    m_command = line;
     return TransferStep::Send(std::move(line));
 }
 
@@ -63,7 +64,10 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
 {
     if (!Running())
         return TransferStep::Finish();
-    const std::string text = ReplyText(reply, EchoOf(m_last));
+    const std::size_t echo = EchoOf(m_last);
+    if (!IsReplyTo(reply, m_command, echo))
+        return TransferStep::KeepWaiting();
+    const std::string text = ReplyText(reply, echo);
 
     switch (m_last) {
     case Step::Hello:

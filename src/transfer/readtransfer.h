@@ -14,11 +14,13 @@ class ChannelDocument;
 //
 // The transfer is a state machine with no I/O and no clock of its own.
 // Start() gives the first command; the caller sends it, waits for the
-// reply line (at most RadioProtocol::ReplyTimeoutMs) and hands every byte
-// that waited in the input queue to OnReply(), which acts on the reply of
-// the command sent last and says what to send next. Exactly one command is
+// reply line (at most RadioProtocol::ReplyTimeoutMs) and hands each line
+// that came to OnReply() (ReplyReader cuts them), which acts on the reply
+// of the command sent last and says what to send next. Exactly one command is
 // outstanding at any time, so the last command alone tells how to read the
-// reply: how many echo characters to drop and where the text goes.
+// reply: how many echo characters to drop and where the text goes. A line
+// that does not begin with that command's echo, or holds nothing but a
+// line end, is not the reply and is passed over; the reply may still come.
 //
 // Order: "AI 0", "ID", "TYD", "FL"; each of the 221 memory slots with its
 // main command and, when the slot holds a channel, its transmit and name
@@ -43,9 +45,12 @@ public:
 
     // Resets the transfer and returns the first command.
     TransferStep Start();
-    // The reply to the command sent last, as read from the port (carriage
-    // returns may be included). After the transfer has finished or failed,
-    // replies are ignored and Finish is returned.
+    // A line from the radio, as read from the port (control characters may
+    // be included). A line that cannot be the reply to the command sent
+    // last (RadioProtocol::IsReplyTo) changes nothing and gives Wait: the
+    // reply is still to come, within the time the command was given. After
+    // the transfer has finished or failed, lines are ignored and Finish is
+    // returned.
     TransferStep OnReply(std::string_view reply);
 
     int Progress() const { return m_progress; }
@@ -80,6 +85,7 @@ private:
 
     ChannelDocument& m_doc;
     Step m_last = Step::Idle;
+    std::string m_command; // as sent last: its reply begins with it
     int m_slot = 0; // memory slot 0..220, then DTMF memory 0..9
     int m_band = 0; // CALL slot 0..1, then VFO slot 0..4
     int m_progress = 0;

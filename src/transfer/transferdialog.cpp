@@ -79,6 +79,7 @@ void TransferDialog::FormShow()
     m_progressBar1->setValue(0);
     m_cancel = false;
     m_ended = false;
+    m_replies.Clear();
     m_qcomm1.SetCommPort(m_host.PortChoice() == QLatin1String("COM2") ? TCommPort::Com2 : TCommPort::Com1);
     if (!m_qcomm1.CheckCommportValid(m_qcomm1.PortName())) {
         m_host.Messages().Inform(this, MessageService::Icon::Error,
@@ -99,13 +100,19 @@ void TransferDialog::QComm1CommEvent(TQComm& sender, std::uint32_t /*size*/)
 {
     if (m_ended)
         return;
-    m_timer1.stop();
     if (m_cancel) {
+        m_timer1.stop();
         End();
         return;
     }
-    const std::string reply = PortLink::TakeWaiting(sender);
-    const TransferStep next = HandleReply(reply);
+    const TransferStep next =
+        m_replies.Feed(PortLink::TakeWaiting(sender), [this](std::string_view line) { return HandleReply(line); });
+    // A line that was not the reply leaves the reply timer as it was: the
+    // reply is owed within the time its command was given, however many
+    // stray lines come first.
+    if (next.action == TransferStep::Action::Wait)
+        return;
+    m_timer1.stop();
     m_progressBar1->setValue(Progress());
     Carry(next);
 }
@@ -124,6 +131,7 @@ void TransferDialog::Carry(const TransferStep& step)
         break;
     case TransferStep::Action::Finished: End(); break;
     case TransferStep::Action::Failed: Fail(QString::fromUtf8(step.message.c_str())); break;
+    case TransferStep::Action::Wait: break;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "replyreader.h"
 #include "tqcomm.h"
 #include "transferstep.h"
 
@@ -28,8 +29,10 @@ class QPushButton;
 // is announced by the port's event thread and handed, through
 // CommEventBridge, to the user-interface thread, so QComm1CommEvent, the
 // timers and the Cancel button run one after another and never beside each
-// other. QComm1CommEvent stops the reply timer, gives the waiting bytes to
-// the state machine and sends what it asks for, restarting the reply timer.
+// other. QComm1CommEvent gives the lines that came (ReplyReader) to the
+// state machine; once one of them is the reply, it stops the reply timer
+// and sends what the machine asks for, restarting the reply timer. Lines
+// that are not the reply leave the timer running.
 //
 // The transfer ends in one of three ways: the state machine finishes
 // (End), it fails or the reply timer runs out (a message, then the dialog
@@ -57,7 +60,8 @@ protected:
 
     // The first command of a new transfer.
     virtual TransferStep StartTransfer() = 0;
-    // The bytes of one reply line as they waited in the input queue.
+    // One line from the radio, without its carriage return; Wait when it
+    // was not the reply to the command outstanding.
     virtual TransferStep HandleReply(std::string_view reply) = 0;
     virtual int Progress() const = 0;
     // The transfer ended by finishing or by Cancel.
@@ -91,6 +95,7 @@ private:
     // port does.
     TQComm m_qcomm1;
     std::unique_ptr<CommEventBridge> m_bridge;
+    ReplyReader m_replies;
     bool m_cancel = false;
     // Until the first showing, and from the end of a transfer to the next
     // showing: late replies and timers find nothing to do.

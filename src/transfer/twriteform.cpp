@@ -16,10 +16,14 @@ TransferStep TWriteForm::StartTransfer()
 
 TransferStep TWriteForm::HandleReply(std::string_view reply)
 {
+    if (!m_transfer)
+        return TransferStep::Finish();
+    TransferStep next = m_transfer->OnReply(reply);
     // Whatever came after the reply line is not an answer to the next
-    // command.
-    QComm1().ClearInBuff();
-    return m_transfer ? m_transfer->OnReply(reply) : TransferStep::Finish();
+    // command. Before the reply nothing is discarded: it may be on its way.
+    if (next.action != TransferStep::Action::Wait)
+        QComm1().ClearInBuff();
+    return next;
 }
 
 int TWriteForm::Progress() const

@@ -32,6 +32,8 @@ TransferStep WriteTransfer::Send(Step step, std::string line)
 
 TransferStep WriteTransfer::OnReply(std::string_view reply)
 {
+    if (Running() && IsStrayLine(reply))
+        return TransferStep::KeepWaiting();
     switch (m_last) {
     case Step::Hello: return Send(Step::Identity, IdentityCommand);
     case Step::Identity:

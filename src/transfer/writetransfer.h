@@ -45,7 +45,8 @@ public:
     explicit WriteTransfer(const ChannelDocument& doc);
 
     TransferStep Start();
-    // The reply to the command sent last. After the transfer has finished
+    // The reply to the command sent last. A stray line (nothing but a line
+    // end) is not a reply and gives Wait. After the transfer has finished
     // or failed, replies are ignored and Finish is returned.
     TransferStep OnReply(std::string_view reply);
 

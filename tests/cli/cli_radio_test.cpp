@@ -155,15 +155,34 @@ protected:
     std::string m_dir;
 };
 
+// The file holds what the radio holds, whatever line noise came with the
+// replies. Commands: 1 "AI 0", 2 "ID", 3 "TYD", 4 "FL", 5..16 the empty
+// slots 000..011, 17 "MR 0,0,012", 18 "MR 0,1,012", 19 "MNA 0,012".
 TEST_F(TransferCli, ReadsTheRadioIntoAFile)
 {
+    const struct {
+        const char* what;
+        std::vector<std::string> simOptions;
+    } cases[] = {
+        {"clean line", {}},
+        {"lone carriage returns before replies",
+         {"--stray-cr", "2", "--stray-cr", "5", "--stray-cr", "17", "--stray-cr", "19", "--stray-cr", "250"}},
+        {"line feeds, TABs and NULs inside replies",
+         {"--control-chars", "3", "--control-chars", "17", "--control-chars", "19"}},
+        {"a reply longer than the input queue", {"--pad-reply", "1:2000"}},
+    };
     Spit(Path("image.46"), SampleFile());
-    Sim sim({"--type", "0,1,00,1,1,,", "--image", Path("image.46")});
-    ASSERT_FALSE(sim.Device().empty());
-    const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "") << "no progress when stderr is not a terminal";
-    EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46")));
+    for (const auto& c : cases) {
+        std::vector<std::string> options = {"--type", "0,1,00,1,1,,", "--image", Path("image.46")};
+        options.insert(options.end(), c.simOptions.begin(), c.simOptions.end());
+        Sim sim(options);
+        ASSERT_FALSE(sim.Device().empty());
+        const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+        EXPECT_EQ(run.err, "") << "no progress when stderr is not a terminal";
+        EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46"))) << c.what;
+        ::unlink(Path("out.46").c_str());
+    }
 }
 
 TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
@@ -209,6 +228,23 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          {"read", "--port", "DEV"},
          3,
          "Communication timeout error.\n"},
+        // The stray line comes 1500 ms after "ID", the (wrong) identity
+        // 1500 ms later: past the 2000 ms the command was given.
+        {"a stray line does not buy the radio time",
+         {"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"},
+         {"read", "--port", "DEV"},
+         3,
+         "Communication timeout error.\n"},
+        {"identity longer than the input queue",
+         {"--pad-reply", "2:3000"},
+         {"read", "--port", "DEV"},
+         3,
+         "The radio is invalid.\nPlease check and try again.\n"},
+        {"identity longer than the input queue on write",
+         {"--pad-reply", "2:3000"},
+         {"write", "--port", "DEV", "IN"},
+         3,
+         "The radio is invalid.\nPlease check and try again.\n"},
         {"no such port",
          {},
          {"read", "--port", "/dev/qxp-no-such-port"},

@@ -214,6 +214,55 @@ TEST_F(SerialEvents, HandlerMayCloseThePortAndTheOwnerReopensIt)
     EXPECT_EQ(m_log.Events()[1].bytes, "again\r");
 }
 
+// A line too long for the input queue (1024 bytes) keeps its head and its
+// carriage return; the bytes between are dropped, and the next line comes
+// whole.
+TEST_F(SerialEvents, LineLongerThanTheQueueIsCutButStillEnds)
+{
+    m_comm.SetOnCommEvent(ReadWholeReply(m_log));
+    m_comm.OpenCommport();
+    m_line.Send("ID " + std::string(3000, 'x') + "\r");
+    ASSERT_TRUE(m_log.WaitFor(1)) << "the carriage return was never seen";
+    EXPECT_EQ(m_log.Events()[0].bytes, "ID " + std::string(1020, 'x') + "\r");
+    m_line.Send("TYD 0\r");
+    ASSERT_TRUE(m_log.WaitFor(2));
+    EXPECT_EQ(m_log.Events()[1].bytes, "TYD 0\r");
+}
+
+// The handler closes the port while the owner waits inside a read on its
+// own thread: the read ends at once with what it had, and nothing of the
+// closed opening is touched afterwards (the ThreadSanitizer build checks
+// the second part).
+TEST_F(SerialEvents, HandlerClosesThePortWhileTheOwnerReads)
+{
+    for (int round = 0; round < 5; ++round) {
+        std::promise<void> inHandler;
+        std::promise<void> reading;
+        std::promise<void> closed;
+        std::shared_future<void> ownerReads = reading.get_future().share();
+        m_comm.SetOnCommEvent([&](TQComm& sender, std::uint32_t&) {
+            inHandler.set_value();
+            ownerReads.wait();
+            std::this_thread::sleep_for(20ms); // the owner is in its wait by now
+            sender.CloseCommport();
+            closed.set_value();
+        });
+        m_comm.OpenCommport();
+        m_line.Send("x\r");
+        ASSERT_EQ(inHandler.get_future().wait_for(5s), std::future_status::ready);
+
+        reading.set_value();
+        char bytes[64];
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(m_comm.ReadData(bytes, sizeof bytes), 2u) << "round " << round;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms) << "not the 1000 ms between bytes";
+        EXPECT_FALSE(m_comm.GetPortStatus());
+        EXPECT_EQ(m_comm.CountInBuff(), -1);
+        ASSERT_EQ(closed.get_future().wait_for(5s), std::future_status::ready);
+    }
+    EXPECT_TRUE(TQComm().CheckCommportValid(m_line.Path())) << "the device was released";
+}
+
 TEST_F(SerialEvents, HandlerMayDestroyTheComponent)
 {
     auto comm = std::make_unique<TQComm>();

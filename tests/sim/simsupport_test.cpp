@@ -32,6 +32,29 @@ TEST(SimFaults, CountsCommandsToEachFault)
     }
 }
 
+TEST(SimFaults, GlitchesShapeTheRepliesOfTheirCommands)
+{
+    SimFaults faults;
+    faults.AddStrayLine(2);
+    faults.AddControlChars(2);
+    faults.AddPadding(3, 8);
+    const struct {
+        std::string reply;
+        bool stray;
+        std::string sent;
+    } cases[] = {
+        {"ID QZ-R46", false, "ID QZ-R46\r"},
+        {"PC 0,1", true, std::string("P\nC\t ") + '\0' + "0\n,\t1" + '\0' + "\r"},
+        {"VR 1", false, "VR 1    \r"},
+        {"N", false, "N\r"},
+    };
+    for (const auto& c : cases) {
+        const SimFaults::Decision decision = faults.Next();
+        EXPECT_EQ(decision.strayLine, c.stray) << c.reply;
+        EXPECT_EQ(SimFaults::Shape(decision, c.reply), c.sent) << c.reply;
+    }
+}
+
 TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
 {
     SimOptions options;
@@ -53,6 +76,14 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     EXPECT_EQ(options.stopAfter, 5);
     EXPECT_EQ(options.garbageAfter, 3);
     EXPECT_EQ(options.hangUpAfter, 7);
+    ASSERT_TRUE(SimOptions::Parse({"--stray-cr", "5", "--stray-cr=9", "--control-chars", "19", "--pad-reply", "2:3000"},
+                                  &options, &error))
+        << error;
+    EXPECT_EQ(options.strayLineBefore, (std::vector<int>{5, 9}));
+    EXPECT_EQ(options.controlChars, std::vector<int>{19});
+    ASSERT_EQ(options.padding.size(), 1u);
+    EXPECT_EQ(options.padding[0].command, 2);
+    EXPECT_EQ(options.padding[0].length, 3000u);
 
     ASSERT_TRUE(SimOptions::Parse({"--garbage"}, &options, &error));
     EXPECT_EQ(options.garbageAfter, 0);
@@ -61,8 +92,18 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     EXPECT_TRUE(options.help);
 
     const std::vector<std::vector<std::string>> bad = {
-        {"--baud"}, {"--baud", "fast"}, {"--baud", "-1"}, {"--stop-after", "99999999999999"},
-        {"--hangup-after", "0"}, {"--frobnicate"}, {"image.46"}, {"--latency-ms", "1e3"},
+        {"--baud"},
+        {"--baud", "fast"},
+        {"--baud", "-1"},
+        {"--stop-after", "99999999999999"},
+        {"--hangup-after", "0"},
+        {"--frobnicate"},
+        {"image.46"},
+        {"--latency-ms", "1e3"},
+        {"--pad-reply", "2"},
+        {"--pad-reply", "2:"},
+        {"--pad-reply", "x:9"},
+        {"--stray-cr", "-1"},
     };
     for (const auto& args : bad) {
         error.clear();

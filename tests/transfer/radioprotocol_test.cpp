@@ -60,9 +60,38 @@ TEST(ProtocolReplies, EchoIsDroppedAndTheRestBounded)
         {"\r\r", 0, ReplyCapacity, ""},
         {"MR 0,0," + std::string(150, 'x'), 7, ReplyCapacity, std::string(99, 'x')},
         {"ID QZ-R46 and a long tail", 0, IdentityCapacity, "ID QZ-R46 and a lon"},
+        // No control character survives, nor counts towards the echo.
+        {"MNA 0,000,AB\nVFO\n9\r", 10, ReplyCapacity, "ABVFO9"},
+        {std::string("M\tR\0 0,0,012\x1f,1\x7f", 16), 7, ReplyCapacity, "012,1\x7f"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReplyText(c.reply, c.echo, c.capacity), c.expected) << c.reply;
+}
+
+TEST(ProtocolReplies, WhichLinesAreReplies)
+{
+    const struct {
+        std::string line;
+        std::string command;
+        std::size_t echo;
+        bool reply;
+    } cases[] = {
+        {"ID QZ-R46", "ID", IdentityEcho, true},
+        {"QZ-R46", "ID", IdentityEcho, false}, // as long as the echo, without it
+        {"?", "ID", IdentityEcho, true},       // short: a refusal
+        {"N", "MR 0,1,000", TransmitEcho(0), true},
+        {"MR 0,1,000,00145600000,5", "MR 0,1,000", TransmitEcho(0), true},
+        {"MR 0,1,001,00145600000,5", "MR 0,1,000", TransmitEcho(0), false},
+        {"MR 0,0,000,00145", "MR 0,0,012", MainEcho, true}, // the label is not part of the echo
+        {"CR 1,0,00430", "CR 0,0", CallEcho, false},
+        {"AI 0", "AI 0", HelloEcho, true},
+        {"", "ID", IdentityEcho, false},
+        {"\r", "N", 1, false},
+        {std::string("\n\0\t", 3), "ID", IdentityEcho, false},
+        {std::string("I\0D QZ", 6), "ID", IdentityEcho, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsReplyTo(c.line, c.command, c.echo), c.reply) << c.line << " to " << c.command;
 }
 
 // The echo lengths must fit the radio's replies exactly: one character off

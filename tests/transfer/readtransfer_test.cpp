@@ -2,7 +2,9 @@
 #include "readtransfer.h"
 
 #include "channeldocument.h"
+#include "datafile.h"
 #include "radioprotocol.h"
+#include "replyreader.h"
 #include "transfertestsupport.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +85,15 @@ TEST(TransferRead, FullRadioGivesBackEveryRecord)
         EXPECT_EQ(doc.Record(RecordKind::Vfo, slot), mem.Record(RecordKind::Vfo, slot)) << slot;
     for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
         EXPECT_EQ(doc.Record(RecordKind::Dtmf, slot), mem.Record(RecordKind::Dtmf, slot)) << slot;
+
+    // Stray line ends and lines without the command's echo before every
+    // reply change nothing.
+    radio.strays = {"", "\r", std::string("\n\t\0\r", 4), "XX 9,9,999,NOT A REPLY\r"};
+    ChannelDocument again;
+    ReadTransfer second(again);
+    const TransferStep end = RunAgainst(second, radio);
+    EXPECT_EQ(end.action, TransferStep::Action::Finished) << end.message;
+    EXPECT_EQ(DataFile::WriteDataFile(again), DataFile::WriteDataFile(doc));
 }
 
 // One channel in slot 12 (or an edge or priority slot), read from replies
@@ -137,6 +148,17 @@ TEST(TransferRead, RecordsFromOddReplies)
          201,
          {{"MR 0,0,U0", "MR 0,0,U0,00433000000,6,0,0,0,0,,09,,09,005000000,0"}, {"MNA 0,U0", "MNA 0,U0,       "}},
          "U0,00433000000,6,0,0,0,0,,09,,09,005000000,0,,,,,       "},
+        {"control characters are dropped, not kept in the record",
+         nullptr,
+         12,
+         {{"MR 0,0,012", std::string("MR 0,0,012,00145000000,5,0,0,0,0,,09,\t,09,000600000,0\0", 54)},
+          {"MNA 0,012", "MNA 0,012,AB\nVFO\n9"}},
+         "012,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,ABVFO9"},
+        {"NULs do not make a main reply a channel",
+         nullptr,
+         12,
+         {{"MR 0,0,012", std::string("MR 0,0,01\0\0\0\0", 13)}},
+         ""},
         {"over-long replies are cut to the slot",
          nullptr,
          12,
@@ -161,7 +183,8 @@ TEST(TransferRead, RecordsFromOddReplies)
 
 TEST(TransferRead, WrongRadioFailsAfterTheDocumentWasCleared)
 {
-    for (const std::string id : {"ID QZ-R47", "ID QZ-R46X", "ID QZ-R4", "QZ-R46", "", "?"}) {
+    for (const std::string& id :
+         std::vector<std::string>{"ID QZ-R47", "ID QZ-R46X", "ID QZ-R4", "ID " + std::string(3000, ' '), "?"}) {
         ScriptedRadio radio;
         radio.replies["ID"] = id;
         ChannelDocument doc;
@@ -177,8 +200,44 @@ TEST(TransferRead, WrongRadioFailsAfterTheDocumentWasCleared)
     }
 }
 
+// A line without the echo of its command, or with nothing in it, is not the
+// reply: the transfer waits on (the dialog's reply timer ends it).
+TEST(TransferRead, LinesThatAreNoReplyLeaveTheCommandOutstanding)
+{
+    for (const std::string id : {"QZ-R46", "", "\r", "\n", "IX QZ-R46"}) {
+        ScriptedRadio radio;
+        ChannelDocument doc;
+        ReadTransfer read(doc);
+        ASSERT_EQ(read.Start().command, "AI 0");
+        ASSERT_EQ(read.OnReply("AI 0\r").command, "ID");
+        EXPECT_EQ(read.OnReply(id).action, TransferStep::Action::Wait) << id;
+        EXPECT_TRUE(read.Running());
+        EXPECT_EQ(read.OnReply("ID QZ-R46").command, "TYD") << "the reply still counts after " << id;
+    }
+}
+
+// The port's deliveries as the dialogs and the command-line tool get them:
+// a stray line end with the head of the reply, the rest of the reply later.
+TEST(TransferRead, ReplyReaderFindsTheReplyAcrossDeliveries)
+{
+    ChannelDocument doc;
+    ReadTransfer read(doc);
+    ReplyReader reader;
+    const auto deliver = [&](std::string_view bytes) {
+        return reader.Feed(bytes, [&](std::string_view line) { return read.OnReply(line); });
+    };
+    ASSERT_EQ(read.Start().command, "AI 0");
+    EXPECT_EQ(deliver("\rAI").action, TransferStep::Action::Wait);
+    EXPECT_EQ(deliver(" 0\r\rID QZ-R46\r").command, "ID") << "what came after the reply is dropped";
+    EXPECT_EQ(deliver("XX QZ-R46\rID QZ").action, TransferStep::Action::Wait);
+    EXPECT_EQ(deliver("-R46\r").command, "TYD");
+    EXPECT_EQ(deliver(std::string(5000, 'x')).action, TransferStep::Action::Wait);
+    EXPECT_EQ(reader.Pending(), ReplyReader::MaxLine) << "noise without a line end is cut";
+}
+
 // Whatever the radio answers, the transfer runs to its end within the
-// command bound, and every record stays within its slot.
+// command bound, or waits for a reply that never comes, and every record
+// stays within its slot.
 TEST(TransferRead, GarbageRepliesNeverBreakTheTransfer)
 {
     const std::string garbage[] = {"",
@@ -187,18 +246,26 @@ TEST(TransferRead, GarbageRepliesNeverBreakTheTransfer)
                                    ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,",
                                    std::string(3000, 'E'),
                                    std::string("\0\0\0\0\0\0\0\0\0\0\0\0", 12)};
-    for (const std::string& reply : garbage) {
-        ScriptedRadio radio;
-        ChannelDocument doc;
-        ReadTransfer read(doc);
-        TransferStep step = read.Start();
-        int commands = 0;
-        while (step.action == TransferStep::Action::Send && commands++ < 2000)
-            step = read.OnReply(step.command == "ID" ? "ID QZ-R46\r" : reply);
-        EXPECT_EQ(step.action, TransferStep::Action::Finished) << reply.size();
-        EXPECT_LE(read.Progress(), RadioProtocol::ProgressMaximum);
-        for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-            EXPECT_LE(doc.Record(RecordKind::Memory, slot).size(), 99u);
+    for (const std::string& garbage : garbage) {
+        // As it comes, and behind the echo of each command.
+        for (const bool echoed : {false, true}) {
+            ScriptedRadio radio;
+            ChannelDocument doc;
+            ReadTransfer read(doc);
+            TransferStep step = read.Start();
+            int commands = 0;
+            while (step.action == TransferStep::Action::Send && commands++ < 2000) {
+                const std::string reply = echoed ? step.command + garbage : garbage;
+                step = read.OnReply(step.command == "ID" ? "ID QZ-R46\r" : reply);
+            }
+            if (echoed)
+                EXPECT_EQ(step.action, TransferStep::Action::Finished) << garbage.size();
+            else
+                EXPECT_NE(step.action, TransferStep::Action::Send) << garbage.size();
+            EXPECT_LE(read.Progress(), RadioProtocol::ProgressMaximum);
+            for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+                EXPECT_LE(doc.Record(RecordKind::Memory, slot).size(), 99u);
+        }
     }
 }
 

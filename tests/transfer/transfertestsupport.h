@@ -14,6 +14,9 @@ struct ScriptedRadio {
     RadioSim sim;
     std::map<std::string, std::string> replies; // command -> reply, CR added
     std::vector<std::string> sent;
+    // Lines that come before every reply and are no reply: the transfer
+    // must go on waiting and change nothing.
+    std::vector<std::string> strays;
 
     std::string Answer(const std::string& command)
     {
@@ -30,7 +33,13 @@ TransferStep RunAgainst(Transfer& transfer, ScriptedRadio& radio, std::vector<in
 {
     TransferStep step = transfer.Start();
     for (int n = 0; step.action == TransferStep::Action::Send && n < 2000; ++n) {
-        step = transfer.OnReply(radio.Answer(step.command));
+        const std::string reply = radio.Answer(step.command);
+        for (const std::string& stray : radio.strays) {
+            const int before = transfer.Progress();
+            if (transfer.OnReply(stray).action != TransferStep::Action::Wait || transfer.Progress() != before)
+                return TransferStep::Fail("taken as the reply to " + step.command + ": " + stray);
+        }
+        step = transfer.OnReply(reply);
         if (progress)
             progress->push_back(transfer.Progress());
     }

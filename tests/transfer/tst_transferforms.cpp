@@ -110,8 +110,22 @@ class TransferFormsTest : public QObject
 private slots:
     void init() { GuiTest::ClearStore(); }
 
+    // Line noise with the replies changes nothing in what is read.
+    // Commands: 1 "AI 0", 2 "ID", 3 "TYD", 4 "FL", 5..16 the empty slots
+    // 000..011, 17..19 the main, transmit and name commands of slot 12.
+    void readsTheWholeRadio_data()
+    {
+        QTest::addColumn<QStringList>("glitches");
+        QTest::newRow("clean line") << QStringList{};
+        QTest::newRow("lone carriage returns")
+            << QStringList{"--stray-cr", "2", "--stray-cr", "5", "--stray-cr", "17", "--stray-cr", "19"};
+        QTest::newRow("control characters") << QStringList{"--control-chars", "17", "--control-chars", "19"};
+        QTest::newRow("reply longer than the input queue") << QStringList{"--pad-reply", "1:3000"};
+    }
+
     void readsTheWholeRadio()
     {
+        QFETCH(QStringList, glitches);
         ChannelDocument image;
         FillSample(image);
         QTemporaryDir dir;
@@ -121,7 +135,9 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
         }
-        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath});
+        Sim sim(QStringList{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                            imagePath} +
+                glitches);
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -218,6 +234,15 @@ private slots:
                                         << 0;
         QTest::newRow("write wrong radio")
             << false << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 0;
+        // A lone carriage return 1500 ms after "ID" is no reply and does not
+        // restart the reply timer: the identity 1500 ms later is too late.
+        const QStringList strayThenLate{"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"};
+        QTest::newRow("read stray line") << true << "COM1" << strayThenLate << timeout << false << 0 << 1;
+        QTest::newRow("write stray line") << false << "COM1" << strayThenLate << timeout << false << 0 << 0;
+        // An identity longer than the input queue is cut, not waited for.
+        const QStringList longIdentity{"--pad-reply", "2:3000"};
+        QTest::newRow("read long identity") << true << "COM1" << longIdentity << invalid << false << 0 << 1;
+        QTest::newRow("write long identity") << false << "COM1" << longIdentity << invalid << false << 0 << 0;
         // Port unusable: the dialog stays until Cancel, and a read's Cancel
         // runs the after-read update.
         QTest::newRow("read port invalid") << true << "COM2" << QStringList{} << port << true << 1 << 0;
