@@ -60,8 +60,7 @@ ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObj
             KeepRoomWhenHidden(w);
     } else if (options.power) {
         Label6 = Label(GroupBox1, "Label6", tr("输出功率"));
-        ComboBox4 = List(GroupBox1, "ComboBox4",
-                         {tr("高功率"), tr("低功率"), tr("经济档（最低）")});
+        ComboBox4 = List(GroupBox1, "ComboBox4", {tr("高功率"), tr("低功率"), tr("经济档（最低）")});
         freq->addWidget(Label6, 1, 3);
         freq->addWidget(ComboBox4, 1, 4);
     }

@@ -33,8 +33,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(60, 36, 210, 18);
 
-    auto* about =
-        new QLabel(tr("读取、编辑、保存并写回 QZ-R46 的全部频道。\n适用于 Linux 的 Qt 版本。"), panel);
+    auto* about = new QLabel(tr("读取、编辑、保存并写回 QZ-R46 的全部频道。\n适用于 Linux 的 Qt 版本。"), panel);
     about->setObjectName(QStringLiteral("Comments"));
     about->setWordWrap(true);
     about->setGeometry(12, 62, 258, 44);

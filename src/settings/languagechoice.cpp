@@ -61,8 +61,9 @@ bool LanguageChoice::Store(QSettings& store, Language language, QString* error)
         return true;
     // QSettings keeps no errno; the file is what the user can look at.
     if (error)
-        *error = store.status() == QSettings::AccessError ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
-                                                         : QStringLiteral("%1 is not readable as settings.").arg(store.fileName());
+        *error = store.status() == QSettings::AccessError
+                     ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
+                     : QStringLiteral("%1 is not readable as settings.").arg(store.fileName());
     return false;
 }
 
