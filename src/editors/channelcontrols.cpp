@@ -28,15 +28,15 @@ void KeepRoomWhenHidden(QWidget* widget)
 
 ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObject(parent), m_options(options)
 {
-    GroupBox1 = Group(parent, "GroupBox1", QStringLiteral("频率"));
+    GroupBox1 = Group(parent, "GroupBox1", tr("频率"));
     auto* freq = new QGridLayout(GroupBox1);
     freq->setHorizontalSpacing(8);
 
-    auto* label1 = Label(GroupBox1, "Label1", QStringLiteral("接收频率"));
+    auto* label1 = Label(GroupBox1, "Label1", tr("接收频率"));
     Edit1 = Edit(GroupBox1, "Edit1", options.frequencyLength, FrequencyChars, false);
     Edit1->setText(QStringLiteral("144.000"));
     auto* label2 = Label(GroupBox1, "Label2", QStringLiteral("MHz"));
-    auto* label3 = Label(GroupBox1, "Label3", QStringLiteral("步进"));
+    auto* label3 = Label(GroupBox1, "Label3", tr("步进"));
     ComboBox3 = List(GroupBox1, "ComboBox3", StepItems());
     freq->addWidget(label1, 0, 0);
     freq->addWidget(Edit1, 0, 1);
@@ -45,10 +45,10 @@ ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObj
     freq->addWidget(ComboBox3, 0, 4);
 
     if (options.split) {
-        Label5 = Label(GroupBox1, "Label5", QStringLiteral("发射频率"));
+        Label5 = Label(GroupBox1, "Label5", tr("发射频率"));
         Edit3 = Edit(GroupBox1, "Edit3", options.frequencyLength, FrequencyChars, false);
         Label6 = Label(GroupBox1, "Label6", QStringLiteral("MHz"));
-        Label4 = Label(GroupBox1, "Label4", QStringLiteral("步进"));
+        Label4 = Label(GroupBox1, "Label4", tr("步进"));
         ComboBox4 = List(GroupBox1, "ComboBox4", StepItems());
         freq->addWidget(Label5, 1, 0);
         freq->addWidget(Edit3, 1, 1);
@@ -59,13 +59,12 @@ ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObj
                            static_cast<QWidget*>(Label4), static_cast<QWidget*>(ComboBox4)})
             KeepRoomWhenHidden(w);
     } else if (options.power) {
-        Label6 = Label(GroupBox1, "Label6", QStringLiteral("输出功率"));
-        ComboBox4 = List(GroupBox1, "ComboBox4",
-                         {QStringLiteral("高功率"), QStringLiteral("低功率"), QStringLiteral("经济档（最低）")});
+        Label6 = Label(GroupBox1, "Label6", tr("输出功率"));
+        ComboBox4 = List(GroupBox1, "ComboBox4", {tr("高功率"), tr("低功率"), tr("经济档（最低）")});
         freq->addWidget(Label6, 1, 3);
         freq->addWidget(ComboBox4, 1, 4);
     }
-    Label7 = Label(GroupBox1, "Label7", QStringLiteral("频差"));
+    Label7 = Label(GroupBox1, "Label7", tr("频差"));
     Edit2 = Edit(GroupBox1, "Edit2", 5, FrequencyChars, false);
     Label8 = Label(GroupBox1, "Label8", QStringLiteral("MHz"));
     freq->addWidget(Label7, 1, 0);
@@ -84,7 +83,7 @@ ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObj
     RadioButton3 = Radio(GroupBox1, "RadioButton3", QStringLiteral("Minus Shift"));
     RadioButton5 = Radio(GroupBox1, "RadioButton5", QStringLiteral("-7.6MHz Shift"));
     KeepRoomWhenHidden(RadioButton5);
-    CheckBox4 = Check(GroupBox1, "CheckBox4", QStringLiteral("反转"));
+    CheckBox4 = Check(GroupBox1, "CheckBox4", tr("反转"));
     freq->addWidget(RadioButton1, 2, 0, 1, 1);
     freq->addWidget(RadioButton2, 2, 1, 1, 2);
     freq->addWidget(RadioButton3, 2, 3, 1, 2);
@@ -106,12 +105,12 @@ ChannelControls::ChannelControls(QWidget* parent, const Options& options) : QObj
     }
     RadioButton1->setChecked(true);
 
-    GroupBox2 = Group(parent, "GroupBox2", QStringLiteral("亚音/音声编码静噪"));
+    GroupBox2 = Group(parent, "GroupBox2", tr("亚音/音声编码静噪"));
     auto* tones = new QGridLayout(GroupBox2);
-    CheckBox1 = Check(GroupBox2, "CheckBox1", QStringLiteral("亚音"));
-    CheckBox2 = Check(GroupBox2, "CheckBox2", QStringLiteral("音声编码静噪"));
-    auto* label9 = Label(GroupBox2, "Label9", QStringLiteral("亚音频率"));
-    auto* label10 = Label(GroupBox2, "Label10", QStringLiteral("音声编码静噪频率"));
+    CheckBox1 = Check(GroupBox2, "CheckBox1", tr("亚音"));
+    CheckBox2 = Check(GroupBox2, "CheckBox2", tr("音声编码静噪"));
+    auto* label9 = Label(GroupBox2, "Label9", tr("亚音频率"));
+    auto* label10 = Label(GroupBox2, "Label10", tr("音声编码静噪频率"));
     ComboBox1 = List(GroupBox2, "ComboBox1", ToneItems());
     ComboBox2 = List(GroupBox2, "ComboBox2", ToneItems());
     ComboBox1->setCurrentIndex(7);

@@ -21,13 +21,13 @@ using namespace EditorWidgets;
 TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : TEditorDialog(host, parent), m_navigator(*this)
 {
     setObjectName(QStringLiteral("TDTMF"));
-    setWindowTitle(QStringLiteral("双音声多频率"));
+    setWindowTitle(tr("双音声多频率"));
     // A fixed border without title-bar buttons: the dialog is left by its
     // own buttons or Esc, which ask about unsaved typing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Label(this, "Label2", QStringLiteral("频道序号")));
+    top->addWidget(Label(this, "Label2", tr("频道序号")));
     QStringList numbers;
     for (int i = 0; i < ChannelDocument::DtmfSlots; ++i)
         numbers << QString::number(i);
@@ -36,14 +36,14 @@ TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : TEditorDialog(host, parent),
     top->addWidget(m_list);
     top->addStretch(1);
 
-    auto* group = Group(this, "GroupBox1", QStringLiteral("双音声多频率声码"));
+    auto* group = Group(this, "GroupBox1", tr("双音声多频率声码"));
     auto* groupLayout = new QHBoxLayout(group);
     m_code = Edit(group, "Edit1", 16, DtmfChars, true);
     m_code->setMinimumWidth(190);
     groupLayout->addWidget(m_code);
 
-    auto* ok = Button(this, "Button2", QStringLiteral("确定"));
-    auto* close = Button(this, "Button1", QStringLiteral("关闭"));
+    auto* ok = Button(this, "Button2", tr("确定"));
+    auto* close = Button(this, "Button1", tr("关闭"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

@@ -23,10 +23,10 @@ using namespace EditorWidgets;
 TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, parent), m_navigator(*this)
 {
     setObjectName(QStringLiteral("TMemory"));
-    setWindowTitle(QStringLiteral("记忆频道"));
+    setWindowTitle(tr("记忆频道"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Label(this, "Label12", QStringLiteral("记忆频道序号")));
+    top->addWidget(Label(this, "Label12", tr("记忆频道序号")));
     m_number = Edit(this, "Edit6", 3, NumberChars, true);
     m_number->setFixedWidth(44);
     top->addWidget(m_number);
@@ -38,9 +38,9 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
 
     m_controls = new ChannelControls(this, {true, false, 9});
 
-    auto* options = Group(this, "GroupBox3", QStringLiteral("选项"));
+    auto* options = Group(this, "GroupBox3", tr("选项"));
     auto* optionsLayout = new QGridLayout(options);
-    optionsLayout->addWidget(Label(options, "Label11", QStringLiteral("记忆名称")), 0, 0);
+    optionsLayout->addWidget(Label(options, "Label11", tr("记忆名称")), 0, 0);
     m_name = Edit(options, "Edit5", 6, NameChars, true);
     m_name->setFixedWidth(80);
     optionsLayout->addWidget(m_name, 0, 1);
@@ -49,8 +49,8 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
     optionsLayout->setColumnStretch(2, 1);
     optionsLayout->setColumnMinimumWidth(1, 90);
 
-    auto* ok = Button(this, "Button2", QStringLiteral("确定"));
-    auto* close = Button(this, "Button1", QStringLiteral("关闭"));
+    auto* ok = Button(this, "Button2", tr("确定"));
+    auto* close = Button(this, "Button1", tr("关闭"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

@@ -23,7 +23,7 @@ TSelectorDialog::TSelectorDialog(DocumentHost& host, QWidget* parent, const char
     setWindowTitle(caption);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Label(this, "Label11", QStringLiteral("波段")));
+    top->addWidget(Label(this, "Label11", tr("波段")));
     m_list = List(this, "ComboBox5", {});
     m_list->setMinimumWidth(90);
     top->addWidget(m_list);
@@ -31,8 +31,8 @@ TSelectorDialog::TSelectorDialog(DocumentHost& host, QWidget* parent, const char
 
     m_controls = new ChannelControls(this, options);
 
-    auto* ok = Button(this, "Button2", QStringLiteral("确定"));
-    auto* close = Button(this, "Button1", QStringLiteral("关闭"));
+    auto* ok = Button(this, "Button2", tr("确定"));
+    auto* close = Button(this, "Button1", tr("关闭"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ok);

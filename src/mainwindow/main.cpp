@@ -1,10 +1,12 @@
 // qxp-r46: the desktop program that programs the QZ-R46's channel memory.
 #include "appsettings.h"
 #include "appwindows.h"
+#include "languagechoice.h"
 #include "messageservice.h"
 #include "portprobe.h"
 #include "tmainform.h"
 #include "twelcome.h"
+#include "uilanguage.h"
 
 #include <QApplication>
 
@@ -15,6 +17,13 @@ int main(int argc, char** argv)
     // The program ends when the splash closes, not when the last visible
     // window does: the splash is hidden while the main window runs.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window: each one takes its captions when it is built.
+    {
+        AppSettings settings;
+        const auto language = LanguageChoice::Effective(settings.Store(), LanguageChoice::Environment::OfProcess());
+        if (!UiLanguage::Install(app, language))
+            qWarning("qxp-r46: no English translation found; the interface stays Chinese.");
+    }
 
     MessageService messages;
     AppWindows windows(messages, QApplication::arguments().mid(1));

@@ -25,21 +25,20 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
     icon->setPixmap(ToolIcons::RadioEmblem(32));
     icon->setGeometry(12, 12, 32, 32);
 
-    auto* product = new QLabel(QStringLiteral("QZ-R46频率写码程序"), panel);
+    auto* product = new QLabel(tr("QZ-R46频率写码程序"), panel);
     product->setObjectName(QStringLiteral("ProductName"));
     product->setGeometry(60, 14, 210, 18);
 
-    auto* version = new QLabel(QStringLiteral("版本：2.00"), panel);
+    auto* version = new QLabel(tr("版本：2.00"), panel);
     version->setObjectName(QStringLiteral("Version"));
     version->setGeometry(60, 36, 210, 18);
 
-    auto* about =
-        new QLabel(QStringLiteral("读取、编辑、保存并写回 QZ-R46 的全部频道。\n适用于 Linux 的 Qt 版本。"), panel);
+    auto* about = new QLabel(tr("读取、编辑、保存并写回 QZ-R46 的全部频道。\n适用于 Linux 的 Qt 版本。"), panel);
     about->setObjectName(QStringLiteral("Comments"));
     about->setWordWrap(true);
     about->setGeometry(12, 62, 258, 44);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     ok->setGeometry(111, 131, 75, 25);

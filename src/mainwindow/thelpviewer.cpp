@@ -10,14 +10,14 @@
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("THelpViewer"));
-    setWindowTitle(QStringLiteral("QXP-R46 帮助"));
+    setWindowTitle(tr("QXP-R46 帮助"));
     resize(640, 520);
 
-    auto* contents = new QPushButton(QStringLiteral("目录"), this);
+    auto* contents = new QPushButton(tr("目录"), this);
     contents->setObjectName(QStringLiteral("ContentsButton"));
-    auto* back = new QPushButton(QStringLiteral("后退"), this);
+    auto* back = new QPushButton(tr("后退"), this);
     back->setObjectName(QStringLiteral("BackButton"));
-    auto* forward = new QPushButton(QStringLiteral("前进"), this);
+    auto* forward = new QPushButton(tr("前进"), this);
     forward->setObjectName(QStringLiteral("ForwardButton"));
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -47,13 +47,17 @@ QUrl THelpViewer::ContentsPage()
     // The pages are built into this static library; referencing the
     // initialiser keeps the linker from dropping them.
     Q_INIT_RESOURCE(help);
+    // The page goes with the translation in use, so the help never speaks
+    // another language than the windows, even when a translation is missing.
+    //: File name of the help contents page written in the translation's language.
+    const QString page = tr("index.html");
     const QString dir = QCoreApplication::applicationDirPath();
     for (const QString& candidate :
-         {dir + QStringLiteral("/help/index.html"), dir + QStringLiteral("/../share/qxp-r46/help/index.html")}) {
+         {dir + QStringLiteral("/help/") + page, dir + QStringLiteral("/../share/qxp-r46/help/") + page}) {
         if (QFileInfo(candidate).isFile())
             return QUrl::fromLocalFile(QFileInfo(candidate).canonicalFilePath());
     }
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+    return QUrl(QStringLiteral("qrc:/help/") + page);
 }
 
 void THelpViewer::ShowContents()

@@ -76,7 +76,7 @@ TWelcome::TWelcome(QWidget* parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TWelcome"));
-    setWindowTitle(QStringLiteral("欢迎"));
+    setWindowTitle(tr("欢迎"));
     setFixedSize(kWidth, kHeight);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -88,8 +88,8 @@ TWelcome::TWelcome(QWidget* parent)
     picture->setPixmap(BannerPicture());
     picture->setGeometry((kWidth - kPictureWidth) / 2, 12, kPictureWidth, kPictureHeight);
 
-    WhiteLine("Label1", QStringLiteral("频道存储编程 · 读取 · 编辑 · 写入"), 72, this);
-    WhiteLine("Label2", QStringLiteral("QZ-R46记忆控制程序"), 102, this);
+    WhiteLine("Label1", tr("频道存储编程 · 读取 · 编辑 · 写入"), 72, this);
+    WhiteLine("Label2", tr("QZ-R46记忆控制程序"), 102, this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

@@ -151,24 +151,41 @@ private slots:
         QCOMPARE(windows.MainForm().findChildren<THelpViewer*>().size(), 1);
     }
 
+    void helpLinksAllLand_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Chinese") << QStringLiteral("index.html");
+        QTest::newRow("English") << QStringLiteral("index_en.html");
+    }
+
     void helpLinksAllLand()
     {
+        QFETCH(QString, page);
         THelpViewer viewer;
         viewer.ShowContents();
         const QString html = viewer.Browser()->toHtml();
-        QFile source(QStringLiteral(":/help/index.html"));
+        QFile source(QStringLiteral(":/help/") + page);
         QVERIFY(source.open(QIODevice::ReadOnly));
-        const QString page = QString::fromUtf8(source.readAll());
+        const QString text = QString::fromUtf8(source.readAll());
         QSet<QString> anchors;
-        for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(page))
+        for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(text))
             anchors << m.captured(1);
         int links = 0;
-        for (const auto& m : QRegularExpression(QStringLiteral("<a href=\"#([^\"]+)\"")).globalMatch(page)) {
+        for (const auto& m : QRegularExpression(QStringLiteral("<a href=\"#([^\"]+)\"")).globalMatch(text)) {
             QVERIFY2(anchors.contains(m.captured(1)), qPrintable(m.captured(1)));
             ++links;
         }
         QVERIFY(links >= 10);
         QVERIFY(!html.isEmpty());
+
+        // Each page translates the Chinese one, section for section.
+        QFile chinese(QStringLiteral(":/help/index.html"));
+        QVERIFY(chinese.open(QIODevice::ReadOnly));
+        QSet<QString> chineseAnchors;
+        for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\""))
+                                 .globalMatch(QString::fromUtf8(chinese.readAll())))
+            chineseAnchors << m.captured(1);
+        QCOMPARE(anchors, chineseAnchors);
     }
 };
 

@@ -1,0 +1,192 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>ChannelControls</name>
+    <message>
+        <source>频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>接收频率</source>
+        <translation>RX Frequency</translation>
+    </message>
+    <message>
+        <source>步进</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>发射频率</source>
+        <translation>TX Frequency</translation>
+    </message>
+    <message>
+        <source>输出功率</source>
+        <translation>TX Power</translation>
+    </message>
+    <message>
+        <source>高功率</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>低功率</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>经济档（最低）</source>
+        <translation>EL (Lowest)</translation>
+    </message>
+    <message>
+        <source>频差</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>反转</source>
+        <translation>Reverse</translation>
+    </message>
+    <message>
+        <source>亚音/音声编码静噪</source>
+        <translation>Tone / CTCSS</translation>
+    </message>
+    <message>
+        <source>亚音</source>
+        <translation>Tone</translation>
+    </message>
+    <message>
+        <source>音声编码静噪</source>
+        <translation>CTCSS</translation>
+    </message>
+    <message>
+        <source>亚音频率</source>
+        <translation>Tone Frequency</translation>
+    </message>
+    <message>
+        <source>音声编码静噪频率</source>
+        <translation>CTCSS Frequency</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>QZ-R46频率写码程序</source>
+        <translation>QZ-R46 Frequency Programmer</translation>
+    </message>
+    <message>
+        <source>版本：2.00</source>
+        <translation>Version: 2.00</translation>
+    </message>
+    <message>
+        <source>读取、编辑、保存并写回 QZ-R46 的全部频道。
+适用于 Linux 的 Qt 版本。</source>
+        <translation>Reads, edits, saves and writes back all channels of the QZ-R46.
+Qt edition for Linux.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TDTMF</name>
+    <message>
+        <source>双音声多频率</source>
+        <translation>DTMF</translation>
+    </message>
+    <message>
+        <source>频道序号</source>
+        <translation>Memory No.</translation>
+    </message>
+    <message>
+        <source>双音声多频率声码</source>
+        <translation>DTMF Code</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>THelpViewer</name>
+    <message>
+        <source>QXP-R46 帮助</source>
+        <translation>QXP-R46 Help</translation>
+    </message>
+    <message>
+        <source>目录</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>后退</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>前进</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>index.html</source>
+        <extracomment>File name of the help contents page written in the translation&apos;s language.</extracomment>
+        <translation>index_en.html</translation>
+    </message>
+</context>
+<context>
+    <name>TMemory</name>
+    <message>
+        <source>记忆频道</source>
+        <translation>Memory Channel</translation>
+    </message>
+    <message>
+        <source>记忆频道序号</source>
+        <translation>Channel No.</translation>
+    </message>
+    <message>
+        <source>选项</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>记忆名称</source>
+        <translation>Memory Name</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TSelectorDialog</name>
+    <message>
+        <source>波段</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TWelcome</name>
+    <message>
+        <source>欢迎</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>频道存储编程 · 读取 · 编辑 · 写入</source>
+        <translation>Channel Memory: Read · Edit · Write</translation>
+    </message>
+    <message>
+        <source>QZ-R46记忆控制程序</source>
+        <translation>QZ-R46 Memory Programmer</translation>
+    </message>
+</context>
+</TS>
