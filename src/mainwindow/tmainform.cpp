@@ -542,14 +542,9 @@ void TMainForm::StringGrid2Click()
 void TMainForm::UpdateClipboardCommands()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); data && data->hasFormat(ClipboardFormat())) {
-        QByteArray text = data->data(ClipboardFormat());
-        const int nul = text.indexOf('\0');
-        if (nul >= 0)
-            text.truncate(nul);
-        // A record never exceeds 99 characters; longer content is not ours
-        // to cut, and the paste buffer keeps what it had.
-        if (text.size() <= static_cast<int>(ChannelDocument::RecordCapacity))
-            m_document.StorePasteBuffer(RecordText::TabsToCommas(std::string_view(text.constData(), text.size())));
+        const QByteArray text = data->data(ClipboardFormat());
+        if (const auto buffer = ClipboardRules::PasteBufferFromClipboard(std::string_view(text.constData(), text.size())))
+            m_document.StorePasteBuffer(*buffer);
     }
 
     const std::string_view buffer = m_document.Record(RecordKind::PasteBuffer, 0);

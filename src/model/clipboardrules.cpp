@@ -1,6 +1,9 @@
 #include "clipboardrules.h"
 
+#include "channeldocument.h"
 #include "recordtext.h"
+
+#include <algorithm>
 
 namespace ClipboardRules {
 
@@ -16,6 +19,18 @@ bool NameCharacter(char c)
 } // namespace
 
 bool IsChannelRecord(std::string_view pasteBuffer) { return pasteBuffer.size() >= 20; }
+
+std::optional<std::string> PasteBufferFromClipboard(std::string_view content)
+{
+    content = content.substr(0, content.find('\0'));
+    if (content.size() > ChannelDocument::RecordCapacity)
+        return std::nullopt;
+    std::string buffer = RecordText::TabsToCommas(content);
+    buffer.erase(std::remove_if(buffer.begin(), buffer.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+                 buffer.end());
+    return buffer;
+}
 
 bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, const BandPlan& plan)
 {

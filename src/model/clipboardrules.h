@@ -2,6 +2,7 @@
 
 #include "bandplan.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,13 @@ namespace ClipboardRules {
 enum class Grid { Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
 
 bool IsChannelRecord(std::string_view pasteBuffer);
+
+// The paste buffer made from what another program may have put on the
+// clipboard under our format: cut at a NUL, TABs back to commas, other
+// control characters dropped (a line feed in a record would split its line
+// in the data file). Nothing when the content is longer than a record can
+// be, so the buffer keeps what it had rather than a cut record.
+std::optional<std::string> PasteBufferFromClipboard(std::string_view content);
 
 // Whether Paste is offered for the current row of the grid. `row` is the
 // grid row (1 = first data row); for the VFO grid `rowBand` is the band of

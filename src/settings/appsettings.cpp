@@ -4,6 +4,8 @@
 
 AppSettings::AppSettings() : m_settings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")) {}
 
+AppSettings::AppSettings(const QString& iniFile) : m_settings(iniFile, QSettings::IniFormat) {}
+
 QString AppSettings::RadioType() const
 {
     const QString type = m_settings.value(QStringLiteral("Type")).toString();

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -108,6 +110,23 @@ TEST(ClipboardPastedChannel, KeepsTheTargetsIdentityAndNormalises)
         const std::string record = ClipboardRules::PastedChannel(c.grid, c.key, c.buffer, Plan(c.type));
         EXPECT_EQ(std::count(record.begin(), record.end(), ','), 17) << record;
     }
+}
+
+TEST(ClipboardPasteBuffer, TakesOnlyWhatARecordCanHold)
+{
+    const struct {
+        std::string content;
+        std::optional<std::string> buffer;
+    } cases[] = {
+        {"012\t00145500000\t3", "012,00145500000,3"},
+        {std::string("02\t12*#\0junk", 12), "02,12*#"},
+        // Control characters from another program never reach a record.
+        {"000\t0014\x03" "5000000\t5\r\n", "000,00145000000,5"},
+        {std::string(100, '1'), std::nullopt},
+        {std::string(99, '1') + std::string(1, '\0') + "tail", std::string(99, '1')},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ClipboardRules::PasteBufferFromClipboard(c.content), c.buffer) << c.content;
 }
 
 TEST(ClipboardPastedDtmf, TakesTheTargetSlotAndTheCode)
