@@ -19,20 +19,21 @@ class TestPortProbe : public QObject
     Q_OBJECT
 
 private:
+    // Only the master stays open: the far end of the line, not a holder.
     struct Pty {
         int master = -1;
-        int slave = -1;
         QString path;
         Pty()
         {
+            int slave = -1;
             char name[128] = {};
-            if (::openpty(&master, &slave, name, nullptr, nullptr) == 0)
+            if (::openpty(&master, &slave, name, nullptr, nullptr) == 0) {
                 path = QString::fromLocal8Bit(name);
+                ::close(slave);
+            }
         }
         ~Pty()
         {
-            if (slave >= 0)
-                ::close(slave);
             if (master >= 0)
                 ::close(master);
         }
