@@ -21,7 +21,6 @@ void BuiltInRadio::FillFresh(ChannelDocument& memory)
     memory.StoreMemory(0, "000,00145500000,5,0,0,0,0,,09,,09,000600000,0,,,,,CALL");
     memory.StoreMemory(1, "001,00145650000,5,2,0,1,0,,12,,12,000600000,0,,,,,RPT");
     memory.StoreMemory(2, "002,00433500000,6,0,0,0,0,,09,,09,005000000,0,,,,,UHF");
-    memory.StoreDtmf(0, "00,123#");
 }
 
 bool BuiltInRadio::Start(std::string* error)
@@ -65,7 +64,8 @@ void BuiltInRadio::Serve()
     SimServer server(m_port, m_radio, {});
     server.SetCommandHook([this](const std::string& line) {
         // The last command of a write: the radio now holds what the
-        // program sent, so this is the moment to keep it.
+        // program sent, so this is the moment to keep it, before the
+        // program hears that the write is complete.
         if (line == "VMC 0,0") {
             std::string error;
             if (!Save(&error)) {

@@ -77,16 +77,18 @@ bool SimServer::Answer(const std::string& line)
         std::fflush(m_settings.log);
     }
     const SimFaults::Decision decision = m_settings.faults.Next();
+    std::string reply;
+    if (decision.reply != SimFaults::Reply::Silent)
+        reply = m_radio.Answer(line);
+    if (m_hook)
+        m_hook(line);
     if (decision.reply != SimFaults::Reply::Silent) {
-        std::string reply = m_radio.Answer(line);
         if (decision.reply == SimFaults::Reply::Answer)
             reply += '\r';
         if (m_settings.latencyMs)
             Pause(m_settings.latencyMs);
         m_port.Send(reply, m_settings.baud);
     }
-    if (m_hook)
-        m_hook(line);
     if (decision.hangUpAfter) {
         m_port.HangUp();
         return false;

@@ -19,8 +19,8 @@ class SimPort;
 //
 // One poll() loop on the terminal's master side and a stop descriptor.
 // Received bytes are cut into lines at each carriage return; each line is
-// logged, answered by the RadioSim (or not, as the fault plan says) and
-// handed to the command hook. Between clients the master reports a
+// logged, taken in by the RadioSim (unless the fault plan silences it),
+// handed to the command hook, and answered. Between clients the master reports a
 // hang-up, because we do not keep the device side open (SimPort): reads
 // fail with EIO until a client opens the device again. A pseudo-terminal
 // gives no event for that opening, so the loop then sleeps on the stop
@@ -40,7 +40,9 @@ public:
         HungUp,  // the fault plan hung up the line
         Failed,  // the terminal failed; the reason is in *error
     };
-    // Called on the serving thread after each command line was answered.
+    // Called on the serving thread for each command line once the radio has
+    // taken it in, before the reply goes out: when the program sees the
+    // reply, whatever the hook did is done.
     using CommandHook = std::function<void(const std::string& line)>;
 
     SimServer(SimPort& port, RadioSim& radio, Settings settings);

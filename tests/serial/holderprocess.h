@@ -14,7 +14,8 @@ extern char** environ;
 // Another program holding a device, as ModemManager or a terminal program
 // would: a child process that runs `argv` and, when `openOnFd3` names a
 // device, has it open on descriptor 3 from before its first instruction.
-// The child is killed when the object goes.
+// The child runs in a process group of its own, killed as a whole when the
+// object goes, so nothing it started (flock's command) outlives the test.
 class HolderProcess
 {
 public:
@@ -28,14 +29,19 @@ public:
         posix_spawn_file_actions_init(&actions);
         if (!openOnFd3.empty())
             posix_spawn_file_actions_addopen(&actions, 3, openOnFd3.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK, 0);
-        if (::posix_spawn(&m_pid, args[0], &actions, nullptr, args.data(), environ) != 0)
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+        posix_spawnattr_setpgroup(&attributes, 0);
+        if (::posix_spawn(&m_pid, args[0], &actions, &attributes, args.data(), environ) != 0)
             m_pid = -1;
+        posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
     }
     ~HolderProcess()
     {
         if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
+            ::kill(-m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
     }
