@@ -13,7 +13,10 @@ namespace CliCommands {
 
 namespace {
 
-void Line(const QString& text) { std::printf("%s\n", text.toLocal8Bit().constData()); }
+void Line(const QString& text)
+{
+    std::printf("%s\n", text.toLocal8Bit().constData());
+}
 
 } // namespace
 

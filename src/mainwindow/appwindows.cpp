@@ -42,14 +42,14 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
     m_mainForm->SetPortChecker([probe](const QString& port) { return (*probe)(port); });
     m_mainForm->SetPortTexts([ports](const QString& port) { return ports->DeviceLine(port); },
                              [ports](const QString& port) { return ports->InvalidCause(port); });
-    for (TransferDialog* transfer : {static_cast<TransferDialog*>(m_readForm.get()),
-                                     static_cast<TransferDialog*>(m_writeForm.get())}) {
+    for (TransferDialog* transfer :
+         {static_cast<TransferDialog*>(m_readForm.get()), static_cast<TransferDialog*>(m_writeForm.get())}) {
         transfer->SetPortResolver([ports](const std::string& name) {
             return QFile::encodeName(ports->DevicePath(QString::fromStdString(name))).toStdString();
         });
         transfer->SetPortCause([ports](const QString& port, TransferDialog::PortTrouble trouble) {
             return trouble == TransferDialog::PortTrouble::NoReply ? ports->TimeoutCause(port)
-                                                                    : ports->InvalidCause(port);
+                                                                   : ports->InvalidCause(port);
         });
     }
 

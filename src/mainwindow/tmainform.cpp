@@ -896,8 +896,9 @@ bool TMainForm::PrintTo(QPagedPaintDevice& device) const
 void TMainForm::Read1Click()
 {
     if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(this, MessageService::Icon::Warning,
-                          WithPortCause(QStringLiteral("COM port is invalid.\nPlease check comport status."), m_portChoice));
+        m_messages.Inform(
+            this, MessageService::Icon::Warning,
+            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check comport status."), m_portChoice));
         return;
     }
     if (!ConfirmDiscard())
@@ -912,8 +913,9 @@ void TMainForm::Read1Click()
 void TMainForm::Write1Click()
 {
     if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(this, MessageService::Icon::Warning,
-                          WithPortCause(QStringLiteral("COM port is invalid.\nPlease check and try again."), m_portChoice));
+        m_messages.Inform(
+            this, MessageService::Icon::Warning,
+            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check and try again."), m_portChoice));
         return;
     }
     const auto answer =
@@ -978,7 +980,6 @@ QString TMainForm::WithPortCause(const QString& message, const QString& port) co
     const QString cause = m_portCause ? m_portCause(port) : QString();
     return cause.isEmpty() ? message : message + QStringLiteral("\n\n") + cause;
 }
-
 
 void TMainForm::Help2Click()
 {

@@ -18,8 +18,7 @@ constexpr int RefreshMs = 2000;
 
 } // namespace
 
-TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder)
-    : QDialog(parent), m_byIdFolder(byIdFolder)
+TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDialog(parent), m_byIdFolder(byIdFolder)
 {
     setObjectName(QStringLiteral("TPortSetupForm"));
     setWindowTitle(QStringLiteral("端口设置"));

@@ -11,8 +11,14 @@
 
 namespace {
 
-std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString Path(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+std::string Bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+QString Path(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
 QString Sentence(const std::string& reason)
 {
@@ -117,7 +123,8 @@ QString PortMap::DeviceLine(const QString& portName)
     if (assigned.isEmpty())
         return head + m_settings.PortDevice(portName) + QStringLiteral(", the default: no device assigned");
     if (assigned == SimulatedRadio())
-        return head + SimulatedRadioLine() + (portName == m_simulatedPort ? QStringLiteral(", for this run") : QString());
+        return head + SimulatedRadioLine() +
+               (portName == m_simulatedPort ? QStringLiteral(", for this run") : QString());
     return head + WithTarget(DevicePath(portName));
 }
 

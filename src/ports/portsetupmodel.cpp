@@ -32,14 +32,20 @@ PortSetupModel::PortSetupModel(AppSettings& settings, const QString& byIdFolder,
     m_entries = SerialPortList::Scan(m_byIdFolder);
 }
 
-QString PortSetupModel::DefaultDevice(int port) { return QStringLiteral("/dev/ttyS%1").arg(port - 1); }
+QString PortSetupModel::DefaultDevice(int port)
+{
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+}
 
 int PortSetupModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : FirstDeviceRow + static_cast<int>(m_entries.size());
 }
 
-int PortSetupModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int PortSetupModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant PortSetupModel::data(const QModelIndex& index, int role) const
 {

@@ -28,8 +28,7 @@ public:
     static constexpr int ValueRole = Qt::UserRole;
     static constexpr int PortCount = 2;
 
-    explicit PortSetupModel(AppSettings& settings,
-                            const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
+    explicit PortSetupModel(AppSettings& settings, const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
                             QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

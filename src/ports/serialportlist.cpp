@@ -12,8 +12,14 @@
 
 namespace {
 
-std::string Bytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString Path(const std::string& bytes) { return QFile::decodeName(QByteArray::fromStdString(bytes)); }
+std::string Bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+QString Path(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
 
 // The 8250 driver makes ttyS0..ttyS3 whether or not a UART answers at
 // their addresses; the kernel says which do in the port's "type" (0: none),

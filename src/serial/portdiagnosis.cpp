@@ -19,7 +19,10 @@ namespace {
 using Result = PortDiagnosis::Result;
 using State = PortDiagnosis::State;
 
-std::string ErrnoText(int error) { return std::error_code(error, std::generic_category()).message(); }
+std::string ErrnoText(int error)
+{
+    return std::error_code(error, std::generic_category()).message();
+}
 
 std::string UserName(uid_t uid)
 {
@@ -140,17 +143,19 @@ std::string PortDiagnosis::PermissionReason(const Access& access)
                " after this login began; log out and in again (or restart) to use it.";
     }
     return denied + ": it belongs to the group " + group + ", and " + access.user +
-           " is not in it. Run  sudo usermod -aG " + access.group + " " + access.user +
-           "  and log out and in again.";
+           " is not in it. Run  sudo usermod -aG " + access.group + " " + access.user + "  and log out and in again.";
 }
 
-Result PortDiagnosis::Diagnose(const std::string& path) { return Diagnose(path, PortHolders::Of(path)); }
+Result PortDiagnosis::Diagnose(const std::string& path)
+{
+    return Diagnose(path, PortHolders::Of(path));
+}
 
 Result PortDiagnosis::Diagnose(const std::string& path, const std::vector<PortHolders::Holder>& holders)
 {
     if (path.empty())
         return {State::Missing, "no device is named.", {}};
-    struct stat info {};
+    struct stat info = {};
     if (::stat(path.c_str(), &info) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)

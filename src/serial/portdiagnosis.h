@@ -42,12 +42,12 @@ public:
 
     // What decides the advice for a device the user may not open.
     struct Access {
-        std::string user;      // login name of the real user
-        std::string owner;     // the node's owner
-        std::string group;     // the node's group ("dialout")
-        bool groupMayUse;      // its mode lets the group read and write
-        bool inGroupNow;       // this process already has that group
-        bool inGroupAtLogin;   // the group database lists the user in it
+        std::string user;    // login name of the real user
+        std::string owner;   // the node's owner
+        std::string group;   // the node's group ("dialout")
+        bool groupMayUse;    // its mode lets the group read and write
+        bool inGroupNow;     // this process already has that group
+        bool inGroupAtLogin; // the group database lists the user in it
     };
     static std::string PermissionReason(const Access& access);
 };

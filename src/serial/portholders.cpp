@@ -80,7 +80,7 @@ void ScanDescriptors(const std::vector<Node>& nodes, std::vector<std::vector<Por
             const ssize_t length = ::readlink(entry.c_str(), target, sizeof target);
             if (length < 5 || std::string(target, 5) != "/dev/")
                 continue;
-            struct stat info {};
+            struct stat info = {};
             if (::stat(entry.c_str(), &info) != 0 || !S_ISCHR(info.st_mode))
                 continue;
             for (std::size_t i = 0; i < nodes.size(); ++i)
@@ -130,7 +130,7 @@ std::map<std::string, std::vector<PortHolders::Holder>> PortHolders::Of(const st
     std::vector<Node> nodes;
     for (const std::string& path : paths) {
         result[path];
-        struct stat info {};
+        struct stat info = {};
         if (::stat(path.c_str(), &info) == 0 && S_ISCHR(info.st_mode))
             nodes.push_back({path, info.st_rdev, info.st_dev, info.st_ino});
     }

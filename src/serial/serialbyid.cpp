@@ -15,7 +15,7 @@ struct DirCloser {
 
 std::string SerialById::NameOf(const std::string& devicePath, const std::string& folder)
 {
-    struct stat device {};
+    struct stat device = {};
     if (::stat(devicePath.c_str(), &device) != 0 || !S_ISCHR(device.st_mode))
         return {};
     const std::unique_ptr<DIR, DirCloser> entries(::opendir(folder.c_str()));
@@ -28,7 +28,7 @@ std::string SerialById::NameOf(const std::string& devicePath, const std::string&
         if (entry->d_name[0] == '.')
             continue;
         const std::string path = folder + "/" + entry->d_name;
-        struct stat target {};
+        struct stat target = {};
         if (::stat(path.c_str(), &target) == 0 && S_ISCHR(target.st_mode) && target.st_rdev == device.st_rdev &&
             (best.empty() || path < best))
             best = path;
@@ -41,6 +41,6 @@ std::string SerialById::PathOf(const std::string& name, const std::string& folde
     if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
         return {};
     const std::string path = folder + "/" + name;
-    struct stat entry {};
+    struct stat entry = {};
     return ::lstat(path.c_str(), &entry) == 0 ? path : std::string();
 }

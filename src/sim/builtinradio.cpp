@@ -14,7 +14,10 @@
 
 BuiltInRadio::BuiltInRadio(std::string memoryFile) : m_memoryFile(std::move(memoryFile)) {}
 
-BuiltInRadio::~BuiltInRadio() { Stop(nullptr); }
+BuiltInRadio::~BuiltInRadio()
+{
+    Stop(nullptr);
+}
 
 void BuiltInRadio::FillFresh(ChannelDocument& memory)
 {
@@ -27,7 +30,7 @@ bool BuiltInRadio::Start(std::string* error)
 {
     if (Running())
         return true;
-    struct stat info {};
+    struct stat info = {};
     if (::stat(m_memoryFile.c_str(), &info) == 0) {
         const DataFile::LoadResult loaded = DataFile::Load(m_memoryFile, m_radio.Memory());
         std::string why;

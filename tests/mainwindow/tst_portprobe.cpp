@@ -82,7 +82,8 @@ private slots:
         form.SetPortChecker([&probe](const QString& port) { return probe(port); });
         form.SetPortTexts([&ports](const QString& port) { return ports.DeviceLine(port); },
                           [&ports](const QString& port) { return ports.InvalidCause(port); });
-        QCOMPARE(form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->toolTip(), QStringLiteral("COM2 = ") + com2.path);
+        QCOMPARE(form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->toolTip(),
+                 QStringLiteral("COM2 = ") + com2.path);
 
         form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->trigger();
         QCOMPARE(form.PortChoice(), QStringLiteral("COM2"));

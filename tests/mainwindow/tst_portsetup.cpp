@@ -74,8 +74,8 @@ private slots:
                  byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")));
         QCOMPARE(com1->toolTip(), QStringLiteral("COM1 = the built-in simulated radio"));
         QCOMPARE(form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->toolTip(),
-                 QStringLiteral("COM2 = %1 (%2)").arg(byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")),
-                                                       QString::fromLocal8Bit(name)));
+                 QStringLiteral("COM2 = %1 (%2)")
+                     .arg(byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")), QString::fromLocal8Bit(name)));
         ::close(master);
     }
 };

@@ -28,9 +28,15 @@ const bool g_configured = [] {
     return true;
 }();
 
-QSettings Store() { return QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")); }
+QSettings Store()
+{
+    return QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+}
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 class SerialPorts : public ::testing::Test
 {
@@ -92,7 +98,8 @@ TEST_F(SerialPorts, PortMapSaysWhereEachNameLeads)
     PortMap ports(m_folder.filePath(QStringLiteral("data/simulated-radio.46")), m_byId);
     const QString first = ById("usb-FTDI_A1-if00-port0");
 
-    EXPECT_EQ(ports.DeviceLine(QStringLiteral("COM1")), QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned"));
+    EXPECT_EQ(ports.DeviceLine(QStringLiteral("COM1")),
+              QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned"));
     EXPECT_EQ(ports.DevicePath(QStringLiteral("COM2")), first) << "a bare by-id name";
     EXPECT_EQ(ports.DeviceLine(QStringLiteral("COM2")), QStringLiteral("COM2 = %1 (%2)").arg(first, Q(m_first.Path())));
     EXPECT_EQ(ports.InvalidCause(QStringLiteral("COM4")),
@@ -135,12 +142,15 @@ TEST_F(SerialPorts, PortSetupModelListsAndStoresTheChoices)
     // Devices come and go while the dialog is open.
     const HolderProcess holder({"/bin/sleep", "30"}, m_second.Path());
     int changedRows = 0;
-    QObject::connect(&model, &QAbstractItemModel::dataChanged,
-                     [&](const QModelIndex& top, const QModelIndex& bottom) { changedRows += bottom.row() - top.row() + 1; });
+    QObject::connect(&model, &QAbstractItemModel::dataChanged, [&](const QModelIndex& top, const QModelIndex& bottom) {
+        changedRows += bottom.row() - top.row() + 1;
+    });
     EXPECT_TRUE(model.Refresh());
     EXPECT_EQ(changedRows, 1);
-    EXPECT_TRUE(model.index(model.RowOf(second), PortSetupModel::StateColumn).data().toString().startsWith(
-        QLatin1String("in use: ")));
+    EXPECT_TRUE(model.index(model.RowOf(second), PortSetupModel::StateColumn)
+                    .data()
+                    .toString()
+                    .startsWith(QLatin1String("in use: ")));
     const int rows = model.rowCount();
     ASSERT_TRUE(QFile::remove(second));
     EXPECT_TRUE(model.Refresh());

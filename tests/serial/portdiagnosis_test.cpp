@@ -31,7 +31,10 @@ bool WaitForLock(const std::string& path)
     return false;
 }
 
-std::string Process(const char* program, pid_t pid) { return program + std::string(" (process ") + std::to_string(pid) + ")"; }
+std::string Process(const char* program, pid_t pid)
+{
+    return program + std::string(" (process ") + std::to_string(pid) + ")";
+}
 
 class TempFolder
 {

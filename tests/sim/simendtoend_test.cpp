@@ -1,10 +1,10 @@
 // The simulator binary on a real pseudo-terminal, driven through the serial
 // port component as the transfer dialogs drive a radio.
 
+#include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
 #include "ecommerror.h"
-#include "builtinradio.h"
 #include "fileio.h"
 #include "portholders.h"
 #include "tqcomm.h"

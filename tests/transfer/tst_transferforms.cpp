@@ -207,9 +207,8 @@ private slots:
         PortMap ports(dir.filePath(QStringLiteral("simulated-radio.46")));
         FakeHost host;
         TReadForm form(host);
-        form.SetPortResolver([&ports](const std::string& name) {
-            return ports.DevicePath(QString::fromStdString(name)).toStdString();
-        });
+        form.SetPortResolver(
+            [&ports](const std::string& name) { return ports.DevicePath(QString::fromStdString(name)).toStdString(); });
         form.open();
         QVERIFY(WaitClosed(form, 10000));
         QCOMPARE(host.messages.log, QStringList());
@@ -278,7 +277,7 @@ private slots:
         PortMap ports;
         form->SetPortCause([&ports](const QString& name, TransferDialog::PortTrouble trouble) {
             return trouble == TransferDialog::PortTrouble::NoReply ? ports.TimeoutCause(name)
-                                                                    : ports.InvalidCause(name);
+                                                                   : ports.InvalidCause(name);
         });
         form->open();
         QTRY_COMPARE_WITH_TIMEOUT(host.messages.log, QStringList{message}, 5000);
