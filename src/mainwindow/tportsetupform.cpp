@@ -30,6 +30,8 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDi
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
+    // The reasons are long; their heads stay in sight under a left title.
+    m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->setWordWrap(false);
     m_list->setMinimumSize(640, 160);
 
