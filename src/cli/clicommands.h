@@ -17,6 +17,7 @@ int Convert(const std::vector<std::string>& args);
 int List(const std::vector<std::string>& args);
 int Read(const std::vector<std::string>& args);
 int Write(const std::vector<std::string>& args);
+int Ports(const std::vector<std::string>& args);
 // Built with the desktop libraries only (QXP_CLI_PRINT).
 int Print(const std::vector<std::string>& args);
 

@@ -1,6 +1,8 @@
 // qxp-r46-cli: the channel data tools of QXP-R46 from a shell.
 #include "clicommands.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -37,6 +39,12 @@ void PrintUsage(bool toStderr)
         "      Print the channel list of a .46 or .r46 file into a PDF, as the\n"
         "      desktop program prints it: 60 lines a page, each page headed by\n"
         "      \"QXP-R46 [FILE]\". OUT is replaced atomically.\n"
+        "  ports\n"
+        "      List where COM1 and COM2 lead, the built-in simulated radio and\n"
+        "      the serial devices (USB adapters with their /dev/serial/by-id\n"
+        "      names, makers and serial numbers), each with its state: usable,\n"
+        "      missing, no permission (and the fix), in use (and by which\n"
+        "      program).\n"
         "  help, --help\n"
         "      Show this text.\n"
         "\n"
@@ -46,9 +54,12 @@ void PrintUsage(bool toStderr)
         "                  of converted .r46 channels. Without it the \"Type\" value\n"
         "                  of the settings store is used, else \"0,2,00,1,1,,\".\n"
         "  --port PORT     COM1 or COM2 (mapped to a device by the settings group\n"
-        "                  \"Ports\", else /dev/ttyS0 and /dev/ttyS1), or a device\n"
-        "                  path. Without it the \"CommPort\" value of the settings\n"
-        "                  store is used, else COM1.\n"
+        "                  \"Ports\", else /dev/ttyS0 and /dev/ttyS1), a device\n"
+        "                  path, a name from /dev/serial/by-id, or sim: the\n"
+        "                  built-in simulated radio, which keeps its memory in\n"
+        "                  the user's data folder between runs. Without it the\n"
+        "                  \"CommPort\" value of the settings store is used, else\n"
+        "                  COM1.\n"
         "\n"
         "Progress of read and write goes to standard error when it is a terminal.\n"
         "\n"
@@ -56,7 +67,8 @@ void PrintUsage(bool toStderr)
         "(\"File Open error.\" on standard error), 3 the port could not be used or\n"
         "the radio failed (\"COM port is invalid.\", \"The radio is invalid.\",\n"
         "\"Communication timeout error.\" or the port's own error on standard\n"
-        "error).\n",
+        "error; for the first and the last, the next line says which device the\n"
+        "port led to and why it failed).\n",
         out);
 }
 
@@ -65,6 +77,10 @@ void PrintUsage(bool toStderr)
 int main(int argc, char** argv)
 {
     using namespace CliCommands;
+    // The built-in simulated radio keeps its memory under these names, as
+    // the desktop program does.
+    QCoreApplication::setOrganizationName(QStringLiteral("QUELDOR"));
+    QCoreApplication::setApplicationName(QStringLiteral("QXP-R46"));
     if (argc < 2) {
         PrintUsage(true);
         return ExitUsage;
@@ -87,6 +103,8 @@ int main(int argc, char** argv)
 #endif
     if (verb == "write")
         return Write(args);
+    if (verb == "ports")
+        return Ports(args);
     std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", verb.c_str());
     PrintUsage(true);
     return ExitUsage;

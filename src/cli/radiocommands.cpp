@@ -10,11 +10,14 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portlink.h"
+#include "portmap.h"
 #include "radioprotocol.h"
 #include "readtransfer.h"
 #include "replyreader.h"
 #include "tqcomm.h"
 #include "writetransfer.h"
+
+#include <QFile>
 
 #include <unistd.h>
 
@@ -28,23 +31,24 @@ namespace CliCommands {
 
 namespace {
 
-int RadioError(const std::string& message)
+// The fixed message, then the cause on a line of its own when there is one.
+int RadioError(const std::string& message, const QString& cause = QString())
 {
     std::fprintf(stderr, "%s\n", message.c_str());
+    if (!cause.isEmpty())
+        std::fprintf(stderr, "%s\n", cause.toLocal8Bit().constData());
     return ExitRadioError;
 }
 
-// --port, else the desktop program's chosen port, else COM1; COM names go
-// through the settings' port map.
-std::string PortDevice(const CliOptions& options)
+// --port, else the desktop program's chosen port, else COM1.
+QString PortName(const CliOptions& options)
 {
-    AppSettings settings;
     QString port = QString::fromStdString(options.Value("--port").value_or(std::string()));
     if (port.isEmpty())
-        port = settings.Store().value(QStringLiteral("CommPort")).toString();
+        port = AppSettings().Store().value(QStringLiteral("CommPort")).toString();
     if (port.isEmpty())
         port = QStringLiteral("COM1");
-    return settings.PortDevice(port).toStdString();
+    return port;
 }
 
 // One command at a time over a TQComm: the event thread only says that a
@@ -126,13 +130,14 @@ struct Transfer {
     bool discardAfterReply = false;
 };
 
-// Runs a transfer to its end; returns the exit status.
-int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+// Runs the transfer over the port; returns the exit status. Causes are
+// looked up after the port is closed, so our own lock does not hide them.
+int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, const char* what)
 {
-    const std::string device = PortDevice(options);
+    const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
     RadioLink link;
-    if (!link.Comm().CheckCommportValid(device))
-        return RadioError(RadioProtocol::PortInvalidMessage);
+    if (device.empty() || !link.Comm().CheckCommportValid(device))
+        return RadioError(RadioProtocol::PortInvalidMessage, ports.InvalidCause(port));
     link.Comm().SetPortName(device);
     ProgressLine progress(what);
     try {
@@ -145,8 +150,10 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
             const auto deadline =
                 std::chrono::steady_clock::now() + std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs);
             do {
-                if (!link.WaitForLine(deadline))
-                    return RadioError(RadioProtocol::TimeoutMessage);
+                if (!link.WaitForLine(deadline)) {
+                    link.Comm().CloseCommport();
+                    return RadioError(RadioProtocol::TimeoutMessage, ports.TimeoutCause(port));
+                }
                 step = replies.Feed(PortLink::TakeWaiting(link.Comm()), transfer.reply);
             } while (step.action == TransferStep::Action::Wait);
             if (transfer.discardAfterReply)
@@ -159,6 +166,19 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
         return RadioError(error.what());
     }
     return ExitOk;
+}
+
+int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+{
+    PortMap ports;
+    const int status = RunOnPort(ports, PortName(options), transfer, what);
+    // The simulated radio keeps what was written only once it has stopped.
+    QString error;
+    if (!ports.StopSimulatedRadio(&error)) {
+        std::fprintf(stderr, "qxp-r46-cli: %s\n", error.toLocal8Bit().constData());
+        return status == ExitOk ? ExitFileError : status;
+    }
+    return status;
 }
 
 } // namespace
