@@ -3,6 +3,8 @@
 #include "clicommands.h"
 #include "clioptions.h"
 #include "clisupport.h"
+#include "clitrace.h"
+#include "transferreport.h"
 
 #include "appsettings.h"
 #include "channeldocument.h"
@@ -13,6 +15,7 @@
 #include "radioprotocol.h"
 #include "readtransfer.h"
 #include "tqcomm.h"
+#include "transfertrace.h"
 #include "writetransfer.h"
 
 #include <unistd.h>
@@ -27,8 +30,10 @@ namespace CliCommands {
 
 namespace {
 
-int RadioError(const std::string& message)
+int RadioError(const std::string& message, TransferTrace* trace = nullptr)
 {
+    if (trace)
+        trace->Note(message);
     std::fprintf(stderr, "%s\n", message.c_str());
     return ExitRadioError;
 }
@@ -120,34 +125,42 @@ struct Transfer {
     std::function<TransferStep(const std::string&)> reply;
     std::function<int()> progress;
     bool discardAfterReply = false;
+    TransferTrace* trace = nullptr; // --trace
 };
 
 // Runs a transfer to its end; returns the exit status.
 int Run(const CliOptions& options, const Transfer& transfer, const char* what)
 {
     const std::string device = PortDevice(options);
+    TransferTrace* const trace = transfer.trace;
+    if (trace)
+        trace->Note(std::string(what) + " on " + device);
     RadioLink link;
     if (!link.Comm().CheckCommportValid(device))
-        return RadioError(RadioProtocol::PortInvalidMessage);
+        return RadioError(RadioProtocol::PortInvalidMessage, trace);
     link.Comm().SetPortName(device);
     ProgressLine progress(what);
     try {
         link.Comm().OpenCommport();
         TransferStep step = transfer.start();
         while (step.action == TransferStep::Action::Send) {
+            if (trace)
+                trace->Sent(step.command + "\r");
             link.Send(step.command);
             if (!link.WaitForLine())
-                return RadioError(RadioProtocol::TimeoutMessage);
+                return RadioError(RadioProtocol::TimeoutMessage, trace);
             const std::string reply = PortLink::TakeWaiting(link.Comm());
+            if (trace)
+                trace->Received(reply);
             if (transfer.discardAfterReply)
                 link.Comm().ClearInBuff();
             step = transfer.reply(reply);
             progress.Show(transfer.progress());
         }
         if (step.action == TransferStep::Action::Failed)
-            return RadioError(step.message);
+            return RadioError(step.message, trace);
     } catch (const ECommError& error) {
-        return RadioError(error.what());
+        return RadioError(error.what(), trace);
     }
     return ExitOk;
 }
@@ -157,7 +170,7 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
 int Read(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("read needs OUT.46");
@@ -165,16 +178,21 @@ int Read(const std::vector<std::string>& args)
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
     const int status = Run(options,
                            {[&] { return reading.Start(); }, [&](const std::string& r) { return reading.OnReply(r); },
-                            [&] { return reading.Progress(); }, false},
+                            [&] { return reading.Progress(); }, false, trace.Sink()},
                            "Reading");
     if (status != ExitOk)
         return status;
+    ReportRead(doc);
     std::string error;
     if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
         return FileError();
@@ -185,7 +203,7 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, {"--verify"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("write needs IN");
@@ -195,11 +213,33 @@ int Write(const std::vector<std::string>& args)
     if (!DataFile::Load(options.Positional()[0], doc).ok) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "write");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
     WriteTransfer writing(doc);
-    return Run(options,
-               {[&] { return writing.Start(); }, [&](const std::string& r) { return writing.OnReply(r); },
-                [&] { return writing.Progress(); }, true},
-               "Writing");
+    int status = Run(options,
+                     {[&] { return writing.Start(); }, [&](const std::string& r) { return writing.OnReply(r); },
+                      [&] { return writing.Progress(); }, true, trace.Sink()},
+                     "Writing");
+    if (status != ExitOk)
+        return status;
+    ReportWritten(doc);
+    if (!options.Flag("--verify"))
+        return ExitOk;
+
+    // The radio is read back as a read from the radio reads it, into a
+    // document of its own; no backup of it, it holds what was just written.
+    ChannelDocument back;
+    ApplyRadioType(options, back);
+    ReadTransfer reading(back);
+    status = Run(options,
+                 {[&] { return reading.Start(); }, [&](const std::string& r) { return reading.OnReply(r); },
+                  [&] { return reading.Progress(); }, false, trace.Sink()},
+                 "Verifying");
+    if (status != ExitOk)
+        return status;
+    return ReportVerification(doc, back);
 }
 
 } // namespace CliCommands

@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,7 @@ int main(int argc, char** argv)
     std::printf("%s\n", port.DevicePath().c_str());
     std::fflush(stdout);
 
-    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter);
+    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter, options.ignoreWrite);
     CommandLines lines;
     bool running = true;
     while (running) {
@@ -129,8 +130,16 @@ int main(int argc, char** argv)
                 std::fflush(log);
             }
             const SimFaults::Decision decision = faults.Next();
+            const bool lost = faults.IgnoreWrite(line);
             if (decision.reply != SimFaults::Reply::Silent) {
+                // A lost write is answered from a copy of the memory that
+                // is then thrown away.
+                std::optional<ChannelDocument> kept;
+                if (lost)
+                    kept = radio.Memory();
                 std::string reply = radio.Answer(line);
+                if (kept)
+                    radio.Memory() = *kept;
                 if (decision.reply == SimFaults::Reply::Answer)
                     reply += '\r';
                 if (options.latencyMs)

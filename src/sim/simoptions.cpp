@@ -39,6 +39,9 @@ const char* SimOptions::Usage()
            "  --garbage           send every reply without its carriage return\n"
            "  --garbage-after N   the same after N good replies\n"
            "  --hangup-after N    hang up the line after answering N commands\n"
+           "  --ignore-write N    answer the Nth write command (MW, MNA, CW, VW, PC,\n"
+           "                      DM with data; counted from 1) as usual but do not\n"
+           "                      store it, as a radio that lost it would\n"
            "  --help              show this text\n";
 }
 
@@ -98,20 +101,22 @@ bool SimOptions::Parse(const std::vector<std::string>& args, SimOptions* options
             if (!takeCount(60000, &count))
                 return false;
             parsed.latencyMs = static_cast<unsigned>(count);
-        } else if (name == "--stop-after" || name == "--garbage-after" || name == "--hangup-after") {
+        } else if (name == "--stop-after" || name == "--garbage-after" || name == "--hangup-after" ||
+                   name == "--ignore-write") {
             if (!takeCount(INT_MAX, &count))
                 return false;
             int& target = name == "--stop-after"      ? parsed.stopAfter
                           : name == "--garbage-after" ? parsed.garbageAfter
-                                                      : parsed.hangUpAfter;
+                          : name == "--hangup-after"  ? parsed.hangUpAfter
+                                                      : parsed.ignoreWrite;
             target = static_cast<int>(count);
         } else {
             *error = "unknown option " + args[i];
             return false;
         }
     }
-    if (parsed.hangUpAfter == 0) {
-        *error = "--hangup-after needs at least 1";
+    if (parsed.hangUpAfter == 0 || parsed.ignoreWrite == 0) {
+        *error = parsed.hangUpAfter == 0 ? "--hangup-after needs at least 1" : "--ignore-write needs at least 1";
         return false;
     }
     *options = parsed;

@@ -16,6 +16,7 @@ struct SimOptions {
     int stopAfter = -1;
     int garbageAfter = -1;
     int hangUpAfter = -1;
+    int ignoreWrite = -1; // the Nth write command (from 1) is answered but not stored
     bool help = false;
 
     // Nothing usable (with the reason in *error) for an unknown option, a
