@@ -3,6 +3,8 @@
 #include "channellisting.h"
 #include "recordtext.h"
 
+#include <cstdio>
+
 namespace {
 
 // GetField names fields 0..18.
@@ -19,9 +21,22 @@ bool AllDigits(std::string_view text, std::size_t most)
     return true;
 }
 
+// Control characters of a damaged record are shown, not sent to the
+// terminal.
 std::string Quoted(std::string_view text)
 {
-    return "\"" + std::string(text) + "\"";
+    std::string out = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
 }
 
 std::string OnOff(std::string_view value)
