@@ -234,10 +234,10 @@ TEST_F(TransferCli, TraceOfAShortRead)
     EXPECT_EQ(events[0].rfind("# qxp-r46-cli read, ", 0), 0u) << events[0];
     EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.end()),
               (std::vector<std::string>{"# Reading on " + sim.Device(), "> AI 0\\r", "< AI 0\\r", "> ID\\r",
-                                        "< ID QZ-R99\\r",
-                                        "# The radio is invalid.\\nPlease check and try again."}));
+                                        "< ID QZ-R99\\r", "# The radio is invalid.\\nPlease check and try again."}));
 
-    const CliRun unwritable = Cli({"read", "--trace", Path("no/such/trace.txt"), "--port", sim.Device(), Path("out.46")});
+    const CliRun unwritable =
+        Cli({"read", "--trace", Path("no/such/trace.txt"), "--port", sim.Device(), Path("out.46")});
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
 }

@@ -231,10 +231,10 @@ TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
          "qxp-r46-cli: " + Path("names.csv") + ": the header line has no Location column\n"},
         {{"import-csv", "--into", Path("missing.46"), Path("names.csv"), Path("out.46")},
          "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
-        {{"import-csv", Path("names.csv"), Path("out.csv")}, "qxp-r46-cli: " + Path("out.csv") +
-                                                                ": the output needs the extension .46\n"},
-        {{"export-csv", Path("club.46"), Path("out.46")}, "qxp-r46-cli: " + Path("out.46") +
-                                                              ": the output needs the extension .csv\n"},
+        {{"import-csv", Path("names.csv"), Path("out.csv")},
+         "qxp-r46-cli: " + Path("out.csv") + ": the output needs the extension .46\n"},
+        {{"export-csv", Path("club.46"), Path("out.46")},
+         "qxp-r46-cli: " + Path("out.46") + ": the output needs the extension .csv\n"},
         {{"export-csv", Path("club.46"), Path("no/such/out.csv")}, ""},
         {{"diff", Path("club.46"), Path("missing.46")},
          "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
