@@ -26,6 +26,24 @@ std::string Trim(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
+// File text quoted in a note, with control characters shown rather than
+// sent to a terminal or a message box.
+std::string Shown(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string Upper(std::string text)
 {
     for (char& c : text)
@@ -365,6 +383,10 @@ private:
             if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ')
                 name += c;
         }
+        // Blanks the cut leaves at the end name nothing; the radio pads
+        // names with blanks of its own.
+        while (!name.empty() && name.back() == ' ')
+            name.pop_back();
         if (name != rawName)
             Changed("name \"" + rawName + "\" stored as \"" + name + "\"");
 
@@ -485,7 +507,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
             continue;
         }
         if (!ok) {
-            result.notes.push_back({row.line, reader.Label(), "skipped: " + reader.SkipReason()});
+            result.notes.push_back({row.line, reader.Label(), "skipped: " + Shown(reader.SkipReason())});
             ++result.skipped;
             continue;
         }
@@ -497,7 +519,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
             changes += (changes.empty() ? "" : "; ") + std::string("replaces the row of line ") +
                        std::to_string(earlier->second) + " for the same location";
         if (!changes.empty()) {
-            result.notes.push_back({row.line, reader.Label(), changes});
+            result.notes.push_back({row.line, reader.Label(), Shown(changes)});
             ++result.changed;
         }
         lineOfSlot[reader.Slot()] = row.line;
@@ -517,7 +539,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
     }
     if (!unkept.empty())
         result.notes.insert(result.notes.begin(),
-                            {0, "", "columns not kept, the radio has no place for them: " + unkept});
+                            {0, "", "columns not kept, the radio has no place for them: " + Shown(unkept)});
     result.ok = true;
     return result;
 }

@@ -228,6 +228,10 @@ TEST(CsvImport, EachRowRule)
          "mode AM: the radio uses FM here; priority scan mark is not available; not stored"},
         {plain, "5,146.0,,,,,,,,,,ab/c-9 x", "005,00146000000,9" + tail146 + "AB/C-9",
          "name \"ab/c-9 x\" stored as \"AB/C-9\""},
+        {plain, "5,146.0,,,,,,,,,,2m-us   b", "005,00146000000,9" + tail146 + "2M-US",
+         "name \"2m-us   b\" stored as \"2M-US\""},
+        {plain, "5,146.0,,,x\x01,,,,,,,", "005,00146000000,9" + tail146,
+         "tone mode \"x\\x01\" is unknown; stored without tone"},
     };
     for (const auto& c : cases) {
         BandPlan plan;
