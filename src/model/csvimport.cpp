@@ -4,9 +4,11 @@
 #include "frequencyrules.h"
 #include "recordtext.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -110,21 +112,29 @@ std::string ToneText(int index)
     return name;
 }
 
+// The tone list in hundredths of a hertz, read once.
+const std::array<std::int64_t, 38>& CentiHzTones()
+{
+    static const std::array<std::int64_t, 38> tones = [] {
+        std::array<std::int64_t, 38> t{};
+        for (std::size_t i = 0; i < ToneNames.size(); ++i) {
+            const std::string_view name(ToneNames[i]);
+            t[i] = *Scaled(name.substr(0, name.size() - 2), 2);
+        }
+        return t;
+    }();
+    return tones;
+}
+
 // Tone list index nearest to a tone in hundredths of a hertz; a tie goes to
 // the lower tone.
 int NearestTone(std::int64_t centiHz)
 {
+    const auto& tones = CentiHzTones();
     int best = 0;
-    std::int64_t bestDistance = -1;
-    for (std::size_t i = 0; i < ToneNames.size(); ++i) {
-        const std::string_view name(ToneNames[i]);
-        const std::int64_t tone = *Scaled(name.substr(0, name.size() - 2), 2);
-        const std::int64_t distance = std::llabs(tone - centiHz);
-        if (bestDistance < 0 || distance < bestDistance) {
+    for (std::size_t i = 1; i < tones.size(); ++i)
+        if (std::llabs(tones[i] - centiHz) < std::llabs(tones[static_cast<std::size_t>(best)] - centiHz))
             best = static_cast<int>(i);
-            bestDistance = distance;
-        }
-    }
     return best;
 }
 
@@ -148,7 +158,7 @@ const char* const kKnownColumns[] = {"LOCATION",   "NAME",      "FREQUENCY", "DU
 class RowReader
 {
 public:
-    RowReader(const std::map<std::string, std::size_t>& columns, const BandPlan& plan)
+    RowReader(const std::map<std::string, std::size_t, std::less<>>& columns, const BandPlan& plan)
         : m_columns(columns), m_plan(plan)
     {
     }
@@ -250,8 +260,7 @@ private:
             return kDefaultTone;
         }
         const int index = NearestTone(*centiHz);
-        const std::string_view name(ToneNames[static_cast<std::size_t>(index)]);
-        if (!exact || *Scaled(name.substr(0, name.size() - 2), 2) != *centiHz)
+        if (!exact || CentiHzTones()[static_cast<std::size_t>(index)] != *centiHz)
             Changed(std::string(what) + " " + text + " Hz stored as " + ToneText(index));
         return index;
     }
@@ -456,7 +465,7 @@ private:
         }
     }
 
-    const std::map<std::string, std::size_t>& m_columns;
+    const std::map<std::string, std::size_t, std::less<>>& m_columns;
     const BandPlan& m_plan;
     const CsvTable::Row* m_row = nullptr;
     int m_slot = 0;
@@ -478,7 +487,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
         return result;
     }
 
-    std::map<std::string, std::size_t> columns;
+    std::map<std::string, std::size_t, std::less<>> columns;
     for (std::size_t n = 0; n < rows[0].fields.size(); ++n)
         columns.emplace(Upper(Trim(rows[0].fields[n])), n);
     for (const char* required : {"LOCATION", "FREQUENCY"}) {
