@@ -16,14 +16,6 @@ namespace CliCommands {
 
 namespace {
 
-int Channels(const ChannelDocument& doc)
-{
-    int count = 0;
-    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-        count += DocumentDiff::HasChannel(RecordKind::Memory, doc.Record(RecordKind::Memory, slot)) ? 1 : 0;
-    return count;
-}
-
 const char* Plural(int n)
 {
     return n == 1 ? "" : "s";
@@ -33,7 +25,7 @@ const char* Plural(int n)
 
 void ReportRead(const ChannelDocument& doc)
 {
-    const int channels = Channels(doc);
+    const int channels = DocumentDiff::ChannelCount(doc);
     std::fprintf(stderr, "Read %d channel%s from the radio.\n", channels, Plural(channels));
     const BackupStore store(BackupFolder::Path().toStdString());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
@@ -45,24 +37,17 @@ void ReportRead(const ChannelDocument& doc)
 
 void ReportWritten(const ChannelDocument& doc)
 {
-    const int channels = Channels(doc);
+    const int channels = DocumentDiff::ChannelCount(doc);
     std::fprintf(stderr, "Wrote %d channel%s to the radio.\n", channels, Plural(channels));
 }
 
 int ReportVerification(const ChannelDocument& written, const ChannelDocument& readBack)
 {
     const WriteVerification::Result result = WriteVerification::Compare(written, readBack);
-    if (result.Confirmed()) {
-        std::fprintf(stderr, "Verified: every channel confirmed (%d record%s compared).\n", result.recordsCompared,
-                     Plural(result.recordsCompared));
-        return ExitOk;
-    }
-    const int count = static_cast<int>(result.differences.size());
-    std::fprintf(stderr, "Verification failed: %d difference%s between the file and the radio:\n", count,
-                 Plural(count));
+    std::fprintf(stderr, "%s\n", result.Verdict().c_str());
     for (const std::string& line : result.Lines())
         std::fprintf(stderr, "%s\n", line.c_str());
-    return ExitVerifyFailed;
+    return result.Confirmed() ? ExitOk : ExitVerifyFailed;
 }
 
 } // namespace CliCommands

@@ -140,6 +140,14 @@ bool DocumentDiff::HasChannel(RecordKind kind, std::string_view record)
     return !RecordText::Field(record, 1).empty();
 }
 
+int DocumentDiff::ChannelCount(const ChannelDocument& doc)
+{
+    int count = 0;
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        count += HasChannel(RecordKind::Memory, doc.Record(RecordKind::Memory, slot)) ? 1 : 0;
+    return count;
+}
+
 bool DocumentDiff::CompareRecord(RecordKind kind, int slot, std::string_view before, std::string_view after,
                                  const std::vector<int>& fields, RecordChange* change)
 {

@@ -46,6 +46,8 @@ public:
     // in the form the field should have.
     static std::string ValueText(RecordKind kind, int field, std::string_view value);
     static bool HasChannel(RecordKind kind, std::string_view record);
+    // Memory slots 0..220 that hold a channel: what "N channels read" counts.
+    static int ChannelCount(const ChannelDocument& doc);
 
     // "005: frequency 145.000 MHz → 145.500 MHz, name \"A\" → \"B\""
     static std::string Line(const RecordChange& change);

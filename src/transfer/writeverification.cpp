@@ -145,6 +145,16 @@ WriteVerification::Result WriteVerification::Compare(const ChannelDocument& writ
     return result;
 }
 
+std::string WriteVerification::Result::Verdict() const
+{
+    if (Confirmed())
+        return "Verified: every channel confirmed (" + std::to_string(recordsCompared) +
+               (recordsCompared == 1 ? " record" : " records") + " compared).";
+    const std::size_t count = differences.size();
+    return "Verification failed: " + std::to_string(count) + (count == 1 ? " difference" : " differences") +
+           " between the file and the radio:";
+}
+
 std::vector<std::string> WriteVerification::Result::Lines() const
 {
     std::vector<std::string> lines;

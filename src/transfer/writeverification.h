@@ -34,6 +34,10 @@ public:
         std::vector<Difference> differences;
         int recordsCompared = 0;
         bool Confirmed() const { return differences.empty(); }
+        // One line for a status bar or a log: "Verified: every channel
+        // confirmed (227 records compared)." or "Verification failed: 2
+        // differences between the file and the radio:" (Lines() follow).
+        std::string Verdict() const;
         // "005: name: written \"RPT1\", read back \"\"", one per difference.
         std::vector<std::string> Lines() const;
     };
