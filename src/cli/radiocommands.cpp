@@ -3,6 +3,8 @@
 #include "clicommands.h"
 #include "clioptions.h"
 #include "clisupport.h"
+#include "clitrace.h"
+#include "transferreport.h"
 
 #include "appsettings.h"
 #include "channeldocument.h"
@@ -15,6 +17,7 @@
 #include "readtransfer.h"
 #include "replyreader.h"
 #include "tqcomm.h"
+#include "transfertrace.h"
 #include "writetransfer.h"
 
 #include <QFile>
@@ -32,8 +35,10 @@ namespace CliCommands {
 namespace {
 
 // The fixed message, then the cause on a line of its own when there is one.
-int RadioError(const std::string& message, const QString& cause = QString())
+int RadioError(const std::string& message, const QString& cause = QString(), TransferTrace* trace = nullptr)
 {
+    if (trace)
+        trace->Note(message);
     std::fprintf(stderr, "%s\n", message.c_str());
     if (!cause.isEmpty())
         std::fprintf(stderr, "%s\n", cause.toLocal8Bit().constData());
@@ -128,6 +133,7 @@ struct Transfer {
     ReplyReader::Handler reply;
     std::function<int()> progress;
     bool discardAfterReply = false;
+    TransferTrace* trace = nullptr; // --trace
 };
 
 // Runs the transfer over the port; returns the exit status. Causes are
@@ -135,9 +141,12 @@ struct Transfer {
 int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, const char* what)
 {
     const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
+    TransferTrace* const trace = transfer.trace;
+    if (trace)
+        trace->Note(std::string(what) + " on " + device);
     RadioLink link;
     if (device.empty() || !link.Comm().CheckCommportValid(device))
-        return RadioError(RadioProtocol::PortInvalidMessage, ports.InvalidCause(port));
+        return RadioError(RadioProtocol::PortInvalidMessage, ports.InvalidCause(port), trace);
     link.Comm().SetPortName(device);
     ProgressLine progress(what);
     try {
@@ -145,6 +154,8 @@ int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, con
         ReplyReader replies;
         TransferStep step = transfer.start();
         while (step.action == TransferStep::Action::Send) {
+            if (trace)
+                trace->Sent(step.command + "\r");
             link.Send(step.command);
             // Lines that are not the reply do not buy the radio more time.
             const auto deadline =
@@ -152,18 +163,21 @@ int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, con
             do {
                 if (!link.WaitForLine(deadline)) {
                     link.Comm().CloseCommport();
-                    return RadioError(RadioProtocol::TimeoutMessage, ports.TimeoutCause(port));
+                    return RadioError(RadioProtocol::TimeoutMessage, ports.TimeoutCause(port), trace);
                 }
-                step = replies.Feed(PortLink::TakeWaiting(link.Comm()), transfer.reply);
+                const std::string received = PortLink::TakeWaiting(link.Comm());
+                if (trace)
+                    trace->Received(received);
+                step = replies.Feed(received, transfer.reply);
             } while (step.action == TransferStep::Action::Wait);
             if (transfer.discardAfterReply)
                 link.Comm().ClearInBuff();
             progress.Show(transfer.progress());
         }
         if (step.action == TransferStep::Action::Failed)
-            return RadioError(step.message);
+            return RadioError(step.message, QString(), trace);
     } catch (const ECommError& error) {
-        return RadioError(error.what());
+        return RadioError(error.what(), QString(), trace);
     }
     return ExitOk;
 }
@@ -186,7 +200,7 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
 int Read(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("read needs OUT.46");
@@ -194,16 +208,21 @@ int Read(const std::vector<std::string>& args)
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
     const int status = Run(options,
                            {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
-                            [&] { return reading.Progress(); }, false},
+                            [&] { return reading.Progress(); }, false, trace.Sink()},
                            "Reading");
     if (status != ExitOk)
         return status;
+    ReportRead(doc);
     std::string error;
     if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
         return FileError();
@@ -214,7 +233,7 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, {"--verify"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("write needs IN");
@@ -224,11 +243,33 @@ int Write(const std::vector<std::string>& args)
     if (!DataFile::Load(options.Positional()[0], doc).ok) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "write");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
     WriteTransfer writing(doc);
-    return Run(options,
-               {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
-                [&] { return writing.Progress(); }, true},
-               "Writing");
+    int status = Run(options,
+                     {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
+                      [&] { return writing.Progress(); }, true, trace.Sink()},
+                     "Writing");
+    if (status != ExitOk)
+        return status;
+    ReportWritten(doc);
+    if (!options.Flag("--verify"))
+        return ExitOk;
+
+    // The radio is read back as a read from the radio reads it, into a
+    // document of its own; no backup of it, it holds what was just written.
+    ChannelDocument back;
+    ApplyRadioType(options, back);
+    ReadTransfer reading(back);
+    status = Run(options,
+                 {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
+                  [&] { return reading.Progress(); }, false, trace.Sink()},
+                 "Verifying");
+    if (status != ExitOk)
+        return status;
+    return ReportVerification(doc, back);
 }
 
 } // namespace CliCommands

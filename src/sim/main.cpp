@@ -14,6 +14,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
     std::printf("%s\n", port.DevicePath().c_str());
     std::fflush(stdout);
 
-    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter);
+    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter, options.ignoreWrite);
     for (const int command : options.strayLineBefore)
         faults.AddStrayLine(command);
     for (const int command : options.controlChars)

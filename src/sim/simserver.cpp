@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <system_error>
 
 namespace {
@@ -87,9 +88,18 @@ bool SimServer::Answer(const std::string& line)
         if (!m_settings.latencyMs)
             Pause(StrayLineGapMs);
     }
+    const bool lost = m_settings.faults.IgnoreWrite(line);
     std::string reply;
-    if (decision.reply != SimFaults::Reply::Silent)
+    if (decision.reply != SimFaults::Reply::Silent) {
+        // A lost write is answered from a copy of the memory that is then
+        // thrown away.
+        std::optional<ChannelDocument> kept;
+        if (lost)
+            kept = m_radio.Memory();
         reply = m_radio.Answer(line);
+        if (kept)
+            m_radio.Memory() = *kept;
+    }
     if (m_hook)
         m_hook(line);
     if (decision.reply != SimFaults::Reply::Silent) {

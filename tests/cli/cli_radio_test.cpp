@@ -111,6 +111,7 @@ protected:
         char pattern[] = "/tmp/qxp-xfer-cli-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         m_dir = pattern;
+        m_dataHome = Path("data");
     }
     void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
 
@@ -124,7 +125,7 @@ protected:
         args.insert(args.begin(), prefix.begin(), prefix.end());
         const std::string errPath = Path(".stderr");
         const std::string outPath = Path(".stdout");
-        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "XDG_DATA_HOME=" + Path("data"),
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "XDG_DATA_HOME=" + m_dataHome,
                                         "HOME=" + Path("home"), "PATH=/usr/bin:/bin"};
         auto argv = Argv(args);
         auto envp = Argv(env);
@@ -161,6 +162,7 @@ protected:
     }
 
     std::string m_dir;
+    std::string m_dataHome; // XDG_DATA_HOME, where the backups go
 };
 
 // The file holds what the radio holds, whatever line noise came with the
@@ -187,10 +189,95 @@ TEST_F(TransferCli, ReadsTheRadioIntoAFile)
         ASSERT_FALSE(sim.Device().empty());
         const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
         EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
-        EXPECT_EQ(run.err, "") << "no progress when stderr is not a terminal";
+        EXPECT_EQ(run.err.rfind("Read 4 channels from the radio.\nBackup: ", 0), 0u)
+            << "no progress when stderr is not a terminal: " << run.err;
         EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46"))) << c.what;
         ::unlink(Path("out.46").c_str());
     }
+}
+
+TEST_F(TransferCli, ReadsTheRadioIntoAFileAndKeepsEveryReadAsABackup)
+{
+    const std::string backups = Path("data/QUELDOR/QXP-R46/backups/");
+    Spit(Path("image.46"), SampleFile());
+    Sim sim({"--type", "0,1,00,1,1,,", "--image", Path("image.46")});
+    ASSERT_FALSE(sim.Device().empty());
+    std::vector<std::string> paths;
+    for (int read = 0; read < 2; ++read) {
+        const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46")));
+        // No progress when stderr is not a terminal, only how it ended.
+        const std::string head = "Read 4 channels from the radio.\nBackup: ";
+        ASSERT_EQ(run.err.rfind(head + backups, 0), 0u) << run.err;
+        paths.push_back(run.err.substr(head.size(), run.err.size() - head.size() - 1));
+        EXPECT_EQ(Slurp(paths.back()), Slurp(Path("image.46"))) << paths.back();
+    }
+    EXPECT_NE(paths[0], paths[1]);
+    EXPECT_EQ(paths[0].size(), backups.size() + std::string("YYYYMMDD-HHMMSS.46").size()) << paths[0];
+
+    // A backup that cannot be written is said; the read itself stands.
+    m_dataHome = Path("image.46");
+    const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Read 4 channels from the radio.\nqxp-r46-cli: no backup written: " + Path("image.46") +
+                           "/QUELDOR: Not a directory\n");
+}
+
+TEST_F(TransferCli, VerifyAfterWriteNamesWhatTheRadioLost)
+{
+    // Writes in order: MW 0,0,000 .. MW 0,0,011, then channel 012 with
+    // MW 0,0,012 (13th), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
+    const struct {
+        const char* lost; // --ignore-write
+        int status;
+        std::string verdict;
+    } cases[] = {
+        {nullptr, 0, "Verified: every channel confirmed (227 records compared).\n"},
+        {"15", 4,
+         "Verification failed: 1 difference between the file and the radio:\n"
+         "012: name: written \"RPT1\", read back \"\"\n"},
+        {"13", 4,
+         "Verification failed: 1 difference between the file and the radio:\n"
+         "012: channel: written 145.500 MHz \"RPT1\", read back (none)\n"},
+    };
+    Spit(Path("in.46"), SampleFile());
+    for (const auto& c : cases) {
+        std::vector<std::string> options = {"--type", "0,1,00,1,1,,"};
+        if (c.lost)
+            options.insert(options.end(), {"--ignore-write", c.lost});
+        Sim sim(options);
+        ASSERT_FALSE(sim.Device().empty());
+        const CliRun run = Cli({"write", "--verify", "--port", sim.Device(), Path("in.46")});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, "Wrote 4 channels to the radio.\n" + c.verdict);
+    }
+}
+
+TEST_F(TransferCli, TraceOfAShortRead)
+{
+    Sim sim({"--id", "QZ-R99"});
+    ASSERT_FALSE(sim.Device().empty());
+    const CliRun run = Cli({"read", "--trace", Path("trace.txt"), "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(run.status, 3);
+    std::istringstream trace(Slurp(Path("trace.txt")));
+    std::string line;
+    std::vector<std::string> events;
+    while (std::getline(trace, line)) {
+        ASSERT_GT(line.size(), 9u) << line;
+        EXPECT_NE(line.find_first_of("0123456789"), std::string::npos) << "milliseconds first: " << line;
+        events.push_back(line.substr(9));
+    }
+    ASSERT_EQ(events.size(), 7u);
+    EXPECT_EQ(events[0].rfind("# qxp-r46-cli read, ", 0), 0u) << events[0];
+    EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.end()),
+              (std::vector<std::string>{"# Reading on " + sim.Device(), "> AI 0\\r", "< AI 0\\r", "> ID\\r",
+                                        "< ID QZ-R99\\r", "# The radio is invalid.\\nPlease check and try again."}));
+
+    const CliRun unwritable =
+        Cli({"read", "--trace", Path("no/such/trace.txt"), "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
 }
 
 TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
