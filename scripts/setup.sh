@@ -7,12 +7,13 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang-14 libclang-rt-14-dev
   fonts-noto-cjk fonts-liberation
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

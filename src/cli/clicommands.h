@@ -5,18 +5,25 @@
 
 // One function per verb of qxp-r46-cli. Each takes the arguments after the
 // verb and returns the exit status: 0 done, 1 usage error, 2 file error,
-// 3 the port or the radio failed.
+// 3 the port or the radio failed, 4 the radio does not hold what was
+// written (write --verify). diff answers 0 same, 1 different, 2 trouble.
 namespace CliCommands {
 
 constexpr int ExitOk = 0;
 constexpr int ExitUsage = 1;
 constexpr int ExitFileError = 2;
 constexpr int ExitRadioError = 3;
+constexpr int ExitVerifyFailed = 4;
+constexpr int ExitDifferent = 1;
 
 int Convert(const std::vector<std::string>& args);
 int List(const std::vector<std::string>& args);
 int Read(const std::vector<std::string>& args);
 int Write(const std::vector<std::string>& args);
+int Ports(const std::vector<std::string>& args);
+int ExportCsv(const std::vector<std::string>& args);
+int ImportCsv(const std::vector<std::string>& args);
+int Diff(const std::vector<std::string>& args);
 // Built with the desktop libraries only (QXP_CLI_PRINT).
 int Print(const std::vector<std::string>& args);
 

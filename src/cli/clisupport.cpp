@@ -18,6 +18,13 @@ int FileError()
     return ExitFileError;
 }
 
+int FileError(const std::string& cause)
+{
+    FileError();
+    std::fprintf(stderr, "qxp-r46-cli: %s\n", cause.c_str());
+    return ExitFileError;
+}
+
 int UsageError(const std::string& detail)
 {
     if (!detail.empty())

@@ -11,6 +11,8 @@ namespace CliCommands {
 // "File Open error." alone on standard error, whatever the cause, as the
 // desktop program says it; returns the file-error exit status.
 int FileError();
+// The same, followed by the cause ("PATH: No such file or directory").
+int FileError(const std::string& cause);
 // The detail and the usage on standard error; returns the usage exit status.
 int UsageError(const std::string& detail);
 // The radio type decides the band defaults and the offsets of converted

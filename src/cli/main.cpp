@@ -1,6 +1,8 @@
 // qxp-r46-cli: the channel data tools of QXP-R46 from a shell.
 #include "clicommands.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -23,20 +25,50 @@ void PrintUsage(bool toStderr)
         "      Print the channel list of a .46 or .r46 file, one line per used\n"
         "      memory channel, VFO, CALL channel and DTMF memory. The comment is\n"
         "      printed in UTF-8.\n"
-        "  read [--port PORT] [--type RECORD] OUT.46\n"
+        "  read [--port PORT] [--type RECORD] [--trace FILE] OUT.46\n"
         "      Read the whole radio (radio type, band limits, memory channels,\n"
         "      CALL channels, VFOs and DTMF memories) and write it to OUT. OUT is\n"
         "      written only when the read is complete, atomically. --type gives\n"
         "      the VFO and CALL defaults that stay where the radio reports\n"
         "      nothing; the file gets the radio's own type. The settings store\n"
-        "      is not changed.\n"
-        "  write [--port PORT] [--type RECORD] IN\n"
+        "      is not changed. Every complete read is also kept as a backup in\n"
+        "      $XDG_DATA_HOME/QUELDOR/QXP-R46/backups (~/.local/share/... by\n"
+        "      default), named YYYYMMDD-HHMMSS.46 and never overwritten; its\n"
+        "      path and the number of channels read go to standard error.\n"
+        "  write [--port PORT] [--type RECORD] [--trace FILE] [--verify] IN\n"
         "      Write a .46 or .r46 file into the radio, closing with \"VMC 0,0\".\n"
-        "      The radio's replies are not checked beyond its identity.\n"
+        "      The radio's replies are not checked beyond its identity. With\n"
+        "      --verify the radio is read back afterwards and compared with the\n"
+        "      file record by record; the records that differ (label, field,\n"
+        "      written, read back) go to standard error, with exit status 4.\n"
+        "  diff [--type RECORD] A B\n"
+        "      Print the records that differ between two .46 or .r46 files, one\n"
+        "      line each: its label (005, L0, PR, CALL 0, VFO 1, DTMF 3) and the\n"
+        "      changed fields, old \u2192 new. The comments are not compared. Exit\n"
+        "      status 0 same channels, 1 different, 2 a file could not be read\n"
+        "      or a usage error.\n"
+        "  export-csv [--type RECORD] FILE OUT.csv\n"
+        "      Write the memory channels of a .46 or .r46 file as CSV in the\n"
+        "      21-column layout other radio programming tools exchange\n"
+        "      (Location,Name,Frequency,Duplex,...). What the layout cannot\n"
+        "      hold (reverse) is named on standard error.\n"
+        "  import-csv [--type RECORD] [--into BASE.46] IN.csv OUT.46\n"
+        "      Read memory channels from such a CSV file into OUT: into the\n"
+        "      channels of BASE (.46 or .r46), else into an empty set with the\n"
+        "      radio type's VFO and CALL defaults. Each row is fitted to the\n"
+        "      radio's bands and steps; rows it cannot hold are skipped and\n"
+        "      every skipped or changed row is reported on standard error with\n"
+        "      its line number and why. Exit status 0 even with skipped rows.\n"
         "  print [--type RECORD] FILE OUT.pdf\n"
         "      Print the channel list of a .46 or .r46 file into a PDF, as the\n"
         "      desktop program prints it: 60 lines a page, each page headed by\n"
         "      \"QXP-R46 [FILE]\". OUT is replaced atomically.\n"
+        "  ports\n"
+        "      List where COM1 and COM2 lead, the built-in simulated radio and\n"
+        "      the serial devices (USB adapters with their /dev/serial/by-id\n"
+        "      names, makers and serial numbers), each with its state: usable,\n"
+        "      missing, no permission (and the fix), in use (and by which\n"
+        "      program).\n"
         "  help, --help\n"
         "      Show this text.\n"
         "\n"
@@ -45,10 +77,20 @@ void PrintUsage(bool toStderr)
         "                  the VFO and CALL defaults, the band names and the offsets\n"
         "                  of converted .r46 channels. Without it the \"Type\" value\n"
         "                  of the settings store is used, else \"0,2,00,1,1,,\".\n"
+        "                  For import-csv it also decides the bands a frequency\n"
+        "                  must lie in; without it the band edges the desktop\n"
+        "                  program last read from the radio are used as well.\n"
+        "  --trace FILE    write every line sent to and received from the radio\n"
+        "                  to FILE, with milliseconds since the start and the\n"
+        "                  direction (> sent, < received, # note); control\n"
+        "                  characters are escaped (\\r, \\x11).\n"
         "  --port PORT     COM1 or COM2 (mapped to a device by the settings group\n"
-        "                  \"Ports\", else /dev/ttyS0 and /dev/ttyS1), or a device\n"
-        "                  path. Without it the \"CommPort\" value of the settings\n"
-        "                  store is used, else COM1.\n"
+        "                  \"Ports\", else /dev/ttyS0 and /dev/ttyS1), a device\n"
+        "                  path, a name from /dev/serial/by-id, or sim: the\n"
+        "                  built-in simulated radio, which keeps its memory in\n"
+        "                  the user's data folder between runs. Without it the\n"
+        "                  \"CommPort\" value of the settings store is used, else\n"
+        "                  COM1.\n"
         "\n"
         "Progress of read and write goes to standard error when it is a terminal.\n"
         "\n"
@@ -56,7 +98,9 @@ void PrintUsage(bool toStderr)
         "(\"File Open error.\" on standard error), 3 the port could not be used or\n"
         "the radio failed (\"COM port is invalid.\", \"The radio is invalid.\",\n"
         "\"Communication timeout error.\" or the port's own error on standard\n"
-        "error).\n",
+        "error; for the first and the last, the next line says which device the\n"
+        "port led to and why it failed), 4 write --verify found the radio holding\n"
+        "something else. diff has its own: 0 same, 1 different, 2 trouble.\n",
         out);
 }
 
@@ -65,6 +109,10 @@ void PrintUsage(bool toStderr)
 int main(int argc, char** argv)
 {
     using namespace CliCommands;
+    // The built-in simulated radio keeps its memory under these names, as
+    // the desktop program does.
+    QCoreApplication::setOrganizationName(QStringLiteral("QUELDOR"));
+    QCoreApplication::setApplicationName(QStringLiteral("QXP-R46"));
     if (argc < 2) {
         PrintUsage(true);
         return ExitUsage;
@@ -87,6 +135,14 @@ int main(int argc, char** argv)
 #endif
     if (verb == "write")
         return Write(args);
+    if (verb == "ports")
+        return Ports(args);
+    if (verb == "diff")
+        return Diff(args);
+    if (verb == "export-csv")
+        return ExportCsv(args);
+    if (verb == "import-csv")
+        return ImportCsv(args);
     std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", verb.c_str());
     PrintUsage(true);
     return ExitUsage;

@@ -3,6 +3,8 @@
 #include "clicommands.h"
 #include "clioptions.h"
 #include "clisupport.h"
+#include "clitrace.h"
+#include "transferreport.h"
 
 #include "appsettings.h"
 #include "channeldocument.h"
@@ -10,11 +12,15 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portlink.h"
+#include "portmap.h"
 #include "radioprotocol.h"
 #include "readtransfer.h"
 #include "replyreader.h"
 #include "tqcomm.h"
+#include "transfertrace.h"
 #include "writetransfer.h"
+
+#include <QFile>
 
 #include <unistd.h>
 
@@ -28,23 +34,26 @@ namespace CliCommands {
 
 namespace {
 
-int RadioError(const std::string& message)
+// The fixed message, then the cause on a line of its own when there is one.
+int RadioError(const std::string& message, const QString& cause = QString(), TransferTrace* trace = nullptr)
 {
+    if (trace)
+        trace->Note(message);
     std::fprintf(stderr, "%s\n", message.c_str());
+    if (!cause.isEmpty())
+        std::fprintf(stderr, "%s\n", cause.toLocal8Bit().constData());
     return ExitRadioError;
 }
 
-// --port, else the desktop program's chosen port, else COM1; COM names go
-// through the settings' port map.
-std::string PortDevice(const CliOptions& options)
+// --port, else the desktop program's chosen port, else COM1.
+QString PortName(const CliOptions& options)
 {
-    AppSettings settings;
     QString port = QString::fromStdString(options.Value("--port").value_or(std::string()));
     if (port.isEmpty())
-        port = settings.Store().value(QStringLiteral("CommPort")).toString();
+        port = AppSettings().Store().value(QStringLiteral("CommPort")).toString();
     if (port.isEmpty())
         port = QStringLiteral("COM1");
-    return settings.PortDevice(port).toStdString();
+    return port;
 }
 
 // One command at a time over a TQComm: the event thread only says that a
@@ -124,15 +133,20 @@ struct Transfer {
     ReplyReader::Handler reply;
     std::function<int()> progress;
     bool discardAfterReply = false;
+    TransferTrace* trace = nullptr; // --trace
 };
 
-// Runs a transfer to its end; returns the exit status.
-int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+// Runs the transfer over the port; returns the exit status. Causes are
+// looked up after the port is closed, so our own lock does not hide them.
+int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, const char* what)
 {
-    const std::string device = PortDevice(options);
+    const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
+    TransferTrace* const trace = transfer.trace;
+    if (trace)
+        trace->Note(std::string(what) + " on " + device);
     RadioLink link;
-    if (!link.Comm().CheckCommportValid(device))
-        return RadioError(RadioProtocol::PortInvalidMessage);
+    if (device.empty() || !link.Comm().CheckCommportValid(device))
+        return RadioError(RadioProtocol::PortInvalidMessage, ports.InvalidCause(port), trace);
     link.Comm().SetPortName(device);
     ProgressLine progress(what);
     try {
@@ -140,25 +154,45 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
         ReplyReader replies;
         TransferStep step = transfer.start();
         while (step.action == TransferStep::Action::Send) {
+            if (trace)
+                trace->Sent(step.command + "\r");
             link.Send(step.command);
             // Lines that are not the reply do not buy the radio more time.
             const auto deadline =
                 std::chrono::steady_clock::now() + std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs);
             do {
-                if (!link.WaitForLine(deadline))
-                    return RadioError(RadioProtocol::TimeoutMessage);
-                step = replies.Feed(PortLink::TakeWaiting(link.Comm()), transfer.reply);
+                if (!link.WaitForLine(deadline)) {
+                    link.Comm().CloseCommport();
+                    return RadioError(RadioProtocol::TimeoutMessage, ports.TimeoutCause(port), trace);
+                }
+                const std::string received = PortLink::TakeWaiting(link.Comm());
+                if (trace)
+                    trace->Received(received);
+                step = replies.Feed(received, transfer.reply);
             } while (step.action == TransferStep::Action::Wait);
             if (transfer.discardAfterReply)
                 link.Comm().ClearInBuff();
             progress.Show(transfer.progress());
         }
         if (step.action == TransferStep::Action::Failed)
-            return RadioError(step.message);
+            return RadioError(step.message, QString(), trace);
     } catch (const ECommError& error) {
-        return RadioError(error.what());
+        return RadioError(error.what(), QString(), trace);
     }
     return ExitOk;
+}
+
+int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+{
+    PortMap ports;
+    const int status = RunOnPort(ports, PortName(options), transfer, what);
+    // The simulated radio keeps what was written only once it has stopped.
+    QString error;
+    if (!ports.StopSimulatedRadio(&error)) {
+        std::fprintf(stderr, "qxp-r46-cli: %s\n", error.toLocal8Bit().constData());
+        return status == ExitOk ? ExitFileError : status;
+    }
+    return status;
 }
 
 } // namespace
@@ -166,7 +200,7 @@ int Run(const CliOptions& options, const Transfer& transfer, const char* what)
 int Read(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("read needs OUT.46");
@@ -174,16 +208,21 @@ int Read(const std::vector<std::string>& args)
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
     const int status = Run(options,
                            {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
-                            [&] { return reading.Progress(); }, false},
+                            [&] { return reading.Progress(); }, false, trace.Sink()},
                            "Reading");
     if (status != ExitOk)
         return status;
+    ReportRead(doc);
     std::string error;
     if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
         return FileError();
@@ -194,7 +233,7 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, {"--verify"}))
         return UsageError(options.Error());
     if (options.Positional().size() != 1)
         return UsageError("write needs IN");
@@ -204,11 +243,33 @@ int Write(const std::vector<std::string>& args)
     if (!DataFile::Load(options.Positional()[0], doc).ok) {
         return FileError();
     }
+    CliTrace trace(options.Value("--trace").value_or(std::string()), "write");
+    std::string traceError;
+    if (!trace.Begin(&traceError))
+        return FileError(traceError);
     WriteTransfer writing(doc);
-    return Run(options,
-               {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
-                [&] { return writing.Progress(); }, true},
-               "Writing");
+    int status = Run(options,
+                     {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
+                      [&] { return writing.Progress(); }, true, trace.Sink()},
+                     "Writing");
+    if (status != ExitOk)
+        return status;
+    ReportWritten(doc);
+    if (!options.Flag("--verify"))
+        return ExitOk;
+
+    // The radio is read back as a read from the radio reads it, into a
+    // document of its own; no backup of it, it holds what was just written.
+    ChannelDocument back;
+    ApplyRadioType(options, back);
+    ReadTransfer reading(back);
+    status = Run(options,
+                 {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
+                  [&] { return reading.Progress(); }, false, trace.Sink()},
+                 "Verifying");
+    if (status != ExitOk)
+        return status;
+    return ReportVerification(doc, back);
 }
 
 } // namespace CliCommands

@@ -1,11 +1,14 @@
 #include "portprobe.h"
 
-PortProbe::PortProbe()
+#include "portmap.h"
+
+#include <QFile>
+
+PortProbe::PortProbe(PortMap& ports)
 {
-    m_comm.SetPortResolver([this](const std::string& name) {
-        // Read at every check, so a port mapped while the program runs counts.
-        m_settings.Store().sync();
-        return m_settings.PortDevice(QString::fromStdString(name)).toStdString();
+    // Asked at every check, so a port mapped while the program runs counts.
+    m_comm.SetPortResolver([&ports](const std::string& name) {
+        return QFile::encodeName(ports.DevicePath(QString::fromStdString(name))).toStdString();
     });
 }
 

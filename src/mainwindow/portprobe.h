@@ -1,20 +1,20 @@
 #pragma once
 
-#include "appsettings.h"
 #include "tqcomm.h"
 
 #include <QString>
 
+class PortMap;
+
 // Answers the main window's question "can this port be opened now?" with the
-// serial component's own exclusive-access test, mapping COM1..COM4 to
-// devices through the settings store's "Ports" group.
+// serial component's own exclusive-access test, the port names leading to
+// devices through the program's port map.
 class PortProbe
 {
 public:
-    PortProbe();
+    explicit PortProbe(PortMap& ports);
     bool operator()(const QString& portName);
 
 private:
-    AppSettings m_settings;
     TQComm m_comm;
 };

@@ -184,6 +184,9 @@ void TMainForm::BuildMenus()
     device->addActions({read, write});
     device->addSeparator();
     device->addActions({m_com1, m_com2});
+    device->addSeparator();
+    device->addAction(MakeAction("PortSetup1", QStringLiteral("端口设置..."), &TMainForm::PortSetup1Click));
+    device->setToolTipsVisible(true);
 
     QMenu* edit = bar->addMenu(QStringLiteral("编辑"));
     edit->setObjectName(QStringLiteral("Edit1"));
@@ -888,8 +891,9 @@ bool TMainForm::PrintTo(QPagedPaintDevice& device) const
 void TMainForm::Read1Click()
 {
     if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(this, MessageService::Icon::Warning,
-                          QStringLiteral("COM port is invalid.\nPlease check comport status."));
+        m_messages.Inform(
+            this, MessageService::Icon::Warning,
+            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check comport status."), m_portChoice));
         return;
     }
     if (!ConfirmDiscard())
@@ -910,8 +914,9 @@ void TMainForm::Read1Click()
 void TMainForm::Write1Click()
 {
     if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(this, MessageService::Icon::Warning,
-                          QStringLiteral("COM port is invalid.\nPlease check and try again."));
+        m_messages.Inform(
+            this, MessageService::Icon::Warning,
+            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check and try again."), m_portChoice));
         return;
     }
     const auto answer =
@@ -928,7 +933,7 @@ void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)
 {
     if (m_portChecker && !m_portChecker(port)) {
         m_messages.Inform(this, MessageService::Icon::Warning,
-                          port + QStringLiteral(" is invalid.\nPlease check comport status."));
+                          WithPortCause(port + QStringLiteral(" is invalid.\nPlease check comport status."), port));
         item->setChecked(false);
         return;
     }
@@ -949,6 +954,33 @@ void TMainForm::Com2_MnuClick()
     SelectPort(QStringLiteral("COM2"), m_com2, m_com1);
 }
 
+void TMainForm::PortSetup1Click()
+{
+    if (m_dialogs.portSetup)
+        m_messages.RunModal(*m_dialogs.portSetup);
+    UpdatePortTips();
+}
+
+void TMainForm::SetPortTexts(PortText device, PortText cause)
+{
+    m_portDevice = std::move(device);
+    m_portCause = std::move(cause);
+    UpdatePortTips();
+}
+
+void TMainForm::UpdatePortTips()
+{
+    if (!m_portDevice)
+        return;
+    m_com1->setToolTip(m_portDevice(QStringLiteral("COM1")));
+    m_com2->setToolTip(m_portDevice(QStringLiteral("COM2")));
+}
+
+QString TMainForm::WithPortCause(const QString& message, const QString& port) const
+{
+    const QString cause = m_portCause ? m_portCause(port) : QString();
+    return cause.isEmpty() ? message : message + QStringLiteral("\n\n") + cause;
+}
 
 void TMainForm::Help2Click()
 {

@@ -53,10 +53,14 @@ public:
         TReadForm* read = nullptr;
         TWriteForm* write = nullptr;
         TAboutBox* about = nullptr;
+        QDialog* portSetup = nullptr;
     };
 
     // Whether a port ("COM1", "COM2") can be opened right now.
     using PortChecker = std::function<bool(const QString& portName)>;
+    // A line about a port ("COM1", "COM2"): the device it leads to, or why
+    // it cannot be used now.
+    using PortText = std::function<QString(const QString& portName)>;
     // Whether the system has a printer installed.
     using PrinterCheck = std::function<bool()>;
 
@@ -68,6 +72,9 @@ public:
 
     void SetDialogs(const Dialogs& dialogs) { m_dialogs = dialogs; }
     void SetPortChecker(PortChecker checker) { m_portChecker = std::move(checker); }
+    // The port items' tool tips name the device; the messages that refuse a
+    // port say why below their fixed text. Without these, neither is added.
+    void SetPortTexts(PortText device, PortText cause);
     void SetPrinterCheck(PrinterCheck check) { m_printerCheck = std::move(check); }
     // The private clipboard format of one record (commas as TABs).
     static const QString& ClipboardFormat();
@@ -116,6 +123,7 @@ public slots:
     void Write1Click();
     void Com1_MnuClick();
     void Com2_MnuClick();
+    void PortSetup1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -148,6 +156,9 @@ private:
     void StringGrid2Click();
     void OpenEditor(int grid);
     void SelectPort(const QString& port, QAction* item, QAction* other);
+    void UpdatePortTips();
+    // The fixed message, then a blank line and the cause, when one is known.
+    QString WithPortCause(const QString& message, const QString& port) const;
     void FormShow();
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
@@ -167,6 +178,8 @@ private:
     QStringList m_commandLine;
     Dialogs m_dialogs;
     PortChecker m_portChecker;
+    PortText m_portDevice;
+    PortText m_portCause;
     PrinterCheck m_printerCheck;
 
     QGroupBox* m_groups[4] = {};

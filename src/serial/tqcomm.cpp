@@ -3,6 +3,7 @@
 #include "ecommerror.h"
 #include "lineconfig.h"
 #include "linespeed.h"
+#include "portholders.h"
 #include "serialdevice.h"
 #include "treadthread.h"
 
@@ -199,7 +200,10 @@ bool TQComm::CheckCommportValid(const std::string& portName)
     if (m_portStatus && portName == m_portName)
         return true;
     const std::string path = DevicePath(portName);
-    return !path.empty() && SerialDevice::Probe(path, nullptr);
+    // A program that has the device open without locking it (ModemManager,
+    // brltty) would read the radio's replies away from us, so it counts as
+    // holding the port as much as one with a lock.
+    return !path.empty() && SerialDevice::Probe(path, nullptr) && PortHolders::Of(path).empty();
 }
 
 void TQComm::OpenCommport()

@@ -128,8 +128,8 @@ public:
 
     // True at once for the component's own open port under the same name;
     // otherwise whether the named device could be opened exclusively now
-    // (it is opened, tested and closed again, its settings untouched).
-    // Raises nothing.
+    // (it is opened, tested and closed again, its settings untouched) and
+    // no other process has it open, locked or not. Raises nothing.
     bool CheckCommportValid(const std::string& portName);
 
     // Opens PortName() with the properties and starts the event thread.

@@ -1,28 +1,24 @@
 // qz-r46-sim: a simulated radio on a pseudo-terminal, for trying the
 // program and for end-to-end tests without hardware.
 
-#include "commandlines.h"
 #include "datafile.h"
 #include "fileio.h"
 #include "radiosim.h"
-#include "simfaults.h"
 #include "simoptions.h"
 #include "simport.h"
+#include "simserver.h"
 #include "uniquefd.h"
 
-#include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
-#include <time.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr unsigned StrayLineGapMs = 20;
 
 // SIGINT, SIGTERM and SIGHUP end the simulator through its poll loop, so
 // the memory is saved on every ordinary way out.
@@ -36,13 +32,6 @@ UniqueFd StopSignals()
     if (sigprocmask(SIG_BLOCK, &signals, nullptr) != 0)
         return UniqueFd();
     return UniqueFd(signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK));
-}
-
-void Pause(unsigned milliseconds)
-{
-    timespec delay{static_cast<time_t>(milliseconds / 1000), static_cast<long>(milliseconds % 1000) * 1000000L};
-    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &delay, &delay) == EINTR) {
-    }
 }
 
 bool Save(const RadioSim& radio, const std::string& path)
@@ -101,64 +90,20 @@ int main(int argc, char** argv)
     std::printf("%s\n", port.DevicePath().c_str());
     std::fflush(stdout);
 
-    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter);
+    SimFaults faults(options.stopAfter, options.garbageAfter, options.hangUpAfter, options.ignoreWrite);
     for (const int command : options.strayLineBefore)
         faults.AddStrayLine(command);
     for (const int command : options.controlChars)
         faults.AddControlChars(command);
     for (const SimOptions::Padding& padding : options.padding)
         faults.AddPadding(padding.command, padding.length);
-    CommandLines lines;
-    bool running = true;
-    while (running) {
-        pollfd fds[2] = {{stop.Get(), POLLIN, 0}, {port.MasterFd(), POLLIN, 0}};
-        if (poll(fds, 2, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            std::perror("qz-r46-sim: poll");
-            break;
-        }
-        if (fds[0].revents & POLLIN)
-            break;
-
-        char bytes[512];
-        const ssize_t got = read(port.MasterFd(), bytes, sizeof bytes);
-        if (got <= 0) {
-            if (got < 0 && (errno == EAGAIN || errno == EINTR))
-                continue;
-            // We hold the slave side, so this is not a client going away
-            // but the terminal itself failing: leave rather than spin.
-            std::fprintf(stderr, "qz-r46-sim: the pseudo-terminal failed\n");
-            break;
-        }
-        for (const std::string& line : lines.Feed(std::string_view(bytes, static_cast<std::size_t>(got)))) {
-            if (log) {
-                std::fprintf(log, "%s\n", line.c_str());
-                std::fflush(log);
-            }
-            const SimFaults::Decision decision = faults.Next();
-            if (decision.strayLine) {
-                if (options.latencyMs)
-                    Pause(options.latencyMs);
-                port.Send("\r", options.baud);
-                // The reply comes a moment later, so the program sees the
-                // stray line on its own.
-                if (!options.latencyMs)
-                    Pause(StrayLineGapMs);
-            }
-            if (decision.reply != SimFaults::Reply::Silent) {
-                const std::string reply = SimFaults::Shape(decision, radio.Answer(line));
-                if (options.latencyMs)
-                    Pause(options.latencyMs);
-                port.Send(reply, options.baud);
-            }
-            if (decision.hangUpAfter) {
-                std::fprintf(stderr, "qz-r46-sim: hanging up after %d commands\n", faults.Commands());
-                port.HangUp();
-                running = false;
-                break;
-            }
-        }
+    SimServer server(port, radio, {options.baud, options.latencyMs, faults, log});
+    switch (server.Run(stop.Get(), &error)) {
+    case SimServer::End::Stopped: break;
+    case SimServer::End::HungUp:
+        std::fprintf(stderr, "qz-r46-sim: hanging up after %d commands\n", server.Commands());
+        break;
+    case SimServer::End::Failed: std::fprintf(stderr, "qz-r46-sim: %s\n", error.c_str()); break;
     }
 
     if (log)

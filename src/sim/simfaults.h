@@ -4,12 +4,14 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 // The line faults the simulated radio can be told to show, counted in
 // received commands: stop answering after N, answer without the closing
 // carriage return after N, hang up after answering N; and glitches of the
 // reply to command N: a stray line end before it, control characters
-// inside it, blanks padding it to a length.
+// inside it, blanks padding it to a length. And one memory fault, counted
+// in write commands: take the Nth as usual but lose it.
 class SimFaults
 {
 public:
@@ -28,7 +30,7 @@ public:
         std::size_t padTo = 0;     // blanks added up to this many characters
     };
 
-    SimFaults(int stopAfter = Never, int garbageAfter = Never, int hangUpAfter = Never);
+    SimFaults(int stopAfter = Never, int garbageAfter = Never, int hangUpAfter = Never, int ignoreWrite = Never);
 
     // Commands are counted from 1.
     void AddStrayLine(int command) { m_strayLines.insert(command); }
@@ -42,13 +44,20 @@ public:
     // The reply as the decision sends it: padded, with control characters,
     // and with its carriage return unless it is garbage.
     static std::string Shape(const Decision& decision, std::string reply);
+    // Counts the write commands; true for the one to be lost.
+    bool IgnoreWrite(std::string_view command);
+    // A command that changes the radio's memory: MW, CW, VW, and MNA, PC and
+    // DM with the data their reading forms lack.
+    static bool IsWriteCommand(std::string_view command);
 
 private:
     int m_stopAfter;
     int m_garbageAfter;
     int m_hangUpAfter;
+    int m_ignoreWrite;
     int m_commands = 0;
     std::set<int> m_strayLines;
     std::set<int> m_controlChars;
     std::map<int, std::size_t> m_padding;
+    int m_writes = 0;
 };

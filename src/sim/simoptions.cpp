@@ -47,6 +47,9 @@ const char* SimOptions::Usage()
            "  --control-chars N   put line feeds, TABs and NULs into the reply to command N\n"
            "  --pad-reply N:LEN   pad the reply to command N with blanks to LEN characters\n"
            "                      (these three may be given more than once)\n"
+           "  --ignore-write N    answer the Nth write command (MW, MNA, CW, VW, PC,\n"
+           "                      DM with data; counted from 1) as usual but do not\n"
+           "                      store it, as a radio that lost it would\n"
            "  --help              show this text\n";
 }
 
@@ -106,12 +109,14 @@ bool SimOptions::Parse(const std::vector<std::string>& args, SimOptions* options
             if (!takeCount(60000, &count))
                 return false;
             parsed.latencyMs = static_cast<unsigned>(count);
-        } else if (name == "--stop-after" || name == "--garbage-after" || name == "--hangup-after") {
+        } else if (name == "--stop-after" || name == "--garbage-after" || name == "--hangup-after" ||
+                   name == "--ignore-write") {
             if (!takeCount(INT_MAX, &count))
                 return false;
             int& target = name == "--stop-after"      ? parsed.stopAfter
                           : name == "--garbage-after" ? parsed.garbageAfter
-                                                      : parsed.hangUpAfter;
+                          : name == "--hangup-after"  ? parsed.hangUpAfter
+                                                      : parsed.ignoreWrite;
             target = static_cast<int>(count);
         } else if (name == "--stray-cr" || name == "--control-chars") {
             if (!takeCount(INT_MAX, &count))
@@ -133,8 +138,8 @@ bool SimOptions::Parse(const std::vector<std::string>& args, SimOptions* options
             return false;
         }
     }
-    if (parsed.hangUpAfter == 0) {
-        *error = "--hangup-after needs at least 1";
+    if (parsed.hangUpAfter == 0 || parsed.ignoreWrite == 0) {
+        *error = parsed.hangUpAfter == 0 ? "--hangup-after needs at least 1" : "--ignore-write needs at least 1";
         return false;
     }
     *options = parsed;

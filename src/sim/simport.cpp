@@ -49,21 +49,22 @@ bool SimPort::Open(std::string* error)
         return false;
     }
     m_devicePath = name;
-    m_slave.Reset(::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC));
-    if (!m_slave.Valid()) {
+    // Raw from the start, so whatever the program finds (and puts back when
+    // it closes) passes bytes untouched. The settings belong to the
+    // terminal, not to a descriptor, so they stay after the slave closes.
+    const UniqueFd slave(::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!slave.Valid()) {
         *error = ErrnoText(name);
         return false;
     }
-    // Raw from the start, so whatever the program finds (and puts back when
-    // it closes) passes bytes untouched.
     termios settings{};
-    if (::tcgetattr(m_slave.Get(), &settings) != 0) {
+    if (::tcgetattr(slave.Get(), &settings) != 0) {
         *error = ErrnoText("tcgetattr");
         return false;
     }
     ::cfmakeraw(&settings);
     settings.c_cflag |= CLOCAL | CREAD;
-    if (::tcsetattr(m_slave.Get(), TCSANOW, &settings) != 0) {
+    if (::tcsetattr(slave.Get(), TCSANOW, &settings) != 0) {
         *error = ErrnoText("tcsetattr");
         return false;
     }
@@ -110,13 +111,16 @@ void SimPort::HangUp()
     constexpr int DrainPolls = 200; // 5 ms each
     timespec settle{0, SettleNs};
     ::nanosleep(&settle, nullptr);
-    for (int i = 0; i < DrainPolls && m_slave.Valid(); ++i) {
+    // What the program has not read yet is only visible from the device
+    // side. A program that holds it in exclusive mode keeps us out (unless
+    // we are root); then the settle time has to do.
+    const UniqueFd slave(::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    for (int i = 0; i < DrainPolls && slave.Valid(); ++i) {
         int unread = 0;
-        if (::ioctl(m_slave.Get(), TIOCINQ, &unread) != 0 || unread == 0)
+        if (::ioctl(slave.Get(), TIOCINQ, &unread) != 0 || unread == 0)
             break;
         timespec pause{0, 5L * 1000000L};
         ::nanosleep(&pause, nullptr);
     }
-    m_slave.Reset();
     m_master.Reset();
 }

@@ -6,10 +6,12 @@
 #include <string_view>
 
 // The simulated radio's end of the line: the master side of a
-// pseudo-terminal. The slave side, which the program opens as its serial
-// port, is held open here too, so a program closing its port does not
-// hang up the master (reads would fail with EIO until it reopened) and the
-// same device path serves any number of connections.
+// pseudo-terminal. Only the master is held: a process that keeps the
+// device (the slave side) open counts as another program holding the
+// port, and the program would refuse it. The price is that while no client
+// has the device open, the master reports a hang-up (POLLHUP, reads fail
+// with EIO) until the next client opens it; the serving loop waits that
+// out (SimServer). The same device path serves any number of connections.
 class SimPort
 {
 public:
@@ -25,7 +27,7 @@ public:
     // are dropped, as a real line would lose them.
     void Send(std::string_view bytes, unsigned baud);
 
-    // Closes both sides: the program sees the line hang up. Bytes already
+    // Closes the master: the program sees the line hang up. Bytes already
     // sent are given a moment to be read first, because a hang-up discards
     // what the other side has not read yet, and on a real line the last
     // reply would have been on the wire before the carrier dropped.
@@ -33,6 +35,5 @@ public:
 
 private:
     UniqueFd m_master;
-    UniqueFd m_slave;
     std::string m_devicePath;
 };

@@ -51,12 +51,26 @@ TransferDialog::TransferDialog(DocumentHost& host, const QString& caption, const
     connect(&m_timer3, &QTimer::timeout, this, &TransferDialog::Timer3Timer);
 
     PortLink::ApplyTransferSettings(m_qcomm1);
-    m_qcomm1.SetPortResolver(
-        [](const std::string& name) { return AppSettings().PortDevice(QString::fromStdString(name)).toStdString(); });
+    SetPortResolver({});
     // Before any opening: the event thread takes the report when it starts.
     m_bridge = std::make_unique<CommEventBridge>(
         m_qcomm1, [this](TQComm& sender, std::uint32_t size) { QComm1CommEvent(sender, size); },
         [this](const QString& message) { ReportException(message); }, this);
+}
+
+void TransferDialog::SetPortResolver(TQComm::PortResolver resolver)
+{
+    if (!resolver)
+        resolver = [](const std::string& name) {
+            return AppSettings().PortDevice(QString::fromStdString(name)).toStdString();
+        };
+    m_qcomm1.SetPortResolver(std::move(resolver));
+}
+
+QString TransferDialog::WithPortCause(const QString& message, PortTrouble trouble) const
+{
+    const QString cause = m_portCause ? m_portCause(QString::fromStdString(m_qcomm1.PortName()), trouble) : QString();
+    return cause.isEmpty() ? message : message + QStringLiteral("\n\n") + cause;
 }
 
 TransferDialog::~TransferDialog()
@@ -82,8 +96,9 @@ void TransferDialog::FormShow()
     m_replies.Clear();
     m_qcomm1.SetCommPort(m_host.PortChoice() == QLatin1String("COM2") ? TCommPort::Com2 : TCommPort::Com1);
     if (!m_qcomm1.CheckCommportValid(m_qcomm1.PortName())) {
-        m_host.Messages().Inform(this, MessageService::Icon::Error,
-                                 QString::fromLatin1(RadioProtocol::PortInvalidMessage));
+        m_host.Messages().Inform(
+            this, MessageService::Icon::Error,
+            WithPortCause(QString::fromLatin1(RadioProtocol::PortInvalidMessage), PortTrouble::Invalid));
         return;
     }
     try {
@@ -147,7 +162,7 @@ void TransferDialog::Timer1Timer()
     m_timer1.stop();
     if (m_ended)
         return;
-    Fail(QString::fromLatin1(RadioProtocol::TimeoutMessage));
+    Fail(QString::fromLatin1(RadioProtocol::TimeoutMessage), PortTrouble::NoReply);
 }
 
 void TransferDialog::Timer3Timer()
@@ -173,13 +188,13 @@ void TransferDialog::End()
     done(QDialog::Accepted);
 }
 
-void TransferDialog::Fail(const QString& message)
+void TransferDialog::Fail(const QString& message, std::optional<PortTrouble> trouble)
 {
     // The port is closed before the message box: no late reply can be
     // handled while the box waits for the user.
     Stop();
     TransferFailed();
-    m_host.Messages().Inform(this, MessageService::Icon::Error, message);
+    m_host.Messages().Inform(this, MessageService::Icon::Error, trouble ? WithPortCause(message, *trouble) : message);
     done(QDialog::Rejected);
 }
 

@@ -8,7 +8,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class CommEventBridge;
@@ -55,6 +57,14 @@ public:
     // Cancel while a transfer runs; closes the dialog only once it has ended.
     void reject() override;
 
+    // Where port names lead. Without one, the settings' port map decides.
+    void SetPortResolver(TQComm::PortResolver resolver);
+    // A line saying why the port failed, for below "COM port is invalid."
+    // and "Communication timeout error."; asked after the port was closed.
+    enum class PortTrouble { Invalid, NoReply };
+    using PortCause = std::function<QString(const QString& portName, PortTrouble trouble)>;
+    void SetPortCause(PortCause cause) { m_portCause = std::move(cause); }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -81,7 +91,9 @@ private:
 
     void Carry(const TransferStep& step);
     void End();
-    void Fail(const QString& message);
+    // The cause of a port trouble is looked up once the port is closed.
+    void Fail(const QString& message, std::optional<PortTrouble> trouble = std::nullopt);
+    QString WithPortCause(const QString& message, PortTrouble trouble) const;
     void ReportException(const QString& message);
     void Stop();
 
@@ -96,6 +108,7 @@ private:
     TQComm m_qcomm1;
     std::unique_ptr<CommEventBridge> m_bridge;
     ReplyReader m_replies;
+    PortCause m_portCause;
     bool m_cancel = false;
     // Until the first showing, and from the end of a transfer to the next
     // showing: late replies and timers find nothing to do.

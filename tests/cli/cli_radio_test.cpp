@@ -1,7 +1,9 @@
 // qxp-r46-cli read and write against the simulated radio binary on its
 // pseudo-terminal, each run as a separate process with its own settings.
+#include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
+#include "holderprocess.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -15,11 +17,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -99,6 +100,7 @@ private:
 struct CliRun {
     int status = -1;
     std::string err;
+    std::string out;
 };
 
 class TransferCli : public ::testing::Test
@@ -109,22 +111,28 @@ protected:
         char pattern[] = "/tmp/qxp-xfer-cli-XXXXXX";
         ASSERT_NE(::mkdtemp(pattern), nullptr);
         m_dir = pattern;
+        m_dataHome = Path("data");
     }
     void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
 
     std::string Path(const std::string& name) const { return m_dir + "/" + name; }
 
-    CliRun Cli(std::vector<std::string> args) const
+    // The tool with its own settings and data folders; `prefix` runs it
+    // through another program first (setpriv).
+    CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) const
     {
         args.insert(args.begin(), QXP_CLI_PATH);
+        args.insert(args.begin(), prefix.begin(), prefix.end());
         const std::string errPath = Path(".stderr");
-        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "PATH=/usr/bin:/bin"};
+        const std::string outPath = Path(".stdout");
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "XDG_DATA_HOME=" + m_dataHome,
+                                        "HOME=" + Path("home"), "PATH=/usr/bin:/bin"};
         auto argv = Argv(args);
         auto envp = Argv(env);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
         CliRun run;
         pid_t pid = -1;
         if (::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
@@ -134,6 +142,7 @@ protected:
         }
         posix_spawn_file_actions_destroy(&actions);
         run.err = Slurp(errPath);
+        run.out = Slurp(outPath);
         return run;
     }
 
@@ -153,6 +162,7 @@ protected:
     }
 
     std::string m_dir;
+    std::string m_dataHome; // XDG_DATA_HOME, where the backups go
 };
 
 // The file holds what the radio holds, whatever line noise came with the
@@ -179,10 +189,95 @@ TEST_F(TransferCli, ReadsTheRadioIntoAFile)
         ASSERT_FALSE(sim.Device().empty());
         const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
         EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
-        EXPECT_EQ(run.err, "") << "no progress when stderr is not a terminal";
+        EXPECT_EQ(run.err.rfind("Read 4 channels from the radio.\nBackup: ", 0), 0u)
+            << "no progress when stderr is not a terminal: " << run.err;
         EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46"))) << c.what;
         ::unlink(Path("out.46").c_str());
     }
+}
+
+TEST_F(TransferCli, ReadsTheRadioIntoAFileAndKeepsEveryReadAsABackup)
+{
+    const std::string backups = Path("data/QUELDOR/QXP-R46/backups/");
+    Spit(Path("image.46"), SampleFile());
+    Sim sim({"--type", "0,1,00,1,1,,", "--image", Path("image.46")});
+    ASSERT_FALSE(sim.Device().empty());
+    std::vector<std::string> paths;
+    for (int read = 0; read < 2; ++read) {
+        const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(Slurp(Path("out.46")), Slurp(Path("image.46")));
+        // No progress when stderr is not a terminal, only how it ended.
+        const std::string head = "Read 4 channels from the radio.\nBackup: ";
+        ASSERT_EQ(run.err.rfind(head + backups, 0), 0u) << run.err;
+        paths.push_back(run.err.substr(head.size(), run.err.size() - head.size() - 1));
+        EXPECT_EQ(Slurp(paths.back()), Slurp(Path("image.46"))) << paths.back();
+    }
+    EXPECT_NE(paths[0], paths[1]);
+    EXPECT_EQ(paths[0].size(), backups.size() + std::string("YYYYMMDD-HHMMSS.46").size()) << paths[0];
+
+    // A backup that cannot be written is said; the read itself stands.
+    m_dataHome = Path("image.46");
+    const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "Read 4 channels from the radio.\nqxp-r46-cli: no backup written: " + Path("image.46") +
+                           "/QUELDOR: Not a directory\n");
+}
+
+TEST_F(TransferCli, VerifyAfterWriteNamesWhatTheRadioLost)
+{
+    // Writes in order: MW 0,0,000 .. MW 0,0,011, then channel 012 with
+    // MW 0,0,012 (13th), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
+    const struct {
+        const char* lost; // --ignore-write
+        int status;
+        std::string verdict;
+    } cases[] = {
+        {nullptr, 0, "Verified: every channel confirmed (227 records compared).\n"},
+        {"15", 4,
+         "Verification failed: 1 difference between the file and the radio:\n"
+         "012: name: written \"RPT1\", read back \"\"\n"},
+        {"13", 4,
+         "Verification failed: 1 difference between the file and the radio:\n"
+         "012: channel: written 145.500 MHz \"RPT1\", read back (none)\n"},
+    };
+    Spit(Path("in.46"), SampleFile());
+    for (const auto& c : cases) {
+        std::vector<std::string> options = {"--type", "0,1,00,1,1,,"};
+        if (c.lost)
+            options.insert(options.end(), {"--ignore-write", c.lost});
+        Sim sim(options);
+        ASSERT_FALSE(sim.Device().empty());
+        const CliRun run = Cli({"write", "--verify", "--port", sim.Device(), Path("in.46")});
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, "Wrote 4 channels to the radio.\n" + c.verdict);
+    }
+}
+
+TEST_F(TransferCli, TraceOfAShortRead)
+{
+    Sim sim({"--id", "QZ-R99"});
+    ASSERT_FALSE(sim.Device().empty());
+    const CliRun run = Cli({"read", "--trace", Path("trace.txt"), "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(run.status, 3);
+    std::istringstream trace(Slurp(Path("trace.txt")));
+    std::string line;
+    std::vector<std::string> events;
+    while (std::getline(trace, line)) {
+        ASSERT_GT(line.size(), 9u) << line;
+        EXPECT_NE(line.find_first_of("0123456789"), std::string::npos) << "milliseconds first: " << line;
+        events.push_back(line.substr(9));
+    }
+    ASSERT_EQ(events.size(), 7u);
+    EXPECT_EQ(events[0].rfind("# qxp-r46-cli read, ", 0), 0u) << events[0];
+    EXPECT_EQ(std::vector<std::string>(events.begin() + 1, events.end()),
+              (std::vector<std::string>{"# Reading on " + sim.Device(), "> AI 0\\r", "< AI 0\\r", "> ID\\r",
+                                        "< ID QZ-R99\\r", "# The radio is invalid.\\nPlease check and try again."}));
+
+    const CliRun unwritable =
+        Cli({"read", "--trace", Path("no/such/trace.txt"), "--port", sim.Device(), Path("out.46")});
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
 }
 
 TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
@@ -227,14 +322,16 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          {"--stop-after", "30"},
          {"read", "--port", "DEV"},
          3,
-         "Communication timeout error.\n"},
+         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
+         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
         // The stray line comes 1500 ms after "ID", the (wrong) identity
         // 1500 ms later: past the 2000 ms the command was given.
         {"a stray line does not buy the radio time",
          {"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"},
          {"read", "--port", "DEV"},
          3,
-         "Communication timeout error.\n"},
+         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
+         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
         {"identity longer than the input queue",
          {"--pad-reply", "2:3000"},
          {"read", "--port", "DEV"},
@@ -249,29 +346,101 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          {},
          {"read", "--port", "/dev/qxp-no-such-port"},
          3,
-         "COM port is invalid.\nPlease check and try again.\n"},
+         "COM port is invalid.\nPlease check and try again.\n/dev/qxp-no-such-port. It does not exist: the cable is "
+         "unplugged, or the name is wrong.\n"},
+        {"port assigned to a missing device",
+         {},
+         {"write", "--port", "COM2", "IN"},
+         3,
+         "COM port is invalid.\nPlease check and try again.\nCOM2 = /dev/qxp-no-such-port. It does not exist: the "
+         "cable is unplugged, or the name is wrong.\n"},
+        {"another program has the port open",
+         {},
+         {"read", "--port", "DEV", "HELD"},
+         3,
+         "COM port is invalid.\nPlease check and try again.\nDEV. Another program has it open without a lock, and "
+         "would take the radio's replies: sleep (process PID); close that program first.\n"},
         {"output not .46", {}, {"read", "--port", "DEV", "OUT.txt"}, 2, "File Open error.\n"},
         {"input missing", {}, {"write", "--port", "DEV", "MISSING.46"}, 2, "File Open error.\n"},
     };
     Spit(Path("in.46"), SampleFile());
+    std::system(("mkdir -p '" + Path("config/QUELDOR") + "'").c_str());
+    Spit(Path("config/QUELDOR/QXP-R46.conf"), "[Ports]\nCOM2=/dev/qxp-no-such-port\n");
     for (const auto& c : cases) {
         Sim sim(c.simOptions);
         ASSERT_FALSE(sim.Device().empty());
+        std::unique_ptr<HolderProcess> holder;
         std::vector<std::string> args;
-        for (const std::string& arg : c.args)
-            args.push_back(arg == "DEV"          ? sim.Device()
-                           : arg == "IN"         ? Path("in.46")
-                           : arg == "OUT.txt"    ? Path("out.txt")
-                           : arg == "MISSING.46" ? Path("missing.46")
-                                                 : arg);
+        for (const std::string& arg : c.args) {
+            if (arg == "HELD")
+                holder = std::make_unique<HolderProcess>(std::vector<std::string>{"/bin/sleep", "30"}, sim.Device());
+            else
+                args.push_back(arg == "DEV"          ? sim.Device()
+                               : arg == "IN"         ? Path("in.46")
+                               : arg == "OUT.txt"    ? Path("out.txt")
+                               : arg == "MISSING.46" ? Path("missing.46")
+                                                     : arg);
+        }
         if (c.args.front() == "read" && c.status == 3)
             args.push_back(Path("out.46"));
         const CliRun run = Cli(args);
+        std::string err = c.err;
+        for (const auto& [mark, text] : {std::pair<std::string, std::string>{"DEV", sim.Device()},
+                                         {"PID", holder ? std::to_string(holder->Pid()) : ""}})
+            for (std::size_t at; (at = err.find(mark)) != std::string::npos;)
+                err.replace(at, mark.size(), text);
         EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
-        EXPECT_EQ(run.err, c.err) << c.what;
+        EXPECT_EQ(run.err, err) << c.what;
         EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0) << c.what;
         EXPECT_NE(::access(Path("out.txt").c_str(), F_OK), 0) << c.what;
     }
+}
+
+// The radio built into the tool: a write in one run is there to read in
+// the next, kept in the user's data folder.
+TEST_F(TransferCli, SimulatedRadioKeepsWhatWasWrittenBetweenRuns)
+{
+    const CliRun fresh = Cli({"read", "--port", "sim", Path("fresh.46")});
+    ASSERT_EQ(fresh.status, 0) << fresh.err;
+    ChannelDocument expected;
+    expected.ClearDocument();
+    BuiltInRadio::FillFresh(expected);
+    EXPECT_EQ(Slurp(Path("fresh.46")), DataFile::WriteDataFile(expected));
+
+    Spit(Path("in.46"), SampleFile());
+    const CliRun written = Cli({"write", "--port", "sim", Path("in.46")});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(Slurp(Path("data/QUELDOR/QXP-R46/simulated-radio.46")), Slurp(Path("in.46")));
+    const CliRun read = Cli({"read", "--port", "sim", Path("back.46")});
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(Slurp(Path("back.46")), Slurp(Path("in.46")));
+
+    const CliRun ports = Cli({"ports"});
+    EXPECT_EQ(ports.status, 0) << ports.err;
+    EXPECT_EQ(ports.out.rfind("COM1 = /dev/ttyS0, the default: no device assigned\n"
+                              "COM2 = /dev/ttyS1, the default: no device assigned\n\nsim\n",
+                              0),
+              0u)
+        << ports.out;
+}
+
+// A device the user may not open, tried as an unprivileged user: the cause
+// names the group that owns it and the fix.
+TEST_F(TransferCli, PermissionDeniedNamesTheGroupAndTheFix)
+{
+    if (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)
+        GTEST_SKIP() << "needs root and setpriv to try as another user";
+    Sim sim({});
+    ASSERT_FALSE(sim.Device().empty());
+    ASSERT_EQ(::chown(sim.Device().c_str(), 0, 20), 0); // group dialout on Debian
+    ASSERT_EQ(::chmod(sim.Device().c_str(), 0660), 0);
+    ASSERT_EQ(::chmod(m_dir.c_str(), 0777), 0);
+    const CliRun run = Cli({"read", "--port", sim.Device(), Path("out.46")},
+                           {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, "COM port is invalid.\nPlease check and try again.\n" + sim.Device() +
+                           ". Permission denied: it belongs to the group \"dialout\", and nobody is not in it. Run  "
+                           "sudo usermod -aG dialout nobody  and log out and in again.\n");
 }
 
 } // namespace

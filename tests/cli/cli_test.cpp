@@ -240,6 +240,81 @@ TEST_F(CliTest, UsageErrorsExitOneAndHelpDescribesEveryVerb)
         EXPECT_NE(help.out.find(verb), std::string::npos) << verb;
 }
 
+TEST_F(CliTest, CsvBothWaysAndDiffOfTheResults)
+{
+    const std::string data = QXP_TEST_DATA_DIR;
+    const CliRun imported = Cli({"import-csv", "--type", "0,2,00,1,1,,", data + "/tool-export.csv", Path("a.46")});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.err.find("line 14 (012): skipped: duplex \"off\""), std::string::npos) << imported.err;
+    EXPECT_NE(imported.err.find("\n11 channels imported, 5 rows changed, 3 rows skipped.\n"), std::string::npos);
+
+    const CliRun merged = Cli({"import-csv", "--into", Path("a.46"), data + "/spreadsheet.csv", Path("b.46")});
+    EXPECT_EQ(merged.status, 0) << merged.err;
+    const CliRun diff = Cli({"diff", Path("a.46"), Path("b.46")});
+    EXPECT_EQ(diff.status, 1);
+    EXPECT_EQ(diff.out, "020: channel (none) \u2192 145.500 MHz \"CALLIN\"\n"
+                        "021: channel (none) \u2192 433.400 MHz \"RPT2\"\n"
+                        "023: channel (none) \u2192 144.8125 MHz \"PACKET\"\n"
+                        "L0: channel (none) \u2192 144.000 MHz \"LOW2M\"\n"
+                        "U0: channel (none) \u2192 148.000 MHz \"UP2M\"\n"
+                        "PR: channel (none) \u2192 146.520 MHz \"CALL\"\n");
+
+    const CliRun exported = Cli({"export-csv", Path("b.46"), Path("b.csv")});
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "17 channels written to " + Path("b.csv") + ".\n");
+    EXPECT_EQ(Cli({"import-csv", Path("b.csv"), Path("c.46")}).status, 0);
+    const CliRun same = Cli({"diff", Path("b.46"), Path("c.46")});
+    EXPECT_EQ(same.status, 0) << same.out;
+    EXPECT_EQ(same.out, "");
+}
+
+TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
+{
+    Spit(Path("club.46"), kCurrentFile);
+    Spit(Path("names.csv"), "Name,Frequency\r\nA,146.0\r\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string err; // after "File Open error.\n"; "" for a usage error
+    } cases[] = {
+        {{"import-csv", Path("missing.csv"), Path("out.46")},
+         "qxp-r46-cli: " + Path("missing.csv") + ": No such file or directory\n"},
+        {{"import-csv", Path("names.csv"), Path("out.46")},
+         "qxp-r46-cli: " + Path("names.csv") + ": the header line has no Location column\n"},
+        {{"import-csv", "--into", Path("missing.46"), Path("names.csv"), Path("out.46")},
+         "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
+        {{"import-csv", Path("names.csv"), Path("out.csv")},
+         "qxp-r46-cli: " + Path("out.csv") + ": the output needs the extension .46\n"},
+        {{"export-csv", Path("club.46"), Path("out.46")},
+         "qxp-r46-cli: " + Path("out.46") + ": the output needs the extension .csv\n"},
+        {{"export-csv", Path("club.46"), Path("no/such/out.csv")}, ""},
+        {{"diff", Path("club.46"), Path("missing.46")},
+         "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
+        {{"diff", Path("club.46")}, ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args[0] << " " << c.args[1] << ": " << run.err;
+        if (c.args.size() == 2)
+            EXPECT_NE(run.err.find("Usage:"), std::string::npos) << run.err;
+        else if (!c.err.empty())
+            EXPECT_EQ(run.err, "File Open error.\n" + c.err);
+        else
+            EXPECT_EQ(run.err.rfind("File Open error.\n", 0), 0u) << run.err;
+    }
+    EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0);
+    EXPECT_NE(::access(Path("out.csv").c_str(), F_OK), 0);
+
+    // Without --type the bands are those the desktop program last read.
+    ::mkdir(Path("config").c_str(), 0700);
+    ::mkdir(Path("config/QUELDOR").c_str(), 0700);
+    Spit(Path("config/QUELDOR/QXP-R46.conf"), "[General]\nType=\"0,2,00,1,1,,\"\nLimit1=\"00144,00148\"\n");
+    Spit(Path("in.csv"), "Location,Frequency\n1,146.0\n2,150.0\n");
+    const CliRun narrow = Cli({"import-csv", Path("in.csv"), Path("out.46")});
+    EXPECT_EQ(narrow.status, 0);
+    EXPECT_EQ(narrow.err, "line 3 (002): skipped: frequency 150.000000 MHz is outside the radio's bands\n"
+                          "1 channel imported, 0 rows changed, 1 row skipped.\n");
+}
+
 #ifdef QXP_CLI_PRINT
 TEST_F(CliTest, PrintWritesOnePdfPagePerListPage)
 {

@@ -7,12 +7,15 @@
 
 // Every GUI test runs with its own settings store: XDG_CONFIG_HOME points
 // into a temporary folder before the first QSettings is made, so a test can
-// never read or change the user's real settings.
+// never read or change the user's real settings; XDG_DATA_HOME likewise, for
+// the built-in simulated radio's memory.
 #define QXP_GUI_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
         QTemporaryDir config;                                                                                          \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                                       \
+        QTemporaryDir data;                                                                                            \
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());                                                           \
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \

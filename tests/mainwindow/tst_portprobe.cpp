@@ -3,6 +3,7 @@
 // holds is refused.
 #include "fakemessageservice.h"
 #include "guitestmain.h"
+#include "portmap.h"
 #include "portprobe.h"
 #include "tmainform.h"
 
@@ -19,20 +20,21 @@ class TestPortProbe : public QObject
     Q_OBJECT
 
 private:
+    // Only the master stays open: the far end of the line, not a holder.
     struct Pty {
         int master = -1;
-        int slave = -1;
         QString path;
         Pty()
         {
+            int slave = -1;
             char name[128] = {};
-            if (::openpty(&master, &slave, name, nullptr, nullptr) == 0)
+            if (::openpty(&master, &slave, name, nullptr, nullptr) == 0) {
                 path = QString::fromLocal8Bit(name);
+                ::close(slave);
+            }
         }
         ~Pty()
         {
-            if (slave >= 0)
-                ::close(slave);
             if (master >= 0)
                 ::close(master);
         }
@@ -50,7 +52,8 @@ private slots:
             store.setValue(QStringLiteral("Ports/COM2"), com2.path);
             store.setValue(QStringLiteral("Ports/COM1"), QStringLiteral("/nonexistent/tty"));
         }
-        PortProbe probe;
+        PortMap ports;
+        PortProbe probe(ports);
         QVERIFY(probe(QStringLiteral("COM2")));
         QVERIFY(!probe(QStringLiteral("COM1")));
         QVERIFY2(probe(com2.path), "a device path is a port name too");
@@ -74,8 +77,13 @@ private slots:
         }
         FakeMessageService messages;
         TMainForm form(messages);
-        PortProbe probe;
+        PortMap ports;
+        PortProbe probe(ports);
         form.SetPortChecker([&probe](const QString& port) { return probe(port); });
+        form.SetPortTexts([&ports](const QString& port) { return ports.DeviceLine(port); },
+                          [&ports](const QString& port) { return ports.InvalidCause(port); });
+        QCOMPARE(form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->toolTip(),
+                 QStringLiteral("COM2 = ") + com2.path);
 
         form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->trigger();
         QCOMPARE(form.PortChoice(), QStringLiteral("COM2"));
@@ -83,7 +91,9 @@ private slots:
 
         form.findChild<QAction*>(QStringLiteral("Com1_Mnu"))->trigger();
         QCOMPARE(form.PortChoice(), QStringLiteral("COM2"));
-        QCOMPARE(messages.log, QStringList{"warning COM1 is invalid.\nPlease check comport status."});
+        QCOMPARE(messages.log, QStringList{"warning COM1 is invalid.\nPlease check comport status.\n\n"
+                                           "COM1 = /nonexistent/tty. It does not exist: the cable is unplugged, or the "
+                                           "name is wrong."});
     }
 };
 

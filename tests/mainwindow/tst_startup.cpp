@@ -102,6 +102,22 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
+    // The simulated radio for this run only: not a file to open, and not
+    // stored; the chosen port's item says where it leads.
+    void simulatedRadioForThisRun()
+    {
+        AppWindows windows(m_messages, {QStringLiteral("--simulated-radio")});
+        windows.Welcome().show();
+        windows.Welcome().Timer1Timer();
+        QTest::qWait(50);
+        QCOMPARE(m_messages.log, QStringList());
+        QCOMPARE(windows.MainForm().DocumentName(), QStringLiteral("Untitled"));
+        QCOMPARE(windows.MainForm().findChild<QAction*>("Com1_Mnu")->toolTip(),
+                 QStringLiteral("COM1 = the built-in simulated radio, for this run"));
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        QVERIFY(!store.contains(QStringLiteral("Ports/COM1")));
+    }
+
     void aboutBox()
     {
         AppWindows windows(m_messages, {});

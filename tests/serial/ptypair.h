@@ -3,6 +3,7 @@
 #include "tqcomm.h"
 #include "uniquefd.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <termios.h>
@@ -29,8 +30,11 @@ inline void UseDialogSettings(TQComm& comm)
 }
 
 // A pseudo-terminal pair standing in for a serial line: the component opens
-// the slave by its path, the test plays the far end on the master. The
-// test keeps its own slave descriptor so it can look at the line settings.
+// the slave by its path, the test plays the far end on the master. Only the
+// master is kept open, as a radio's far end would: a descriptor of the
+// device side held here would count as another program holding the port.
+// On Linux the master reads and changes the device side's line settings,
+// so the test needs no descriptor of its own for those.
 class PtyPair
 {
 public:
@@ -41,7 +45,7 @@ public:
         char name[128] = {};
         if (::openpty(&master, &slave, name, nullptr, nullptr) == 0) {
             m_master.Reset(master);
-            m_slave.Reset(slave);
+            ::close(slave);
             m_path = name;
         }
     }
@@ -49,8 +53,13 @@ public:
     bool Valid() const { return m_master.Valid(); }
     const std::string& Path() const { return m_path; }
     int MasterFd() const { return m_master.Get(); }
-    int SlaveFd() const { return m_slave.Get(); }
+    // For tcgetattr, tcsetattr and the line speed of the device side.
+    int SettingsFd() const { return m_master.Get(); }
     void CloseMaster() { m_master.Reset(); }
+
+    // A descriptor of the device side, for what only it can do (exclusive
+    // mode), as another program would hold it.
+    UniqueFd OpenSlave() const { return UniqueFd(::open(m_path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)); }
 
     void Send(std::string_view bytes) const
     {
@@ -88,13 +97,12 @@ public:
     termios SlaveSettings() const
     {
         termios settings{};
-        ::tcgetattr(m_slave.Get(), &settings);
+        ::tcgetattr(m_master.Get(), &settings);
         return settings;
     }
 
 private:
     UniqueFd m_master;
-    UniqueFd m_slave;
     std::string m_path;
 };
 

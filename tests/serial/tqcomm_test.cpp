@@ -197,10 +197,13 @@ TEST(SerialPort, CheckCommportValidTestsExclusiveAccess)
     }
     EXPECT_TRUE(comm.CheckCommportValid(other.Path()));
     // ...or with exclusive mode only (root may open it regardless).
-    ASSERT_EQ(::ioctl(other.SlaveFd(), TIOCEXCL), 0);
-    EXPECT_FALSE(comm.CheckCommportValid(other.Path()));
-    ::ioctl(other.SlaveFd(), TIOCNXCL);
-    EXPECT_TRUE(comm.CheckCommportValid(other.Path()));
+    {
+        const UniqueFd holder = other.OpenSlave();
+        ASSERT_EQ(::ioctl(holder.Get(), TIOCEXCL), 0);
+        EXPECT_FALSE(comm.CheckCommportValid(other.Path()));
+        ::ioctl(holder.Get(), TIOCNXCL);
+        EXPECT_TRUE(comm.CheckCommportValid(other.Path()));
+    }
 }
 
 TEST(SerialPort, CheckCommportValidLeavesTheDeviceAsItWas)
@@ -208,7 +211,7 @@ TEST(SerialPort, CheckCommportValidLeavesTheDeviceAsItWas)
     PtyPair line;
     termios before = line.SlaveSettings();
     before.c_lflag |= ICANON | ECHO;
-    ASSERT_EQ(::tcsetattr(line.SlaveFd(), TCSANOW, &before), 0);
+    ASSERT_EQ(::tcsetattr(line.SettingsFd(), TCSANOW, &before), 0);
 
     TQComm comm;
     ASSERT_TRUE(comm.CheckCommportValid(line.Path()));
@@ -224,7 +227,7 @@ TEST(SerialPort, OpenSetsRawLineWithXonXoffAndCloseRestoresTheDevice)
     termios original = line.SlaveSettings();
     original.c_lflag |= ICANON | ECHO | ISIG;
     original.c_iflag |= ICRNL | IXANY;
-    ASSERT_EQ(::tcsetattr(line.SlaveFd(), TCSANOW, &original), 0);
+    ASSERT_EQ(::tcsetattr(line.SettingsFd(), TCSANOW, &original), 0);
     original = line.SlaveSettings();
 
     TQComm comm;
@@ -240,7 +243,7 @@ TEST(SerialPort, OpenSetsRawLineWithXonXoffAndCloseRestoresTheDevice)
               tcflag_t{CS8 | CLOCAL | CREAD});
     EXPECT_EQ(open.c_cc[VSTART], 17);
     EXPECT_EQ(open.c_cc[VSTOP], 19);
-    EXPECT_EQ(LineSpeed::Get(line.SlaveFd()), 9600u);
+    EXPECT_EQ(LineSpeed::Get(line.SettingsFd()), 9600u);
 
     comm.CloseCommport();
     const termios closed = line.SlaveSettings();
@@ -270,15 +273,15 @@ TEST(SerialPort, SettersReachAnOpenLine)
     const unsigned rates[] = {600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000};
     for (unsigned i = 0; i < std::size(rates); ++i) {
         comm.SetBaudRate(static_cast<TBaudRate>(i));
-        EXPECT_EQ(LineSpeed::Get(line.SlaveFd()), rates[i]);
+        EXPECT_EQ(LineSpeed::Get(line.SettingsFd()), rates[i]);
     }
 
     // Set while closed, applied at the next opening.
     comm.CloseCommport();
     comm.SetBaudRate(TBaudRate::__19200bps);
-    EXPECT_NE(LineSpeed::Get(line.SlaveFd()), 19200u);
+    EXPECT_NE(LineSpeed::Get(line.SettingsFd()), 19200u);
     comm.OpenCommport();
-    EXPECT_EQ(LineSpeed::Get(line.SlaveFd()), 19200u);
+    EXPECT_EQ(LineSpeed::Get(line.SettingsFd()), 19200u);
 }
 
 TEST(SerialPort, XonXoffLimitsFollowTheSendSizes)

@@ -1,17 +1,21 @@
 // The simulator binary on a real pseudo-terminal, driven through the serial
 // port component as the transfer dialogs drive a radio.
 
+#include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
 #include "ecommerror.h"
 #include "fileio.h"
+#include "portholders.h"
 #include "tqcomm.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -174,6 +178,7 @@ protected:
     {
         for (const char* name : {"/saved.46", "/image.46", "/rx.log"})
             ::unlink((m_folder + name).c_str());
+        ::rmdir((m_folder + "/image.46").c_str());
         ::rmdir(m_folder.c_str());
     }
 
@@ -220,6 +225,7 @@ TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
     SimProcess sim({"--image", m_folder + "/image.46", "--id", "QZ-R99", "--type", "0,1,00,1,1,1,1"});
     const std::string device = sim.DevicePath();
     for (int connection = 0; connection < 2; ++connection) {
+        EXPECT_TRUE(PortHolders::Of(device).empty()) << "the simulator holds only the master side";
         Link link(device);
         EXPECT_EQ(link.Ask("ID"), "ID QZ-R99");
         EXPECT_EQ(link.Ask("MR 0,0,005"), "MR 0,0,005,00433500000,6,0,0,0,0,,09,,09,005000000,0");
@@ -270,4 +276,45 @@ TEST_F(SimEndToEnd, PacesRepliesLikeASlowLine)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
     EXPECT_GE(std::chrono::steady_clock::now() - start, 125ms);
+}
+
+// The radio inside the program: fresh channels the first time, what was
+// written kept across a stop and a new start, an idle line costs no CPU,
+// and a memory file it cannot read is left alone.
+TEST_F(SimEndToEnd, BuiltInRadioKeepsItsMemoryBetweenRuns)
+{
+    const std::string memory = m_folder + "/saved.46";
+    std::string error;
+    {
+        BuiltInRadio radio(memory);
+        ASSERT_TRUE(radio.Start(&error)) << error;
+        {
+            Link link(radio.DevicePath());
+            EXPECT_EQ(link.Ask("MNA 0,000"), "MNA 0,000,CALL") << "a fresh radio has channels to look at";
+            EXPECT_EQ(link.Ask("MW 0,0,017,00145000000,5,0,0,0,0,,09,,09,000600000,0"), "MW 0,0,017");
+            EXPECT_EQ(link.Ask("VMC 0,0"), "VMC 0,0");
+        }
+        ChannelDocument saved;
+        ASSERT_TRUE(DataFile::Load(memory, saved).ok) << "written at the end of a write";
+        EXPECT_EQ(saved.Record(RecordKind::Memory, 17), "017,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
+
+        timespec before{};
+        timespec after{};
+        ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &before);
+        ::usleep(300000);
+        ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &after);
+        EXPECT_LT((after.tv_sec - before.tv_sec) * 1000 + (after.tv_nsec - before.tv_nsec) / 1000000, 60)
+            << "waiting for the next client without spinning";
+        EXPECT_EQ(Link(radio.DevicePath()).Ask("MW 0,0,018,00145500000,5,0,0,0,0,,09,,09,000600000,0"), "MW 0,0,018")
+            << "a second client is served";
+        ASSERT_TRUE(radio.Stop(&error)) << error;
+    }
+    BuiltInRadio again(memory);
+    ASSERT_TRUE(again.Start(&error)) << error;
+    EXPECT_EQ(Link(again.DevicePath()).Ask("MR 0,0,018"), "MR 0,0,018,00145500000,5,0,0,0,0,,09,,09,000600000,0");
+
+    ASSERT_EQ(::mkdir((m_folder + "/image.46").c_str(), 0700), 0);
+    BuiltInRadio unreadable(m_folder + "/image.46");
+    EXPECT_FALSE(unreadable.Start(&error));
+    EXPECT_NE(error.find(m_folder + "/image.46 cannot be read"), std::string::npos) << error;
 }

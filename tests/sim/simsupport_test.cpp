@@ -55,6 +55,26 @@ TEST(SimFaults, GlitchesShapeTheRepliesOfTheirCommands)
     }
 }
 
+TEST(SimFaults, LosesOnlyTheNthWriteCommand)
+{
+    const struct {
+        const char* command;
+        bool write;
+    } commands[] = {
+        {"MR 0,0,005", false}, {"MW 0,0,005", true},         {"MNA 0,005", false},      {"MNA 0,005,RPT", true},
+        {"MNA 0,005,", true},  {"PC 0", false},              {"PC 0,2", true},          {"DM 03", false},
+        {"DM 03,12E", true},   {"CW 0,0,00145000000", true}, {"VW 2,00146000000", true}, {"VMC 0,0", false},
+        {"ID", false},         {"MW", true},
+    };
+    SimFaults faults(SimFaults::Never, SimFaults::Never, SimFaults::Never, 3);
+    int writes = 0;
+    for (const auto& c : commands) {
+        EXPECT_EQ(SimFaults::IsWriteCommand(c.command), c.write) << c.command;
+        writes += c.write;
+        EXPECT_EQ(faults.IgnoreWrite(c.command), c.write && writes == 3) << c.command;
+    }
+}
+
 TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
 {
     SimOptions options;
@@ -62,7 +82,7 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     ASSERT_TRUE(SimOptions::Parse({"--image", "in.46", "--save=out.46", "--type", "0,1,00,1,1,1,1", "--limits",
                                    "00136,00174", "--id", "QZ-R99", "--log", "rx.log", "--baud", "9600",
                                    "--latency-ms=25", "--stop-after", "5", "--garbage-after", "3", "--hangup-after",
-                                   "7"},
+                                   "7", "--ignore-write", "12"},
                                   &options, &error))
         << error;
     EXPECT_EQ(options.imagePath, "in.46");
@@ -76,6 +96,7 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
     EXPECT_EQ(options.stopAfter, 5);
     EXPECT_EQ(options.garbageAfter, 3);
     EXPECT_EQ(options.hangUpAfter, 7);
+    EXPECT_EQ(options.ignoreWrite, 12);
     ASSERT_TRUE(SimOptions::Parse({"--stray-cr", "5", "--stray-cr=9", "--control-chars", "19", "--pad-reply", "2:3000"},
                                   &options, &error))
         << error;
@@ -104,6 +125,7 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
         {"--pad-reply", "2:"},
         {"--pad-reply", "x:9"},
         {"--stray-cr", "-1"},
+        {"--ignore-write", "0"},
     };
     for (const auto& args : bad) {
         error.clear();

@@ -1,13 +1,16 @@
 // The read and write dialogs against the simulated radio binary on its
-// pseudo-terminal, with a host that stands in for the main window.
+// pseudo-terminal, and against the radio built into the program, with a
+// host that stands in for the main window.
 #include "treadform.h"
 #include "twriteform.h"
 
+#include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
 #include "documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
+#include "portmap.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -64,6 +67,7 @@ public:
         m_process.waitForFinished(5000);
     }
     bool Ok() const { return !m_device.isEmpty(); }
+    const QString& Device() const { return m_device; }
 
 private:
     QProcess m_process;
@@ -211,6 +215,27 @@ private slots:
         QVERIFY(Progress(form)->value() < 150);
     }
 
+    // The radio built into the program, behind COM1: a newcomer's first read.
+    void readsTheBuiltInRadio()
+    {
+        QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")).setValue(QStringLiteral("Ports/COM1"), "sim");
+        QTemporaryDir dir;
+        PortMap ports(dir.filePath(QStringLiteral("simulated-radio.46")));
+        FakeHost host;
+        TReadForm form(host);
+        form.SetPortResolver(
+            [&ports](const std::string& name) { return ports.DevicePath(QString::fromStdString(name)).toStdString(); });
+        form.open();
+        QVERIFY(WaitClosed(form, 10000));
+        QCOMPARE(host.messages.log, QStringList());
+        QCOMPARE(host.afterReadUpdates, 1);
+        ChannelDocument fresh;
+        fresh.ClearDocument();
+        BuiltInRadio::FillFresh(fresh);
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(fresh)));
+    }
+
     void failures_data()
     {
         QTest::addColumn<bool>("reading");
@@ -221,9 +246,14 @@ private slots:
         QTest::addColumn<int>("afterReadUpdates");
         QTest::addColumn<int>("refreshes");
 
-        const QString timeout = QStringLiteral("error Communication timeout error.");
+        // DEV: the simulator's device.
+        const QString timeout = QStringLiteral(
+            "error Communication timeout error.\n\nCOM1 = DEV. The radio did not answer within 2 seconds: check that "
+            "it is switched on, that the cable sits firmly at both ends, and that the radio is not transmitting.");
         const QString invalid = QStringLiteral("error The radio is invalid.\nPlease check and try again.");
-        const QString port = QStringLiteral("error COM port is invalid.\nPlease check and try again.");
+        const QString port = QStringLiteral("error COM port is invalid.\nPlease check and try again.\n\nCOM2 = "
+                                            "/dev/qxp-no-such-port. It does not exist: the cable is unplugged, or the "
+                                            "name is wrong.");
         // A broken read leaves no settings behind, but the grids show the
         // cleared document.
         QTest::newRow("read time-out") << true << "COM1" << QStringList{"--stop-after", "40"} << timeout << false << 0
@@ -261,13 +291,19 @@ private slots:
 
         Sim sim(simOptions);
         QVERIFY(sim.Ok());
+        message.replace(QLatin1String("DEV"), sim.Device());
         FakeHost host;
         host.port = port;
-        std::unique_ptr<QDialog> form;
+        std::unique_ptr<TransferDialog> form;
         if (reading)
             form = std::make_unique<TReadForm>(host);
         else
             form = std::make_unique<TWriteForm>(host);
+        PortMap ports;
+        form->SetPortCause([&ports](const QString& name, TransferDialog::PortTrouble trouble) {
+            return trouble == TransferDialog::PortTrouble::NoReply ? ports.TimeoutCause(name)
+                                                                   : ports.InvalidCause(name);
+        });
         form->open();
         QTRY_COMPARE_WITH_TIMEOUT(host.messages.log, QStringList{message}, 5000);
         if (waitsForCancel) {

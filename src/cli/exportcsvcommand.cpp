@@ -1,0 +1,61 @@
+// The export-csv verb: the memory channels of a data file as CSV for other
+// radio programming tools and spreadsheets.
+#include "clicommands.h"
+#include "clioptions.h"
+#include "clisupport.h"
+
+#include "channeldocument.h"
+#include "csvexport.h"
+#include "datafile.h"
+#include "fileio.h"
+
+#include <cstdio>
+
+namespace CliCommands {
+
+namespace {
+
+bool EndsWithCsv(const std::string& path)
+{
+    if (path.size() < 4)
+        return false;
+    std::string ext = path.substr(path.size() - 4);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return ext == ".csv";
+}
+
+} // namespace
+
+int ExportCsv(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, {"--type"}))
+        return UsageError(options.Error());
+    if (options.Positional().size() != 2)
+        return UsageError("export-csv needs FILE and OUT.csv");
+    const std::string& in = options.Positional()[0];
+    const std::string& out = options.Positional()[1];
+    // A slip of the arguments must not put CSV over a data file.
+    if (!EndsWithCsv(out))
+        return FileError(out + ": the output needs the extension .csv");
+
+    ChannelDocument doc;
+    ApplyRadioType(options, doc);
+    const DataFile::LoadResult loaded = DataFile::Load(in, doc);
+    if (!loaded.ok)
+        return FileError(loaded.error);
+
+    const CsvExport::Result result = CsvExport::Write(doc);
+    std::string error;
+    if (!FileIo::WriteFileAtomically(out, result.text, &error))
+        return FileError(error);
+    for (const std::string& note : result.notes)
+        std::fprintf(stderr, "%s\n", note.c_str());
+    std::fprintf(stderr, "%d channel%s written to %s.\n", result.channels, result.channels == 1 ? "" : "s",
+                 out.c_str());
+    return ExitOk;
+}
+
+} // namespace CliCommands

@@ -1,0 +1,72 @@
+// The import-csv verb: memory channels from the CSV of other radio
+// programming tools into a data file.
+#include "clicommands.h"
+#include "clioptions.h"
+#include "clisupport.h"
+
+#include "appsettings.h"
+#include "channeldocument.h"
+#include "csvimport.h"
+#include "datafile.h"
+#include "fileio.h"
+
+#include <cstdio>
+
+namespace CliCommands {
+
+namespace {
+
+// Which frequencies are in band: --type with its bands' usual edges, else
+// the radio the desktop program read last, with the edges it reported.
+void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc)
+{
+    ApplyRadioType(options, doc);
+    if (options.Value("--type"))
+        return;
+    AppSettings settings;
+    for (int band = 0; band < BandPlan::BandCount; ++band) {
+        const QString limit = settings.Store().value(QStringLiteral("Limit%1").arg(band)).toString();
+        if (doc.Plan().BandExists(band) && !limit.isEmpty())
+            doc.Plan().SetLimitRecord(band, limit.toLatin1().toStdString());
+    }
+}
+
+} // namespace
+
+int ImportCsv(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, {"--type", "--into"}))
+        return UsageError(options.Error());
+    if (options.Positional().size() != 2)
+        return UsageError("import-csv needs IN.csv and OUT.46");
+    const std::string& in = options.Positional()[0];
+    const std::string& out = options.Positional()[1];
+    if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
+        return FileError(out + ": the output needs the extension .46");
+
+    ChannelDocument doc;
+    ApplyRadioPlan(options, doc);
+    if (const auto base = options.Value("--into")) {
+        const DataFile::LoadResult loaded = DataFile::Load(*base, doc);
+        if (!loaded.ok)
+            return FileError(loaded.error);
+    } else {
+        doc.ClearDocument();
+    }
+
+    std::string text;
+    std::string error;
+    if (!FileIo::ReadWholeFile(in, &text, &error))
+        return FileError(error);
+    const CsvImport::Result result = CsvImport::Read(text, doc.Plan());
+    if (!result.ok)
+        return FileError(in + ": " + result.error);
+    CsvImport::Apply(result, doc);
+    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error))
+        return FileError(error);
+    std::fputs(result.Report().c_str(), stderr);
+    return ExitOk;
+}
+
+} // namespace CliCommands

@@ -1,0 +1,49 @@
+// The ports verb: where COM1 and COM2 lead, and every device a port can
+// lead to, with its state and the reason.
+#include "clicommands.h"
+#include "clioptions.h"
+#include "clisupport.h"
+
+#include "portmap.h"
+#include "serialportlist.h"
+
+#include <cstdio>
+
+namespace CliCommands {
+
+namespace {
+
+void Line(const QString& text)
+{
+    std::printf("%s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int Ports(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, {}))
+        return UsageError(options.Error());
+    if (!options.Positional().empty())
+        return UsageError("ports takes no arguments");
+
+    PortMap ports;
+    for (const char* port : {"COM1", "COM2"})
+        Line(ports.DeviceLine(QLatin1String(port)));
+    std::printf("\n");
+    Line(PortMap::SimulatedRadio());
+    Line(QStringLiteral("    the built-in simulated radio, memory in ") + PortMap::DefaultSimulatedRadioFile());
+    Line(QStringLiteral("    usable"));
+    for (const SerialPortList::Entry& entry : SerialPortList::Scan()) {
+        Line(entry.name == entry.systemPath ? entry.name
+                                            : entry.name + QStringLiteral(" (") + entry.systemPath + QLatin1Char(')'));
+        if (!entry.Details().isEmpty())
+            Line(QStringLiteral("    ") + entry.Details());
+        Line(QStringLiteral("    ") + entry.StateText());
+    }
+    std::fflush(stdout);
+    return ExitOk;
+}
+
+} // namespace CliCommands

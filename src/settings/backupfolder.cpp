@@ -1,0 +1,14 @@
+#include "backupfolder.h"
+
+#include <QStandardPaths>
+
+QString BackupFolder::Path()
+{
+    // QStandardPaths::AppDataLocation would be the same folder, but only
+    // where the organisation and application names are set on the
+    // application object, which the command-line tool never creates; the
+    // generic folder with the names of the settings store is the same
+    // place in both programs.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/QUELDOR/QXP-R46/backups");
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// Where the copies of every complete read from the radio go (BackupStore):
+// "backups" in the per-user data folder of QUELDOR/QXP-R46, on Linux
+// $XDG_DATA_HOME/QUELDOR/QXP-R46/backups (~/.local/share/... by default).
+// The desktop program and the command-line tool share it.
+class BackupFolder
+{
+public:
+    static QString Path();
+};

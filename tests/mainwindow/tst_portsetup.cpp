@@ -1,0 +1,84 @@
+// 端口设置 offscreen: choosing from the list and typing a name store the
+// ports, and the main window's port items then name their devices.
+#include "fakemessageservice.h"
+#include "guitestmain.h"
+#include "portmap.h"
+#include "tmainform.h"
+#include "tportsetupform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+
+#include <pty.h>
+#include <unistd.h>
+
+class TestPortSetup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { GuiTest::ClearStore(); }
+
+    void storesTheChoicesAndTheWindowNamesThem()
+    {
+        int master = -1;
+        int slave = -1;
+        char name[128] = {};
+        QCOMPARE(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+        ::close(slave);
+        QTemporaryDir byId;
+        QVERIFY(QFile::link(QString::fromLocal8Bit(name), byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0"))));
+
+        FakeMessageService messages;
+        TMainForm form(messages);
+        TPortSetupForm setup(&form, byId.path());
+        TMainForm::Dialogs dialogs;
+        dialogs.portSetup = &setup;
+        form.SetDialogs(dialogs);
+        PortMap ports;
+        form.SetPortTexts([&ports](const QString& port) { return ports.DeviceLine(port); }, {});
+        QAction* com1 = form.findChild<QAction*>(QStringLiteral("Com1_Mnu"));
+        QCOMPARE(com1->toolTip(), QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned"));
+
+        // The item sits below the two port items, after a separator.
+        const QList<QAction*> items = form.findChild<QMenu*>(QStringLiteral("Device1"))->actions();
+        QCOMPARE(items.size(), 7);
+        QVERIFY(items[5]->isSeparator());
+        QCOMPARE(items[6]->text(), QStringLiteral("端口设置..."));
+
+        QString state2;
+        messages.onModal = [&](QDialog& dialog) {
+            dialog.show();
+            auto* choice1 = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            auto* choice2 = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+            choice1->setCurrentIndex(choice1->findText(QStringLiteral("模拟电台")));
+            choice2->setEditText(QStringLiteral("usb-FTDI_A1-if00-port0"));
+            emit choice2->lineEdit()->editingFinished();
+            state2 = dialog.findChild<QLabel*>(QStringLiteral("State2"))->text();
+            dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            return dialog.result();
+        };
+        items[6]->trigger();
+        QCOMPARE(messages.log, QStringList{"modal TPortSetupForm"});
+        QCOMPARE(setup.result(), int(QDialog::Accepted));
+        QCOMPARE(state2, QStringLiteral("usable: it is free."));
+
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        QCOMPARE(store.value(QStringLiteral("Ports/COM1")).toString(), QStringLiteral("sim"));
+        QCOMPARE(store.value(QStringLiteral("Ports/COM2")).toString(),
+                 byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")));
+        QCOMPARE(com1->toolTip(), QStringLiteral("COM1 = the built-in simulated radio"));
+        QCOMPARE(form.findChild<QAction*>(QStringLiteral("Com2_Mnu"))->toolTip(),
+                 QStringLiteral("COM2 = %1 (%2)")
+                     .arg(byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")), QString::fromLocal8Bit(name)));
+        ::close(master);
+    }
+};
+
+QXP_GUI_TEST_MAIN(TestPortSetup)
+#include "tst_portsetup.moc"
