@@ -38,7 +38,8 @@ void CheckPlan(const BandPlan& plan)
         if (!typed)
             std::abort();
         for (const std::int32_t frequency : {*typed, 0, 999999990}) {
-            const FrequencyRules::Fit fit = FrequencyRules::FitToBand(frequency, band, plan.DefaultStepIndex(band), plan);
+            const FrequencyRules::Fit fit =
+                FrequencyRules::FitToBand(frequency, band, plan.DefaultStepIndex(band), plan);
             const int mhz = fit.frequency / 1000000;
             if (mhz < limits.lower || mhz > limits.upper || FrequencyRules::RecordFrequency(fit.frequency).size() != 11)
                 std::abort();
@@ -52,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     // QSettings syncs each save to disk; memory-backed files keep the runs
     // fast.
-    static const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    static const QString base =
+        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     static QTemporaryDir folder(base + QStringLiteral("/qxp-fuzz-settings-XXXXXX"));
     static const QString path = folder.filePath(QStringLiteral("QXP-R46.conf"));
     static const QByteArray nativePath = QFile::encodeName(path);

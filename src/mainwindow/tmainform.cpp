@@ -1,13 +1,13 @@
 #include "tmainform.h"
 
-#include "commentcodec.h"
-#include "datafile.h"
-#include "fileio.h"
-#include "messageservice.h"
 #include "channellisting.h"
 #include "channellistlayout.h"
 #include "channellistpainter.h"
 #include "clipboardrules.h"
+#include "commentcodec.h"
+#include "datafile.h"
+#include "fileio.h"
+#include "messageservice.h"
 #include "recordtext.h"
 #include "taboutbox.h"
 #include "tcall.h"
@@ -22,12 +22,8 @@
 #include "twriteform.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -38,6 +34,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -222,7 +222,8 @@ void TMainForm::BuildMenus()
     m_popup2->addAction(MakeAction("Copy3", QStringLiteral("复制"), &TMainForm::Copy1Click));
     m_popup2->addAction(MakeAction("Paste3", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
 
-    m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del, findChild<QAction*>(QStringLiteral("Delete2"))};
+    m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del,
+                    findChild<QAction*>(QStringLiteral("Delete2"))};
     m_pasteMain = paste;
     m_pastePopup1 = findChild<QAction*>(QStringLiteral("Paste2"));
     m_pastePopup2 = findChild<QAction*>(QStringLiteral("Paste3"));
@@ -546,7 +547,8 @@ void TMainForm::UpdateClipboardCommands()
 {
     if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); data && data->hasFormat(ClipboardFormat())) {
         const QByteArray text = data->data(ClipboardFormat());
-        if (const auto buffer = ClipboardRules::PasteBufferFromClipboard(std::string_view(text.constData(), text.size())))
+        if (const auto buffer =
+                ClipboardRules::PasteBufferFromClipboard(std::string_view(text.constData(), text.size())))
             m_document.StorePasteBuffer(*buffer);
     }
 
@@ -648,8 +650,8 @@ void TMainForm::Paste1Click()
     switch (grid) {
     case ClipboardRules::Grid::Dtmf: m_document.StoreDtmf(slot, ClipboardRules::PastedDtmf(slot, buffer)); break;
     case ClipboardRules::Grid::Memory:
-        m_document.StoreMemory(slot, ClipboardRules::PastedChannel(grid, RecordText::ChannelLabel(slot), buffer,
-                                                                   m_document.Plan()));
+        m_document.StoreMemory(
+            slot, ClipboardRules::PastedChannel(grid, RecordText::ChannelLabel(slot), buffer, m_document.Plan()));
         break;
     case ClipboardRules::Grid::Vfo:
         m_document.StoreVfo(slot, ClipboardRules::PastedChannel(grid, m_document.GetField(RecordKind::Vfo, slot, 0),

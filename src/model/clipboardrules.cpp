@@ -9,7 +9,10 @@ namespace ClipboardRules {
 
 namespace {
 
-char First(std::string_view field) { return field.empty() ? '\0' : field[0]; }
+char First(std::string_view field)
+{
+    return field.empty() ? '\0' : field[0];
+}
 
 bool NameCharacter(char c)
 {
@@ -18,7 +21,10 @@ bool NameCharacter(char c)
 
 } // namespace
 
-bool IsChannelRecord(std::string_view pasteBuffer) { return pasteBuffer.size() >= 20; }
+bool IsChannelRecord(std::string_view pasteBuffer)
+{
+    return pasteBuffer.size() >= 20;
+}
 
 std::optional<std::string> PasteBufferFromClipboard(std::string_view content)
 {

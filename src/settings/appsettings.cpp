@@ -63,9 +63,15 @@ AppSettings::Startup AppSettings::LoadAtStartup(BandPlan& plan, const QString& w
     return s;
 }
 
-void AppSettings::SetPath(const QString& folder) { m_settings.setValue(QStringLiteral("Path"), folder); }
+void AppSettings::SetPath(const QString& folder)
+{
+    m_settings.setValue(QStringLiteral("Path"), folder);
+}
 
-void AppSettings::SetCommPort(const QString& port) { m_settings.setValue(QStringLiteral("CommPort"), port); }
+void AppSettings::SetCommPort(const QString& port)
+{
+    m_settings.setValue(QStringLiteral("CommPort"), port);
+}
 
 void AppSettings::StoreBandPlan(const BandPlan& plan)
 {

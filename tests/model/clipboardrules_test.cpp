@@ -121,7 +121,9 @@ TEST(ClipboardPasteBuffer, TakesOnlyWhatARecordCanHold)
         {"012\t00145500000\t3", "012,00145500000,3"},
         {std::string("02\t12*#\0junk", 12), "02,12*#"},
         // Control characters from another program never reach a record.
-        {"000\t0014\x03" "5000000\t5\r\n", "000,00145000000,5"},
+        {"000\t0014\x03"
+         "5000000\t5\r\n",
+         "000,00145000000,5"},
         {std::string(100, '1'), std::nullopt},
         {std::string(99, '1') + std::string(1, '\0') + "tail", std::string(99, '1')},
     };
