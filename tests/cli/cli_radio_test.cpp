@@ -478,17 +478,15 @@ std::vector<Fault> Faults()
     // Read: 1 "AI 0", 2 "ID", 3 "TYD", 4 "FL", 5..16 empty slots, 17..19
     // channel 12, 157..159 channel 150, 216..218 edge U3, 231..233 "PR",
     // 234..237 "CR", 238..244 "VR"/"PC", 245..254 "DM". Write: 1, 2, then
-    // "MW"/"MNA" to 229, "CW", "VW", "PC", "DM", "VMC" to 246; its check
-    // reads on from there.
+    // "MW"/"MNA" to 229, "CW", "VW", "PC", "DM", "VMC" at 238; its check
+    // reads on from there (read command n is 238 + n).
     const struct {
         const char* verb;
         std::vector<int> silences; // where the line goes dead
         std::vector<int> glitches; // where one reply is noisy
     } plans[] = {
-        {"read",
-         {0, 1, 2, 4, 17, 18, 233, 253},
-         {1, 2, 3, 4, 17, 18, 19, 158, 159, 217, 218, 232, 235, 240, 243, 244, 254}},
-        {"write", {0, 2, 17, 246, 400}, {2, 3, 17, 246, 264, 480}},
+        {"read", {0, 2, 17, 233, 253}, {2, 3, 4, 18, 19, 159, 218, 237, 240, 254}},
+        {"write", {0, 17, 246}, {2, 17, 264}},
     };
     std::vector<Fault> faults;
     for (const auto& plan : plans) {
