@@ -55,9 +55,11 @@ const QByteArray kLinkToDevice = QByteArrayLiteral("<link to a device>");
 // Empty contents leave no file at all.
 bool MakeFile(const QString& path, const QByteArray& contents)
 {
-    QFile::remove(path);
     const QByteArray name = QFile::encodeName(path);
     const QByteArray target = name + ".target";
+    for (const QByteArray& old : {name, target}) // what an earlier row left
+        if (::unlink(old.constData()) != 0)
+            ::rmdir(old.constData());
     if (contents == kFifo)
         return ::mkfifo(name.constData(), 0600) == 0;
     if (contents == kFolder)
