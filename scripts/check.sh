@@ -9,6 +9,8 @@
 #
 #   bash scripts/check.sh        the developer presets (dev, dev-asan, ...)
 #   bash scripts/check.sh ci     the same with warnings as errors (CI)
+#   bash scripts/check.sh dev tsan fuzz    only the stages named (format,
+#                                          build, asan, tsan, fuzz)
 #
 # QXP_FUZZ_SECONDS sets each fuzz run's length (default 50). Logs stay in
 # build-logs/. Expects scripts/setup.sh to have run.
@@ -16,11 +18,15 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 family=${1:-dev}
+[ $# -gt 0 ] && shift
+stages=("$@")
+[ ${#stages[@]} -gt 0 ] || stages=(format build asan tsan fuzz)
+wanted() { [[ " ${stages[*]} " == *" $1 "* ]]; }
 case "$family" in
   dev) presets=(dev dev-asan dev-tsan fuzz) ;;
   ci) presets=(ci ci-asan ci-tsan ci-fuzz) ;;
   *)
-    echo "usage: bash scripts/check.sh [dev|ci]" >&2
+    echo "usage: bash scripts/check.sh [dev|ci] [format|build|asan|tsan|fuzz]..." >&2
     exit 1
     ;;
 esac
@@ -145,16 +151,18 @@ fuzz_all() {
   return $status
 }
 
-stage "formatting of the changed C++ files" step format bash scripts/check-format.sh
-stage "build and all tests (${presets[0]})" build_and_test "${presets[0]}"
-stage "ASan+UBSan, every test (${presets[1]})" build_and_test "${presets[1]}"
-stage "TSan, threaded layers (${presets[2]})" build_and_test "${presets[2]}"
-if command -v clang++-14 >/dev/null; then
-  stage "fuzz targets, ${fuzz_seconds}s each (${presets[3]})" fuzz_all "${presets[3]}"
-else
-  echo "clang++-14 missing: scripts/setup.sh installs it" >&2
-  summary+=("$(printf '%-44s %-7s %5s' "fuzz targets" FAILED -)")
-  failed=1
+wanted format && stage "formatting of the changed C++ files" step format bash scripts/check-format.sh
+wanted build && stage "build and all tests (${presets[0]})" build_and_test "${presets[0]}"
+wanted asan && stage "ASan+UBSan, every test (${presets[1]})" build_and_test "${presets[1]}"
+wanted tsan && stage "TSan, threaded layers (${presets[2]})" build_and_test "${presets[2]}"
+if wanted fuzz; then
+  if command -v clang++-14 >/dev/null; then
+    stage "fuzz targets, ${fuzz_seconds}s each (${presets[3]})" fuzz_all "${presets[3]}"
+  else
+    echo "clang++-14 missing: scripts/setup.sh installs it" >&2
+    summary+=("$(printf '%-44s %-7s %5s' "fuzz targets" FAILED -)")
+    failed=1
+  fi
 fi
 
 printf '\n=== summary\n'
