@@ -20,7 +20,7 @@ for prog in qxp-r46 qxp-r46-cli qz-r46-sim; do
   stale=$(comm -13 <(options <<<"$help") <(options <<<"$described"))
   [ -z "$missing" ] || { echo "$page lacks:" $missing; status=1; }
   [ -z "$stale" ] || { echo "$page describes options $prog does not have:" $stale; status=1; }
-  warnings=$(groff -k -man -ww -z "$page" 2>&1 || true)
+  warnings=$(groff -k -Tutf8 -man -ww -z "$page" 2>&1 || true)
   [ -z "$warnings" ] || { echo "$page: $warnings"; status=1; }
 done
 
