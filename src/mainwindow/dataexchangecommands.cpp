@@ -56,8 +56,7 @@ QString ListedLines(const QStringList& lines, int limit)
 {
     if (lines.size() <= limit)
         return lines.join(QLatin1Char('\n'));
-    return lines.mid(0, limit).join(QLatin1Char('\n')) +
-           QStringLiteral("\n... and %1 more").arg(lines.size() - limit);
+    return lines.mid(0, limit).join(QLatin1Char('\n')) + QStringLiteral("\n... and %1 more").arg(lines.size() - limit);
 }
 
 bool HasSuffix(const QString& path, const QString& suffix)
@@ -103,13 +102,8 @@ const QString& DataExchangeCommands::VerifyAfterWriteKey()
 
 DataExchangeCommands::DataExchangeCommands(QWidget& window, MessageService& messages, DocumentHost& host,
                                            AppSettings& settings, QWidget& statusArea)
-    : QObject(&window),
-      m_window(window),
-      m_messages(messages),
-      m_host(host),
-      m_settings(settings),
-      m_statusArea(statusArea),
-      m_readBackHost(host)
+    : QObject(&window), m_window(window), m_messages(messages), m_host(host), m_settings(settings),
+      m_statusArea(statusArea), m_readBackHost(host)
 {
     setObjectName(QStringLiteral("DataExchangeCommands"));
     m_importCsv = MakeAction("ImportCsv1", tr("导入CSV..."), &DataExchangeCommands::ImportCsv);
@@ -238,8 +232,8 @@ void DataExchangeCommands::ImportCsv()
     QString message = summary;
     if (!lines.isEmpty())
         message += QStringLiteral("\n\n") + ListedLines(lines, ReportLines);
-    m_messages.Inform(&m_window,
-                      result.skipped > 0 ? MessageService::Icon::Warning : MessageService::Icon::Information, message);
+    m_messages.Inform(&m_window, result.skipped > 0 ? MessageService::Icon::Warning : MessageService::Icon::Information,
+                      message);
 }
 
 void DataExchangeCommands::ApplyImport(const CsvImport::Result& result)

@@ -5,8 +5,8 @@
 #include "channeldocument.h"
 #include "channellistlayout.h"
 #include "commentcodec.h"
-#include "datafile.h"
 #include "dataexchangecommands.h"
+#include "datafile.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "recordtext.h"
@@ -166,19 +166,19 @@ private slots:
         QTest::addColumn<QString>("nameOfSlot0");
 
         QTest::newRow("other tool's export")
-            << QByteArray() << QStringLiteral(
-                                   "warning 11 channels imported, 5 rows changed, 3 rows skipped.\n\n"
-                                   "columns not kept, the radio has no place for them: Comment, Power\n"
-                                   "line 5 (003): mode NFM: the radio uses FM here\n"
-                                   "line 6 (004): DTCS is not available on this radio; stored without tone\n"
-                                   "line 9 (007): cross mode Tone->Tone is not available on this radio; stored as "
-                                   "tone 100.0 Hz\n"
-                                   "line 11 (009): skipped: mode USB is not available on this radio\n"
-                                   "line 12 (010): mode NFM: the radio uses FM here; step 12.5kHz stored as 6.25kHz\n"
-                                   "line 13 (011): skipped: frequency 52.525000 MHz is outside the radio's bands\n"
-                                   "line 14 (012): skipped: duplex \"off\" (transmit inhibited) is not available on "
-                                   "this radio\n"
-                                   "line 15 (013): tone 69.3 Hz stored as 67.0 Hz")
+            << QByteArray()
+            << QStringLiteral("warning 11 channels imported, 5 rows changed, 3 rows skipped.\n\n"
+                              "columns not kept, the radio has no place for them: Comment, Power\n"
+                              "line 5 (003): mode NFM: the radio uses FM here\n"
+                              "line 6 (004): DTCS is not available on this radio; stored without tone\n"
+                              "line 9 (007): cross mode Tone->Tone is not available on this radio; stored as "
+                              "tone 100.0 Hz\n"
+                              "line 11 (009): skipped: mode USB is not available on this radio\n"
+                              "line 12 (010): mode NFM: the radio uses FM here; step 12.5kHz stored as 6.25kHz\n"
+                              "line 13 (011): skipped: frequency 52.525000 MHz is outside the radio's bands\n"
+                              "line 14 (012): skipped: duplex \"off\" (transmit inhibited) is not available on "
+                              "this radio\n"
+                              "line 15 (013): tone 69.3 Hz stored as 67.0 Hz")
             << "W1AW";
 
         QByteArray many = "Location,Name,Frequency,Mode\r\n0,KEEP,145.500000,FM\r\n";
@@ -190,8 +190,9 @@ private slots:
                           .arg(line)
                           .arg(line - 2, 3, 10, QLatin1Char('0'));
         QTest::newRow("many rows reported")
-            << many << QStringLiteral("warning 1 channel imported, 0 rows changed, 35 rows skipped.\n") + listed +
-                           QStringLiteral("\n... and 5 more")
+            << many
+            << QStringLiteral("warning 1 channel imported, 0 rows changed, 35 rows skipped.\n") + listed +
+                   QStringLiteral("\n... and 5 more")
             << "KEEP";
 
         QTest::newRow("no location column")
@@ -242,8 +243,8 @@ private slots:
     void pdfHasThePrintedPages()
     {
         for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-            m_form->Document().StoreMemory(
-                slot, RecordText::ChannelLabel(slot) + ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+            m_form->Document().StoreMemory(slot, RecordText::ChannelLabel(slot) +
+                                                     ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
         const QString path = TempPath(QStringLiteral("list.pdf"));
         m_messages.fileNames = {path};
         Trigger("ExportPdf1");
@@ -311,11 +312,11 @@ private slots:
         QTest::newRow("every write taken")
             << true << QString() << QString()
             << wrote + QStringLiteral(" Verified: every channel confirmed (226 records compared).");
-        QTest::newRow("name lost")
-            << true << "15"
-            << "warning Verification failed: 1 difference between the file and the radio:\n"
-               "012: name: written \"RPT1\", read back \"\""
-            << wrote + QStringLiteral(" Verification failed: 1 difference between the file and the radio.");
+        QTest::newRow("name lost") << true << "15"
+                                   << "warning Verification failed: 1 difference between the file and the radio:\n"
+                                      "012: name: written \"RPT1\", read back \"\""
+                                   << wrote + QStringLiteral(
+                                                  " Verification failed: 1 difference between the file and the radio.");
     }
 
     void verifyAfterWrite()
