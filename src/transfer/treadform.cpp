@@ -8,24 +8,24 @@ TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
     setObjectName(QStringLiteral("TReadForm"));
 }
 
-TransferStep TReadForm::StartTransfer()
+std::unique_ptr<RadioTransfer> TReadForm::MakeTransfer(ChannelDocument& snapshot)
 {
-    m_transfer.emplace(Host().Document());
-    return m_transfer->Start();
+    auto transfer = std::make_unique<ReadTransfer>(snapshot);
+    m_transfer = transfer.get();
+    return transfer;
 }
 
-TransferStep TReadForm::HandleReply(std::string_view reply)
+bool TReadForm::TakeWhatWasRead()
 {
-    return m_transfer ? m_transfer->OnReply(reply) : TransferStep::Finish();
-}
-
-int TReadForm::Progress() const
-{
-    return m_transfer ? m_transfer->Progress() : 0;
+    if (!m_transfer || !m_transfer->DocumentCleared())
+        return false;
+    Host().Document() = Snapshot();
+    return true;
 }
 
 void TReadForm::TransferEnded()
 {
+    TakeWhatWasRead();
     Host().AfterReadUpdate();
 }
 
@@ -34,6 +34,6 @@ void TReadForm::TransferFailed()
     // The radio type and band limits of a broken read are not remembered,
     // but the grids must show what the document now holds: a Save would
     // otherwise write something other than what is on screen.
-    if (m_transfer && m_transfer->DocumentCleared())
+    if (TakeWhatWasRead())
         Host().RefreshGrids();
 }

@@ -215,6 +215,25 @@ private slots:
         QVERIFY(Progress(form)->value() < 150);
     }
 
+    // The next command goes out from the port's event thread, so a read
+    // runs to its end while the user-interface thread is busy; only the
+    // progress and the end wait for it.
+    void readGoesOnWhileTheWindowIsBusy()
+    {
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        QVERIFY(sim.Ok());
+        FakeHost host;
+        TReadForm form(host);
+        form.open();
+        QTRY_VERIFY(Progress(form)->value() > 0);
+        QTest::qSleep(3000);
+        for (int round = 0; round < 3 && form.isVisible(); ++round)
+            QCoreApplication::processEvents();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(host.messages.log, QStringList());
+        QCOMPARE(Progress(form)->value(), 237);
+    }
+
     // The radio built into the program, behind COM1: a newcomer's first read.
     void readsTheBuiltInRadio()
     {
