@@ -65,6 +65,41 @@
     </message>
 </context>
 <context>
+    <name>DataExchangeCommands</name>
+    <message>
+        <source>导入CSV...</source>
+        <translation>Import CSV...</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>导出PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>打开备份...</source>
+        <translation>Open Backup...</translation>
+    </message>
+    <message>
+        <source>写入后校验</source>
+        <translation>Verify After Write</translation>
+    </message>
+    <message>
+        <source>CSV 文件(*.csv)</source>
+        <translation>CSV Files (*.csv)</translation>
+    </message>
+    <message>
+        <source>所有文件(*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>PDF 文件(*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>QZ-R46频率写码程序</source>

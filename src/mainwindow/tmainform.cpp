@@ -1,6 +1,7 @@
 #include "tmainform.h"
 
 #include "commentcodec.h"
+#include "dataexchangecommands.h"
 #include "datafile.h"
 #include "fileio.h"
 #include "messageservice.h"
@@ -116,6 +117,10 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     BuildMenus();
     BuildToolButtons();
     BuildGrids();
+    m_dataExchange = new DataExchangeCommands(*this, m_messages, *this, m_settings, *m_statusBar);
+    m_dataExchange->SetOpenInFolder([this](const QString& folder) { OpenFromFolder(folder); });
+    m_dataExchange->SetPagePainter([this](QPagedPaintDevice& device) { return PrintTo(device); });
+    m_dataExchange->InstallInMenus();
     m_com2->setChecked(m_portChoice == QLatin1String("COM2"));
     m_com1->setChecked(!m_com2->isChecked());
 
@@ -758,10 +763,15 @@ void TMainForm::New1Click()
 
 void TMainForm::Open1Click()
 {
+    OpenFromFolder(m_folder);
+}
+
+void TMainForm::OpenFromFolder(const QString& folder)
+{
     if (!ConfirmDiscard())
         return;
     MessageService::FileRequest request;
-    request.directory = m_folder;
+    request.directory = folder;
     request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), QStringLiteral("QXP-R46 V1.00 文件(*.r46)")};
     request.defaultSuffix = QStringLiteral("46");
     const QString path = m_messages.OpenFileName(this, request);
@@ -908,12 +918,13 @@ void TMainForm::Read1Click()
     SetCaptionRadio();
     if (!m_dialogs.read)
         return;
-    m_messages.RunModal(*m_dialogs.read);
+    const int result = m_messages.RunModal(*m_dialogs.read);
     // A read that fails after the radio's type came in (a time-out, a port
     // error) ends without the after-read update; the VFO rows must still
     // follow the bands the document now has.
     RebuildBandRows();
     RefreshGrids();
+    m_dataExchange->ReadEnded(*m_dialogs.read, result);
 }
 
 void TMainForm::Write1Click()
@@ -931,7 +942,7 @@ void TMainForm::Write1Click()
                                       "the contents of the channels on the radio will remain unchanged."),
                        QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes && m_dialogs.write)
-        m_messages.RunModal(*m_dialogs.write);
+        m_dataExchange->WriteEnded(*m_dialogs.write, m_messages.RunModal(*m_dialogs.write));
 }
 
 void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class DataExchangeCommands;
 class MessageService;
 class QAction;
 class QPagedPaintDevice;
@@ -102,6 +103,7 @@ public:
     TStatusBar* StatusBar() const { return m_statusBar; }
     QLineEdit* CommentBox() const { return m_comment; }
     AppSettings& Settings() { return m_settings; }
+    DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
 
     void RefreshGrids() override;
     void RebuildBandRows();
@@ -148,6 +150,7 @@ private:
     void SetCaptionRadio();
     // The unsaved-changes question; false when the user cancelled.
     bool ConfirmDiscard();
+    void OpenFromFolder(const QString& folder);
     bool WriteDocument(const QString& path);
     void RememberFolderOf(const QString& path);
     void ShowComment();
@@ -196,4 +199,5 @@ private:
     QAction* m_pastePopup2 = nullptr; // Paste3
     QAction* m_print = nullptr;
     THelpViewer* m_help = nullptr;
+    DataExchangeCommands* m_dataExchange = nullptr;
 };
