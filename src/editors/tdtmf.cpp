@@ -87,7 +87,7 @@ void TDTMF::Load(int)
 void TDTMF::LoadDtmf()
 {
     m_loading = true;
-    ShowLoaded(m_code, QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), 1)));
+    ShowLoaded(m_code, QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), RecordLayout::DtmfField::Code)));
     m_loading = false;
     m_modified = false;
 }

@@ -15,7 +15,7 @@ constexpr const char* LongOffset = "005000000";
 
 bool IsMemoryChannel(int slot)
 {
-    return slot >= 0 && slot < MemoryChannels;
+    return RecordLayout::MemorySlot::IsChannel(slot);
 }
 
 std::vector<std::string_view> SplitFields(std::string_view text)
@@ -224,7 +224,7 @@ std::string CallRecordStart(int callSlot, std::string_view mainText, const BandP
 {
     std::string record = std::to_string(callSlot) + "," + std::string(mainText);
     if (FieldCount(record) <= 11)
-        record += "," + DefaultOffset(RecordText::Field(record, 1), plan);
+        record += "," + DefaultOffset(RecordText::Field(record, RecordLayout::ChannelField::RxFrequency), plan);
     return record;
 }
 
