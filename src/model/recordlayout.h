@@ -50,8 +50,14 @@ constexpr int ScanEdgeCount = LastScanEdge - FirstScanEdge + 1;
 constexpr int Priority = 220;
 constexpr int Count = Priority + 1;
 
-constexpr bool IsChannel(int slot) { return slot >= FirstChannel && slot <= LastChannel; }
-constexpr bool IsScanEdge(int slot) { return slot >= FirstScanEdge && slot <= LastScanEdge; }
+constexpr bool IsChannel(int slot)
+{
+    return slot >= FirstChannel && slot <= LastChannel;
+}
+constexpr bool IsScanEdge(int slot)
+{
+    return slot >= FirstScanEdge && slot <= LastScanEdge;
+}
 } // namespace MemorySlot
 
 // The fields of one channel record by number; Text() joins all 18, so a

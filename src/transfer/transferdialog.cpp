@@ -2,9 +2,9 @@
 
 #include "appsettings.h"
 #include "commeventbridge.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "ecommerror.h"
-#include "messageservice.h"
+#include "shared/messageservice.h"
 #include "portlink.h"
 #include "radioprotocol.h"
 

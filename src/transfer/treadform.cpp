@@ -1,6 +1,6 @@
 #include "treadform.h"
 
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
     : TransferDialog(host, QStringLiteral("读取"), QStringLiteral("正在从设备读取数据。。。"), parent)
@@ -10,7 +10,8 @@ TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
 
 TransferStep TReadForm::StartTransfer()
 {
-    m_transfer.emplace(Host().Document());
+    // The whole read, however it ends, is one step of the undo history.
+    m_transfer.emplace(Host().Session().BeginLongChange());
     return m_transfer->Start();
 }
 
@@ -26,14 +27,14 @@ int TReadForm::Progress() const
 
 void TReadForm::TransferEnded()
 {
+    Host().Session().EndLongChange(windowTitle(), true);
     Host().AfterReadUpdate();
 }
 
 void TReadForm::TransferFailed()
 {
     // The radio type and band limits of a broken read are not remembered,
-    // but the grids must show what the document now holds: a Save would
-    // otherwise write something other than what is on screen.
-    if (m_transfer && m_transfer->DocumentCleared())
-        Host().RefreshGrids();
+    // but what it put into the document stays, and the windows show it: a
+    // Save would otherwise write something other than what is on screen.
+    Host().Session().EndLongChange(windowTitle(), true);
 }

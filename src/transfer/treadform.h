@@ -10,8 +10,9 @@ class DocumentHost;
 // The progress dialog that reads the whole radio into the main window's
 // document. The document is cleared at the radio's first reply and filled
 // record by record; when the read ends, by finishing or by Cancel, the main
-// window's after-read update relabels the band rows, refills the grids and
-// remembers the radio type and band limits. The document is not marked
+// window's after-read update remembers the radio type and band limits. The
+// whole read is one step of the session (the windows follow its signals,
+// and Undo puts back what was there), and the document is not marked
 // changed: it holds what the radio holds.
 class TReadForm : public TransferDialog
 {

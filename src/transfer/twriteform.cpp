@@ -1,6 +1,6 @@
 #include "twriteform.h"
 
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent)
     : TransferDialog(host, QStringLiteral("写入"), QStringLiteral("正在向设备写入数据。。。"), parent)

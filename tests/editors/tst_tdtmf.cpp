@@ -79,13 +79,13 @@ private slots:
     {
         Open(*m_dialog);
         Click(*m_dialog, "Button2");
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QCOMPARE(m_host->doc.Record(RecordKind::Dtmf, 0), std::string_view("00,"));
 
         init();
         Open(*m_dialog);
         Click(*m_dialog, "Button1");
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
         QCOMPARE(m_host->messages.log, QStringList{});
         QVERIFY(!m_dialog->isVisible());
     }

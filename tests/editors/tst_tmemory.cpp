@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(m_host->messages.log, log);
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 0), std::string_view{});
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
     }
 
     void okStoresTheWholeRecord()
@@ -111,7 +111,7 @@ private slots:
         Click(*m_dialog, "Button2");
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 12),
                  std::string_view("012,00145500000,3,2,0,1,0,,12,,09,000600000,1,,,,,RPT/1"));
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QVERIFY(m_host->refreshes > 0);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_host->messages.log, QStringList{});
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(m_host->messages.log, (QStringList{kAsk, kBadFrequency}));
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit6")->text(), QStringLiteral("5"));
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("1.4.5"));
-        QVERIFY(m_host->changed); // marked changed even though refused
+        QVERIFY(m_host->Changed()); // marked changed even though refused
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 5), std::string_view{});
     }
 

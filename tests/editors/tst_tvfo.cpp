@@ -66,7 +66,7 @@ private slots:
                  std::string_view("2,00173995000,0,0,0,0,0,,09,,09,000600000,,,,,3,"));
         QCOMPARE(m_host->messages.log, QStringList{kRounded});
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("173.995"));
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QVERIFY(!m_dialog->isVisible());
     }
 
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("135.9875"));
         QCOMPARE(m_host->messages.log, QStringList{kRounded});
         QVERIFY(m_dialog->IsModified());
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
     }
 
     void pageUpAsksTwice_data()

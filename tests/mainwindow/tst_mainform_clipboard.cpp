@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -30,7 +31,15 @@ private:
     FakeMessageService m_messages;
     std::unique_ptr<TMainForm> m_form;
 
-    ChannelDocument& Doc() { return m_form->Document(); }
+    const ChannelDocument& Doc() { return m_form->Document(); }
+
+    // Puts records in place as a file would: the windows hear of it, and
+    // the document is not changed.
+    void Load(const std::function<void(ChannelDocument&)>& fill)
+    {
+        fill(m_form->Session().BeginLongChange());
+        m_form->Session().EndLongChange(QString(), true);
+    }
 
     // Makes a grid active the way a user does, by giving it the focus, and
     // puts its current row on `row`.
@@ -63,19 +72,21 @@ private slots:
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        Doc().StoreMemory(0, kMemory000);
-        Doc().StoreMemory(1, kUhf);
-        Doc().StoreDtmf(2, "02,123A");
-        m_form->RefreshGrids();
+        Load([](ChannelDocument& doc) {
+            doc.StoreMemory(0, kMemory000);
+            doc.StoreMemory(1, kUhf);
+            doc.StoreDtmf(2, "02,123A");
+        });
     }
 
-    void copyPutsTheRecordWithTabsInThePrivateFormatOnly()
+    void copyPutsTheRecordWithTabsInThePrivateFormatAndAsText()
     {
         Activate(1, 1);
         m_form->findChild<QAction*>("Copy1")->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data);
-        QCOMPARE(data->formats(), QStringList{TMainForm::ClipboardFormat()});
+        QCOMPARE(data->formats(), QStringList({TMainForm::ClipboardFormat(), QStringLiteral("text/plain")}));
+        QCOMPARE(data->text(), QString::fromLatin1(QByteArray(kMemory000).replace(',', '\t')));
         const QByteArray bytes = data->data(TMainForm::ClipboardFormat());
         QCOMPARE(bytes, QByteArray(kMemory000).replace(',', '\t'));
         QCOMPARE(bytes.count('\t'), 17);
@@ -217,8 +228,10 @@ private slots:
 
     void printedListHasOnePdfPagePerLayoutPage()
     {
-        for (int slot = 0; slot < 200; ++slot)
-            Doc().StoreMemory(slot, kMemory000);
+        Load([](ChannelDocument& doc) {
+            for (int slot = 0; slot < 200; ++slot)
+                doc.StoreMemory(slot, kMemory000);
+        });
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);

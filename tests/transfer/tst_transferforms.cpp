@@ -5,7 +5,7 @@
 
 #include "channeldocument.h"
 #include "datafile.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 
@@ -25,15 +25,25 @@ namespace {
 class FakeHost : public DocumentHost
 {
 public:
-    ChannelDocument doc;
+    DocumentSession session;
+    // The session's document, for setting up a test and looking at the
+    // result; changes made through it directly are not steps.
+    ChannelDocument& doc;
     FakeMessageService messages;
     QString port = QStringLiteral("COM1");
     int afterReadUpdates = 0;
+    // Whole-document changes the windows heard of.
     int refreshes = 0;
 
-    ChannelDocument& Document() override { return doc; }
-    void SetChanged(bool changed) override { changedCalls << changed; }
-    void RefreshGrids() override { ++refreshes; }
+    FakeHost() : doc(session.BeginLongChange())
+    {
+        session.EndLongChange(QString(), true);
+        QObject::connect(&session, &DocumentSession::DocumentReset, [this] { ++refreshes; });
+        QObject::connect(&session, &DocumentSession::ChangedFlagChanged,
+                         [this](bool changed) { changedCalls << changed; });
+    }
+
+    DocumentSession& Session() override { return session; }
     int GridRow(int) const override { return 1; }
     const QString& PortChoice() const override { return port; }
     void AfterReadUpdate() override { ++afterReadUpdates; }
@@ -238,6 +248,8 @@ private slots:
         QVERIFY(sim.Ok());
         FakeHost host;
         host.port = port;
+        // Something for a read's clearing to take away.
+        host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
         std::unique_ptr<QDialog> form;
         if (reading)
             form = std::make_unique<TReadForm>(host);
