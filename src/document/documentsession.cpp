@@ -162,8 +162,11 @@ void DocumentSession::EndLongChange(const QString& text, bool saved)
     m_longChangeStart.reset();
     if (!delta.Empty()) {
         emit DocumentReset();
+        // A change that ends as saved is never "changed" on the way.
+        m_recording = saved;
         if (m_recorder)
             m_recorder->Record(text, std::move(delta), 0);
+        m_recording = false;
     }
     if (saved)
         TakeAsSaved();
@@ -187,7 +190,8 @@ void DocumentSession::ApplyStep(const DocumentDelta& delta, bool forwards)
 
 void DocumentSession::SetAtSavedState(bool saved)
 {
-    SetChanged(!saved);
+    if (!m_recording)
+        SetChanged(!saved);
 }
 
 void DocumentSession::Announce(const DocumentDelta& delta)

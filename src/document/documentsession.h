@@ -122,4 +122,5 @@ private:
     bool m_changed = false;
     StepRecorder* m_recorder = nullptr;
     std::optional<ChannelDocument> m_longChangeStart;
+    bool m_recording = false;
 };

@@ -82,7 +82,9 @@ void TStringGrid::SetRow(int row)
     if (!model() || row < 1 || row >= RowCount())
         return;
     const int column = currentIndex().isValid() ? currentIndex().column() : 1;
-    setCurrentIndex(model()->index(row - 1, column));
+    // The row alone, whatever modifier keys the user happens to hold.
+    const QModelIndex index = model()->index(row - 1, column);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 QList<int> TStringGrid::SelectedRows() const

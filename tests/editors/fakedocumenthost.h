@@ -2,6 +2,8 @@
 
 #include "../mainwindow/fakemessageservice.h"
 #include "channeldocument.h"
+#include "datafile.h"
+#include "document/documenthistory.h"
 #include "shared/documenthost.h"
 
 #include <QObject>
@@ -14,6 +16,7 @@ class FakeDocumentHost : public DocumentHost
 {
 public:
     DocumentSession session;
+    DocumentHistory history{session};
     ChannelDocument& doc;
     FakeMessageService messages;
     int rows[5] = {0, 1, 1, 1, 1};
@@ -32,6 +35,8 @@ public:
     }
 
     bool Changed() const { return session.Changed(); }
+    // The whole document, for comparing before and after a step.
+    std::string Whole() const { return DataFile::WriteDataFile(doc) + std::string(doc.Plan().RadioType()); }
     DocumentSession& Session() override { return session; }
     int GridRow(int grid) const override { return grid >= 1 && grid <= 4 ? rows[grid] : 0; }
     const QString& PortChoice() const override { return port; }

@@ -81,6 +81,9 @@ private slots:
         Click(*m_dialog, "Button2");
         QVERIFY(m_host->Changed());
         QCOMPARE(m_host->doc.Record(RecordKind::Dtmf, 0), std::string_view("00,"));
+        m_host->history.undo();
+        QCOMPARE(m_host->doc.Record(RecordKind::Dtmf, 0), std::string_view());
+        QVERIFY(!m_host->Changed());
 
         init();
         Open(*m_dialog);

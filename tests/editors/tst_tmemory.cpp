@@ -163,6 +163,7 @@ private slots:
         QFETCH(bool, stored);
         m_host->rows[1] = 6;
         Open(*m_dialog);
+        const std::string before = m_host->Whole();
         Type(*m_dialog, "Edit5", QStringLiteral("NEW"));
         Script(*m_host, answers);
         Key(*m_dialog, "Edit5", Qt::Key(key));
@@ -170,6 +171,13 @@ private slots:
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit6")->text(), number);
         QCOMPARE(m_host->doc.GetField(RecordKind::Memory, 5, 17), stored ? std::string("NEW") : std::string());
         QVERIFY(!m_dialog->IsModified());
+        // A store on the way to another channel is one step of its own.
+        QCOMPARE(m_host->history.count(), stored ? 1 : 0);
+        const std::string after = m_host->Whole();
+        m_host->history.undo();
+        QCOMPARE(m_host->Whole(), before);
+        m_host->history.redo();
+        QCOMPARE(m_host->Whole(), after);
     }
 
     void aRefusedStoreKeepsTheChannelAndTheTyping()

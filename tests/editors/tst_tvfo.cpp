@@ -100,6 +100,7 @@ private slots:
         QFETCH(bool, stored);
         m_host->rows[2] = 2;
         Open(*m_dialog);
+        const std::string before = m_host->Whole();
         Type(*m_dialog, "Edit2", QStringLiteral("1.2"));
         Script(*m_host, answers);
         Key(*m_dialog, "Edit2", Qt::Key_PageUp);
@@ -107,6 +108,9 @@ private slots:
         QCOMPARE(m_dialog->Band(), band);
         QCOMPARE(Child<QComboBox>(*m_dialog, "ComboBox5")->currentText(), QStringLiteral("440MHz"));
         QCOMPARE(m_host->doc.GetField(RecordKind::Vfo, 1, 11), stored ? std::string("001200000") : "000600000");
+        QCOMPARE(m_host->history.count(), stored ? 1 : 0);
+        m_host->history.undo();
+        QCOMPARE(m_host->Whole(), before);
     }
 
     void bandsWithoutPowerStoreNone()

@@ -5,6 +5,7 @@
 
 #include "channeldocument.h"
 #include "datafile.h"
+#include "document/documenthistory.h"
 #include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
@@ -26,6 +27,7 @@ class FakeHost : public DocumentHost
 {
 public:
     DocumentSession session;
+    DocumentHistory history{session};
     // The session's document, for setting up a test and looking at the
     // result; changes made through it directly are not steps.
     ChannelDocument& doc;
@@ -136,6 +138,8 @@ private slots:
 
         FakeHost host;
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        const QString before = QString::fromStdString(DataFile::WriteDataFile(host.doc));
+        const std::string typeBefore(host.doc.Plan().RadioType());
         TReadForm form(host);
         QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
         QCOMPARE(Progress(form)->maximum(), 237);
@@ -149,6 +153,18 @@ private slots:
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
                  QString::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
+
+        // The whole read is one step: undone, the document and the radio
+        // type are what they were; redone, what the radio holds.
+        QCOMPARE(host.history.count(), 1);
+        host.history.undo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)), before);
+        QCOMPARE(std::string(host.doc.Plan().RadioType()), typeBefore);
+        QCOMPARE(host.changedCalls, QList<bool>{true});
+        host.history.redo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
+        QCOMPARE(host.changedCalls, QList<bool>({true, false}));
     }
 
     void writesTheDocumentAndReadsItBack()
