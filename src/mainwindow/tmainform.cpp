@@ -391,6 +391,7 @@ void TMainForm::SetCaptionRadio()
 
 void TMainForm::RefreshStatusBar()
 {
+    m_statusBar->setToolTip(QString());
     const auto grid = static_cast<GridText::Grid>(m_activeGrid);
     const auto panels = GridText::StatusPanels(m_session.Document(), grid, m_grids[m_activeGrid - 1]->Row());
     for (int panel = 0; panel < 3; ++panel)
