@@ -16,8 +16,8 @@
 // backups go to a temporary folder, never the user's.
 #include "builtinradio.h"
 #include "channeldocument.h"
-#include "documenthost.h"
-#include "messageservice.h"
+#include "shared/documenthost.h"
+#include "shared/messageservice.h"
 #include "radiosim.h"
 #include "simport.h"
 #include "treadform.h"
@@ -171,13 +171,11 @@ public:
 class BenchHost : public DocumentHost
 {
 public:
-    ChannelDocument doc;
+    DocumentSession session;
     QuietMessages messages;
     QString port = QStringLiteral("COM1");
 
-    ChannelDocument& Document() override { return doc; }
-    void SetChanged(bool) override {}
-    void RefreshGrids() override {}
+    DocumentSession& Session() override { return session; }
     int GridRow(int) const override { return 1; }
     const QString& PortChoice() const override { return port; }
     void AfterReadUpdate() override {}

@@ -5,9 +5,9 @@
 #include "backupstore.h"
 #include "channeldocument.h"
 #include "csvexport.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "fileio.h"
-#include "messageservice.h"
+#include "shared/messageservice.h"
 #include "radioprotocol.h"
 #include "transfersummary.h"
 #include "treadform.h"
@@ -240,9 +240,8 @@ void DataExchangeCommands::ApplyImport(const CsvImport::Result& result)
 {
     if (result.channels.empty())
         return;
-    CsvImport::Apply(result, m_host.Document());
-    m_host.SetChanged(true);
-    m_host.RefreshGrids();
+    // One step of the undo history; the windows follow the session.
+    m_host.Session().Edit(tr("导入CSV"), [&result](ChannelDocument& doc) { CsvImport::Apply(result, doc); });
 }
 
 void DataExchangeCommands::ExportCsv()
@@ -349,7 +348,8 @@ void DataExchangeCommands::WriteEnded(const QDialog& writeForm, int result)
 // notice.
 QString DataExchangeCommands::VerifyWrite()
 {
-    m_readBackHost.Document().ClearDocument();
+    m_readBackHost.Session().BeginLongChange().ClearDocument();
+    m_readBackHost.Session().EndLongChange(QString(), true);
     const int result = m_messages.RunModal(*m_readBackForm);
     if (!TransferCompleted(*m_readBackForm, result))
         return QStringLiteral("Not verified: the radio was not read back to the end.");

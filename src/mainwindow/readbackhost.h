@@ -1,7 +1,8 @@
 #pragma once
 
 #include "channeldocument.h"
-#include "documenthost.h"
+#include "document/documentsession.h"
+#include "shared/documenthost.h"
 
 // A document of its own for reading the radio back after a write: the read
 // dialog fills it, while the main window's document, its grids and the
@@ -12,9 +13,7 @@ class ReadBackHost : public DocumentHost
 public:
     explicit ReadBackHost(DocumentHost& main) : m_main(main) {}
 
-    ChannelDocument& Document() override { return m_document; }
-    void SetChanged(bool) override {}
-    void RefreshGrids() override {}
+    DocumentSession& Session() override { return m_session; }
     int GridRow(int) const override { return 1; }
     const QString& PortChoice() const override { return m_main.PortChoice(); }
     void AfterReadUpdate() override {}
@@ -22,5 +21,5 @@ public:
 
 private:
     DocumentHost& m_main;
-    ChannelDocument m_document;
+    DocumentSession m_session;
 };

@@ -1,8 +1,8 @@
 #include "transferdialog.h"
 
 #include "appsettings.h"
-#include "documenthost.h"
-#include "messageservice.h"
+#include "shared/documenthost.h"
+#include "shared/messageservice.h"
 #include "portlink.h"
 #include "radioprotocol.h"
 

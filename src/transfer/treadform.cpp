@@ -1,6 +1,6 @@
 #include "treadform.h"
 
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
     : TransferDialog(host, QStringLiteral("读取"), QStringLiteral("正在从设备读取数据。。。"), parent)
@@ -19,7 +19,9 @@ bool TReadForm::TakeWhatWasRead()
 {
     if (!m_transfer || !m_transfer->DocumentCleared())
         return false;
-    Host().Document() = Snapshot();
+    // The whole read, however it ends, is one step of the undo history.
+    Host().Session().BeginLongChange() = Snapshot();
+    Host().Session().EndLongChange(windowTitle(), true);
     return true;
 }
 
@@ -32,8 +34,7 @@ void TReadForm::TransferEnded()
 void TReadForm::TransferFailed()
 {
     // The radio type and band limits of a broken read are not remembered,
-    // but the grids must show what the document now holds: a Save would
-    // otherwise write something other than what is on screen.
-    if (TakeWhatWasRead())
-        Host().RefreshGrids();
+    // but what it put into the document stays, and the windows show it: a
+    // Save would otherwise write something other than what is on screen.
+    TakeWhatWasRead();
 }

@@ -9,10 +9,10 @@ class DocumentHost;
 // document. The read goes into the dialog's snapshot of the document,
 // which is cleared at the radio's first reply and filled record by record;
 // when the read ends, by finishing or by Cancel, the snapshot becomes the
-// main window's document and the main window's after-read update relabels
-// the band rows, refills the grids and remembers the radio type and band
-// limits. The document is not marked changed: it holds what the radio
-// holds.
+// session's document as one step of the undo history (the windows follow
+// its signals, and Undo puts back what was there), and the main window's
+// after-read update remembers the radio type and band limits. The document
+// is not marked changed: it holds what the radio holds.
 class TReadForm : public TransferDialog
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "twriteform.h"
 
 #include "writetransfer.h"
+#include "shared/documenthost.h"
 
 TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent)
     : TransferDialog(host, QStringLiteral("写入"), QStringLiteral("正在向设备写入数据。。。"), parent)

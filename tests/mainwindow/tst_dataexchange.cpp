@@ -242,9 +242,11 @@ private slots:
 
     void pdfHasThePrintedPages()
     {
-        for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-            m_form->Document().StoreMemory(slot, RecordText::ChannelLabel(slot) +
-                                                     ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+                doc.StoreMemory(slot, RecordText::ChannelLabel(slot) +
+                                          ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+        });
         const QString path = TempPath(QStringLiteral("list.pdf"));
         m_messages.fileNames = {path};
         Trigger("ExportPdf1");
@@ -340,7 +342,8 @@ private slots:
         MakeForm();
         QCOMPARE(m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"))->isChecked(), verify);
 
-        FillRepeater(m_form->Document());
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) { FillRepeater(doc); });
+        m_form->Session().TakeAsSaved();
         m_messages.answers = {QMessageBox::Yes};
         Trigger("Write1");
 

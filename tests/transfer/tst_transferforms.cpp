@@ -7,7 +7,8 @@
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "documenthost.h"
+#include "document/documenthistory.h"
+#include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "portmap.h"
@@ -28,15 +29,26 @@ namespace {
 class FakeHost : public DocumentHost
 {
 public:
-    ChannelDocument doc;
+    DocumentSession session;
+    DocumentHistory history{session};
+    // The session's document, for setting up a test and looking at the
+    // result; changes made through it directly are not steps.
+    ChannelDocument& doc;
     FakeMessageService messages;
     QString port = QStringLiteral("COM1");
     int afterReadUpdates = 0;
+    // Whole-document changes the windows heard of.
     int refreshes = 0;
 
-    ChannelDocument& Document() override { return doc; }
-    void SetChanged(bool changed) override { changedCalls << changed; }
-    void RefreshGrids() override { ++refreshes; }
+    FakeHost() : doc(session.BeginLongChange())
+    {
+        session.EndLongChange(QString(), true);
+        QObject::connect(&session, &DocumentSession::DocumentReset, [this] { ++refreshes; });
+        QObject::connect(&session, &DocumentSession::ChangedFlagChanged,
+                         [this](bool changed) { changedCalls << changed; });
+    }
+
+    DocumentSession& Session() override { return session; }
     int GridRow(int) const override { return 1; }
     const QString& PortChoice() const override { return port; }
     void AfterReadUpdate() override { ++afterReadUpdates; }
@@ -146,6 +158,8 @@ private slots:
 
         FakeHost host;
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        const QString before = QString::fromStdString(DataFile::WriteDataFile(host.doc));
+        const std::string typeBefore(host.doc.Plan().RadioType());
         TReadForm form(host);
         QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
         QCOMPARE(Progress(form)->maximum(), 237);
@@ -159,6 +173,18 @@ private slots:
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
                  QString::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
+
+        // The whole read is one step: undone, the document and the radio
+        // type are what they were; redone, what the radio holds.
+        QCOMPARE(host.history.count(), 1);
+        host.history.undo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)), before);
+        QCOMPARE(std::string(host.doc.Plan().RadioType()), typeBefore);
+        QCOMPARE(host.changedCalls, QList<bool>{true});
+        host.history.redo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
+        QCOMPARE(host.changedCalls, QList<bool>({true, false}));
     }
 
     void writesTheDocumentAndReadsItBack()
@@ -313,6 +339,8 @@ private slots:
         message.replace(QLatin1String("DEV"), sim.Device());
         FakeHost host;
         host.port = port;
+        // Something for a read's clearing to take away.
+        host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
         std::unique_ptr<TransferDialog> form;
         if (reading)
             form = std::make_unique<TReadForm>(host);
