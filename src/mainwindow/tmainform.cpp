@@ -22,8 +22,10 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
+#include "uilanguage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -159,49 +161,49 @@ void TMainForm::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("文件"));
+    QMenu* file = bar->addMenu(tr("文件"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* newItem = MakeAction("New1", QStringLiteral("新建"), &TMainForm::New1Click);
+    QAction* newItem = MakeAction("New1", tr("新建"), &TMainForm::New1Click);
     newItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* open = MakeAction("Open1", QStringLiteral("打开"), &TMainForm::Open1Click);
+    QAction* open = MakeAction("Open1", tr("打开"), &TMainForm::Open1Click);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = MakeAction("Save1", QStringLiteral("保存"), &TMainForm::Save1Click);
+    QAction* save = MakeAction("Save1", tr("保存"), &TMainForm::Save1Click);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    auto* saveAs = new QAction(QStringLiteral("另存为..."), this);
+    auto* saveAs = new QAction(tr("另存为..."), this);
     saveAs->setObjectName(QStringLiteral("Save2"));
     connect(saveAs, &QAction::triggered, this, [this] { Save2Click(); });
-    m_print = MakeAction("Print1", QStringLiteral("打印..."), &TMainForm::Print1Click);
-    QAction* exitItem = MakeAction("Exit1", QStringLiteral("退出"), &TMainForm::Exit1Click);
+    m_print = MakeAction("Print1", tr("打印..."), &TMainForm::Print1Click);
+    QAction* exitItem = MakeAction("Exit1", tr("退出"), &TMainForm::Exit1Click);
     file->addActions({newItem, open, save, saveAs});
     file->addSeparator();
     file->addAction(m_print);
     file->addSeparator();
     file->addAction(exitItem);
 
-    QMenu* device = bar->addMenu(QStringLiteral("设备"));
+    QMenu* device = bar->addMenu(tr("设备"));
     device->setObjectName(QStringLiteral("Device1"));
-    QAction* read = MakeAction("Read1", QStringLiteral("读取"), &TMainForm::Read1Click);
-    QAction* write = MakeAction("Write1", QStringLiteral("写入"), &TMainForm::Write1Click);
-    m_com1 = MakeAction("Com1_Mnu", QStringLiteral("使用端口Com1"), &TMainForm::Com1_MnuClick);
-    m_com2 = MakeAction("Com2_Mnu", QStringLiteral("使用端口Com2"), &TMainForm::Com2_MnuClick);
+    QAction* read = MakeAction("Read1", tr("读取"), &TMainForm::Read1Click);
+    QAction* write = MakeAction("Write1", tr("写入"), &TMainForm::Write1Click);
+    m_com1 = MakeAction("Com1_Mnu", tr("使用端口Com1"), &TMainForm::Com1_MnuClick);
+    m_com2 = MakeAction("Com2_Mnu", tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     m_com1->setCheckable(true);
     m_com2->setCheckable(true);
     device->addActions({read, write});
     device->addSeparator();
     device->addActions({m_com1, m_com2});
     device->addSeparator();
-    device->addAction(MakeAction("PortSetup1", QStringLiteral("端口设置..."), &TMainForm::PortSetup1Click));
+    device->addAction(MakeAction("PortSetup1", tr("端口设置..."), &TMainForm::PortSetup1Click));
     device->setToolTipsVisible(true);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("编辑"));
+    QMenu* edit = bar->addMenu(tr("编辑"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    auto* undo = new QAction(QStringLiteral("撤销"), this);
+    auto* undo = new QAction(tr("撤销"), this);
     undo->setObjectName(QStringLiteral("Undo1"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setEnabled(false);
     connect(undo, &QAction::triggered, &m_history, &QUndoStack::undo);
     connect(&m_history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    auto* redo = new QAction(QStringLiteral("重做"), this);
+    auto* redo = new QAction(tr("重做"), this);
     redo->setObjectName(QStringLiteral("Redo1"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     redo->setEnabled(false);
@@ -209,25 +211,51 @@ void TMainForm::BuildMenus()
     connect(&m_history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     edit->addActions({undo, redo});
     edit->addSeparator();
-    QAction* cut = MakeAction("Cut1", QStringLiteral("剪切"), &TMainForm::Cut1Click);
+    QAction* cut = MakeAction("Cut1", tr("剪切"), &TMainForm::Cut1Click);
     cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* copy = MakeAction("Copy1", QStringLiteral("复制"), &TMainForm::Copy1Click);
+    QAction* copy = MakeAction("Copy1", tr("复制"), &TMainForm::Copy1Click);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* paste = MakeAction("Paste1", QStringLiteral("粘贴"), &TMainForm::Paste1Click);
+    QAction* paste = MakeAction("Paste1", tr("粘贴"), &TMainForm::Paste1Click);
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    QAction* del = MakeAction("Delete1", QStringLiteral("删除"), &TMainForm::Delete1Click);
+    QAction* del = MakeAction("Delete1", tr("删除"), &TMainForm::Delete1Click);
     del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     edit->addActions({cut, copy, paste, del});
     edit->addSeparator();
-    QAction* insertRow = MakeAction("InsertRow1", QStringLiteral("插入空行"), &TMainForm::InsertRow1Click);
-    QAction* deleteShift = MakeAction("DeleteShift1", QStringLiteral("删除并上移"), &TMainForm::DeleteShift1Click);
+    QAction* insertRow = MakeAction("InsertRow1", tr("插入空行"), &TMainForm::InsertRow1Click);
+    QAction* deleteShift = MakeAction("DeleteShift1", tr("删除并上移"), &TMainForm::DeleteShift1Click);
     edit->addActions({insertRow, deleteShift});
 
-    QMenu* help = bar->addMenu(QStringLiteral("帮助"));
+    QMenu* help = bar->addMenu(tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
-    help->addAction(MakeAction("Help2", QStringLiteral("帮助主题"), &TMainForm::Help2Click));
+    help->addAction(MakeAction("Help2", tr("帮助主题"), &TMainForm::Help2Click));
     help->addSeparator();
-    help->addAction(MakeAction("About1", QStringLiteral("关于..."), &TMainForm::About1Click));
+    help->addAction(MakeAction("About1", tr("关于..."), &TMainForm::About1Click));
+    help->addSeparator();
+    // Left out of the translation: whoever cannot read the current language
+    // still finds the way back to their own.
+    QMenu* language = help->addMenu(QStringLiteral("语言 / Language"));
+    language->setObjectName(QStringLiteral("Language1"));
+    auto* languages = new QActionGroup(language);
+    const LanguageChoice::Language current =
+        LanguageChoice::Effective(m_settings.Store(), LanguageChoice::Environment::OfProcess());
+    struct LanguageItem {
+        const char* name;
+        QString caption;
+        LanguageChoice::Language language;
+    };
+    const LanguageItem items[] = {
+        {"LanguageChinese1", QStringLiteral("中文"), LanguageChoice::Language::Chinese},
+        {"LanguageEnglish1", QStringLiteral("English"), LanguageChoice::Language::English},
+    };
+    for (const LanguageItem& item : items) {
+        QAction* action = language->addAction(item.caption);
+        action->setObjectName(QLatin1String(item.name));
+        action->setCheckable(true);
+        action->setChecked(item.language == current);
+        languages->addAction(action);
+        const LanguageChoice::Language chosen = item.language;
+        connect(action, &QAction::triggered, this, [this, chosen] { UiLanguage::Choose(chosen, m_messages, this); });
+    }
 
     // The grids own their short-cut-free pop-up menus; the shortcuts live on
     // the main menu only, so Ctrl+C in the comment box still copies text.
@@ -236,18 +264,18 @@ void TMainForm::BuildMenus()
 
     m_popup1 = new QMenu(this);
     m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
-    m_popup1->addAction(MakeAction("Cut2", QStringLiteral("剪切"), &TMainForm::Cut1Click));
-    m_popup1->addAction(MakeAction("Copy2", QStringLiteral("复制"), &TMainForm::Copy1Click));
-    m_popup1->addAction(MakeAction("Paste2", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
-    m_popup1->addAction(MakeAction("Delete2", QStringLiteral("删除"), &TMainForm::Delete1Click));
+    m_popup1->addAction(MakeAction("Cut2", tr("剪切"), &TMainForm::Cut1Click));
+    m_popup1->addAction(MakeAction("Copy2", tr("复制"), &TMainForm::Copy1Click));
+    m_popup1->addAction(MakeAction("Paste2", tr("粘贴"), &TMainForm::Paste1Click));
+    m_popup1->addAction(MakeAction("Delete2", tr("删除"), &TMainForm::Delete1Click));
     // The memory grid's row commands; hidden while the DTMF grid has the menu.
     QAction* rowSeparator = m_popup1->addSeparator();
-    m_popup1->addAction(MakeAction("InsertRow2", QStringLiteral("插入空行"), &TMainForm::InsertRow1Click));
-    m_popup1->addAction(MakeAction("DeleteShift2", QStringLiteral("删除并上移"), &TMainForm::DeleteShift1Click));
+    m_popup1->addAction(MakeAction("InsertRow2", tr("插入空行"), &TMainForm::InsertRow1Click));
+    m_popup1->addAction(MakeAction("DeleteShift2", tr("删除并上移"), &TMainForm::DeleteShift1Click));
     m_popup2 = new QMenu(this);
     m_popup2->setObjectName(QStringLiteral("PopupMenu2"));
-    m_popup2->addAction(MakeAction("Copy3", QStringLiteral("复制"), &TMainForm::Copy1Click));
-    m_popup2->addAction(MakeAction("Paste3", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
+    m_popup2->addAction(MakeAction("Copy3", tr("复制"), &TMainForm::Copy1Click));
+    m_popup2->addAction(MakeAction("Paste3", tr("粘贴"), &TMainForm::Paste1Click));
 
     m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del, findChild<QAction*>(QStringLiteral("Delete2"))};
     m_rowActions = {insertRow, deleteShift, rowSeparator, findChild<QAction*>(QStringLiteral("InsertRow2")),
@@ -273,20 +301,20 @@ void TMainForm::BuildToolButtons()
         int left;
     };
     static const Button buttons[] = {
-        {"SpeedButton7", "New1", ToolIcons::Picture::New, "新建", 4},
-        {"SpeedButton6", "Open1", ToolIcons::Picture::Open, "打开", 29},
-        {"SpeedButton8", "Save1", ToolIcons::Picture::Save, "保存", 54},
-        {"SpeedButton9", "Print1", ToolIcons::Picture::Print, "打印", 92},
-        {"SpeedButton4", "Read1", ToolIcons::Picture::Read, "读取", 132},
-        {"SpeedButton5", "Write1", ToolIcons::Picture::Write, "写入", 157},
-        {"SpeedButton2", "Cut1", ToolIcons::Picture::Cut, "剪切", 196},
-        {"SpeedButton1", "Copy1", ToolIcons::Picture::Copy, "复制", 221},
-        {"SpeedButton3", "Paste1", ToolIcons::Picture::Paste, "粘贴", 246},
+        {"SpeedButton7", "New1", ToolIcons::Picture::New, QT_TR_NOOP("新建"), 4},
+        {"SpeedButton6", "Open1", ToolIcons::Picture::Open, QT_TR_NOOP("打开"), 29},
+        {"SpeedButton8", "Save1", ToolIcons::Picture::Save, QT_TR_NOOP("保存"), 54},
+        {"SpeedButton9", "Print1", ToolIcons::Picture::Print, QT_TR_NOOP("打印"), 92},
+        {"SpeedButton4", "Read1", ToolIcons::Picture::Read, QT_TR_NOOP("读取"), 132},
+        {"SpeedButton5", "Write1", ToolIcons::Picture::Write, QT_TR_NOOP("写入"), 157},
+        {"SpeedButton2", "Cut1", ToolIcons::Picture::Cut, QT_TR_NOOP("剪切"), 196},
+        {"SpeedButton1", "Copy1", ToolIcons::Picture::Copy, QT_TR_NOOP("复制"), 221},
+        {"SpeedButton3", "Paste1", ToolIcons::Picture::Paste, QT_TR_NOOP("粘贴"), 246},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(client);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(QString::fromUtf8(b.hint));
+        button->setToolTip(tr(b.hint));
         button->setIcon(ToolIcons::Icon(b.picture));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
@@ -309,16 +337,16 @@ void TMainForm::BuildGrids()
         QList<int> widths;
     };
     const Group groups[4] = {
-        {"GroupBox1", "记忆频道", {0, 30, 262, 284}, 15, {10, 27, 84}},
+        {"GroupBox1", QT_TR_NOOP("记忆频道"), {0, 30, 262, 284}, 15, {10, 27, 84}},
         {"GroupBox2", "VFO", {264, 30, 193, 81}, 3, {10, 58}},
-        {"GroupBox3", "呼叫频道", {264, 115, 193, 81}, 3, {10, 59}},
-        {"GroupBox4", "双音声多频率", {264, 201, 223, 113}, 5, {10, 23}},
+        {"GroupBox3", QT_TR_NOOP("呼叫频道"), {264, 115, 193, 81}, 3, {10, 59}},
+        {"GroupBox4", QT_TR_NOOP("双音声多频率"), {264, 201, 223, 113}, 5, {10, 23}},
     };
     static const char* const gridNames[4] = {"StringGrid1", "StringGrid2", "StringGrid3", "StringGrid4"};
     for (int i = 0; i < 4; ++i) {
         const Group& g = groups[i];
         const int number = i + 1;
-        auto* box = new QGroupBox(QString::fromUtf8(g.caption), client);
+        auto* box = new QGroupBox(tr(g.caption), client);
         box->setObjectName(QLatin1String(g.name));
         box->setGeometry(g.geometry);
         auto* grid = new TStringGrid(QLatin1String(gridNames[i]), box);
@@ -357,7 +385,7 @@ void TMainForm::BuildGrids()
         connect(grid, &QAbstractItemView::pressed, this, &TMainForm::StringGrid2Click);
     }
 
-    auto* label = new QLabel(QStringLiteral("评论"), client);
+    auto* label = new QLabel(tr("评论"), client);
     label->setObjectName(QStringLiteral("Label1"));
     label->move(7, 320);
     label->adjustSize();
@@ -573,7 +601,7 @@ void TMainForm::Cut1Click()
     const QList<int> chosen = SelectedSlots();
     const std::string text = RowsForClipboard(chosen);
     const bool memory = m_activeGrid == 1;
-    m_session.Edit(QStringLiteral("剪切"), [&](ChannelDocument& doc) {
+    m_session.Edit(tr("剪切"), [&](ChannelDocument& doc) {
         for (int slot : chosen) {
             if (memory)
                 doc.ClearMemory(slot);
@@ -593,7 +621,7 @@ void TMainForm::Delete1Click()
     }
     const QList<int> chosen = SelectedSlots();
     const bool memory = m_activeGrid == 1;
-    m_session.Edit(QStringLiteral("删除"), [&](ChannelDocument& doc) {
+    m_session.Edit(tr("删除"), [&](ChannelDocument& doc) {
         for (int slot : chosen) {
             if (memory)
                 doc.ClearMemory(slot);
@@ -612,7 +640,7 @@ void TMainForm::Paste1Click()
     const int slot = CurrentSlot();
     const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
     std::vector<int> refused;
-    m_session.Edit(QStringLiteral("粘贴"), [&](ChannelDocument& doc) {
+    m_session.Edit(tr("粘贴"), [&](ChannelDocument& doc) {
         switch (grid) {
         case ClipboardRules::Grid::Dtmf:
         case ClipboardRules::Grid::Memory: {
@@ -673,7 +701,7 @@ void TMainForm::InsertRow1Click()
                           QStringLiteral("Channel 199 is in use.\nPlease delete it first."));
         return;
     }
-    m_session.Edit(QStringLiteral("插入空行"), [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, slot); });
+    m_session.Edit(tr("插入空行"), [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, slot); });
 }
 
 void TMainForm::DeleteShift1Click()
@@ -685,7 +713,7 @@ void TMainForm::DeleteShift1Click()
     }
     // Each selected channel goes; those of the scan edges and the priority
     // channel are not numbered channels and stay.
-    m_session.Edit(QStringLiteral("删除并上移"), [&](ChannelDocument& doc) {
+    m_session.Edit(tr("删除并上移"), [&](ChannelDocument& doc) {
         for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i)
             if (RecordLayout::MemorySlot::IsChannel(chosen[i]))
                 ChannelRows::DeleteAndShiftUp(doc, chosen[i], 1);
@@ -704,7 +732,7 @@ void TMainForm::MoveRows(int by)
     using RecordLayout::MemorySlot::IsChannel;
     if (count != chosen.size() || !IsChannel(first + by) || !IsChannel(first + count - 1 + by))
         return;
-    m_session.Edit(QStringLiteral("移动"),
+    m_session.Edit(tr("移动"),
                    [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
     const int current = CurrentSlot() + by;
     m_grids[0]->SelectRows(first + by + 1, first + by + count, current + 1);
@@ -768,7 +796,7 @@ void TMainForm::Edit2Change(const QString& text)
     // The validator has already refused what code page 936 cannot hold.
     const auto bytes = CommentCodec::Encode(text);
     m_session.Edit(
-        QStringLiteral("评论"),
+        tr("评论"),
         [&](ChannelDocument& doc) {
             if (bytes)
                 doc.SetComment(*bytes);
@@ -804,7 +832,7 @@ void TMainForm::OpenFromFolder(const QString& folder)
         return;
     MessageService::FileRequest request;
     request.directory = folder;
-    request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), QStringLiteral("QXP-R46 V1.00 文件(*.r46)")};
+    request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), tr("QXP-R46 V1.00 文件(*.r46)")};
     request.defaultSuffix = QStringLiteral("46");
     const QString path = m_messages.OpenFileName(this, request);
     if (path.isEmpty())
@@ -839,7 +867,7 @@ bool TMainForm::Save2Click()
     MessageService::FileRequest request;
     request.directory = m_folder;
     request.proposedName = m_session.FileName();
-    request.filters = {QStringLiteral("QXP-R46 文件(*.46)")};
+    request.filters = {tr("QXP-R46 文件(*.46)")};
     request.defaultSuffix = QStringLiteral("46");
     const QString path = m_messages.SaveFileName(this, request);
     if (path.isEmpty())

@@ -30,7 +30,7 @@ TransferDialog::TransferDialog(DocumentHost& host, const QString& caption, const
     m_progressBar1->setValue(0);
     m_progressBar1->setTextVisible(false);
     m_progressBar1->setMinimumWidth(280);
-    m_button1 = new QPushButton(QStringLiteral("取消"), this);
+    m_button1 = new QPushButton(tr("取消"), this);
     m_button1->setObjectName(QStringLiteral("Button1"));
     m_button1->setAutoDefault(false);
     connect(m_button1, &QPushButton::clicked, this, &TransferDialog::Button1Click);

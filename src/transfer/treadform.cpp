@@ -3,7 +3,7 @@
 #include "shared/documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
-    : TransferDialog(host, QStringLiteral("读取"), QStringLiteral("正在从设备读取数据。。。"), parent)
+    : TransferDialog(host, tr("读取"), tr("正在从设备读取数据。。。"), parent)
 {
     setObjectName(QStringLiteral("TReadForm"));
 }

@@ -4,7 +4,7 @@
 #include "shared/documenthost.h"
 
 TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent)
-    : TransferDialog(host, QStringLiteral("写入"), QStringLiteral("正在向设备写入数据。。。"), parent)
+    : TransferDialog(host, tr("写入"), tr("正在向设备写入数据。。。"), parent)
 {
     setObjectName(QStringLiteral("TWriteForm"));
 }
