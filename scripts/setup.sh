@@ -13,7 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev clang-format-14
   fonts-noto-cjk fonts-liberation
   xvfb xauth
-  desktop-file-utils appstream shared-mime-info dpkg-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev groff-base
 )
 
 missing=()

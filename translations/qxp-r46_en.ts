@@ -65,6 +65,68 @@
     </message>
 </context>
 <context>
+    <name>DataExchangeCommands</name>
+    <message>
+        <source>导入CSV...</source>
+        <translation>Import CSV...</translation>
+    </message>
+    <message>
+        <source>导出CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>导出PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>打开备份...</source>
+        <translation>Open Backup...</translation>
+    </message>
+    <message>
+        <source>写入后校验</source>
+        <translation>Verify After Write</translation>
+    </message>
+    <message>
+        <source>CSV 文件(*.csv)</source>
+        <translation>CSV Files (*.csv)</translation>
+    </message>
+    <message>
+        <source>所有文件(*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+    <message>
+        <source>PDF 文件(*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>导入CSV</source>
+        <translation>Import CSV</translation>
+    </message>
+</context>
+<context>
+    <name>PortSetupModel</name>
+    <message>
+        <source>模拟电台</source>
+        <translation>Simulated radio</translation>
+    </message>
+    <message>
+        <source>内置的模拟电台，无需电缆</source>
+        <translation>The built-in simulated radio, no cable needed</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>QZ-R46频率写码程序</source>
@@ -133,6 +195,141 @@ Qt edition for Linux.</translation>
     </message>
 </context>
 <context>
+    <name>TMainForm</name>
+    <message>
+        <source>文件</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>另存为...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>打印...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>设备</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>使用端口Com1</source>
+        <translation>Use Port COM1</translation>
+    </message>
+    <message>
+        <source>使用端口Com2</source>
+        <translation>Use Port COM2</translation>
+    </message>
+    <message>
+        <source>端口设置...</source>
+        <translation>Port Setup...</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>插入空行</source>
+        <translation>Insert Empty Row</translation>
+    </message>
+    <message>
+        <source>删除并上移</source>
+        <translation>Delete and Move Up</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>帮助主题</source>
+        <translation>Help Topics</translation>
+    </message>
+    <message>
+        <source>关于...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>记忆频道</source>
+        <translation>Memory Channel</translation>
+    </message>
+    <message>
+        <source>呼叫频道</source>
+        <translation>CALL Channel</translation>
+    </message>
+    <message>
+        <source>双音声多频率</source>
+        <translation>DTMF</translation>
+    </message>
+    <message>
+        <source>评论</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>QXP-R46 V1.00 文件(*.r46)</source>
+        <translation>QXP-R46 V1.00 Files(*.r46)</translation>
+    </message>
+    <message>
+        <source>QXP-R46 文件(*.46)</source>
+        <translation>QXP-R46 Files(*.46)</translation>
+    </message>
+</context>
+<context>
     <name>TMemory</name>
     <message>
         <source>记忆频道</source>
@@ -157,6 +354,36 @@ Qt edition for Linux.</translation>
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TPortSetupForm</name>
+    <message>
+        <source>端口设置</source>
+        <translation>Port Setup</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>默认 (%1)</source>
+        <translation>Default (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>TReadForm</name>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>正在从设备读取数据。。。</source>
+        <translation>Reading data from the device...</translation>
     </message>
 </context>
 <context>
@@ -187,6 +414,24 @@ Qt edition for Linux.</translation>
     <message>
         <source>QZ-R46记忆控制程序</source>
         <translation>QZ-R46 Memory Programmer</translation>
+    </message>
+</context>
+<context>
+    <name>TWriteForm</name>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>正在向设备写入数据。。。</source>
+        <translation>Writing data to the device...</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,13 @@ void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)
         doc.StoreRadioType(AppSettings().RadioType().toLatin1().toStdString());
 }
 
+BandPlan RadioPlan(const CliOptions& options)
+{
+    ChannelDocument doc;
+    ApplyRadioType(options, doc);
+    return doc.Plan();
+}
+
 std::string Cp936ToUtf8(const std::string& bytes)
 {
     QStringDecoder decoder("GBK");

@@ -3,10 +3,9 @@
 #include "clioptions.h"
 #include "clisupport.h"
 
-#include "channeldocument.h"
 #include "channellisting.h"
 #include "datafile.h"
-#include "fileio.h"
+#include "document/documentsession.h"
 
 #include <cstdio>
 
@@ -24,13 +23,11 @@ int Convert(const std::vector<std::string>& args)
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
         return FileError();
 
-    ChannelDocument doc;
-    ApplyRadioType(options, doc);
-    const DataFile::LoadResult loaded = DataFile::Load(in, doc);
-    if (!loaded.ok)
+    DocumentSession session;
+    session.StartWith(RadioPlan(options));
+    if (!session.Load(in, DocumentSession::Layouts::CurrentOrOld).ok)
         return FileError();
-    std::string error;
-    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error))
+    if (!session.Save(out).ok)
         return FileError();
     return ExitOk;
 }
@@ -43,11 +40,11 @@ int List(const std::vector<std::string>& args)
     if (options.Positional().size() != 1)
         return UsageError("list needs one FILE");
 
-    ChannelDocument doc;
-    ApplyRadioType(options, doc);
-    const DataFile::LoadResult loaded = DataFile::Load(options.Positional()[0], doc);
-    if (!loaded.ok)
+    DocumentSession session;
+    session.StartWith(RadioPlan(options));
+    if (!session.Load(options.Positional()[0], DocumentSession::Layouts::CurrentOrOld).ok)
         return FileError();
+    const ChannelDocument& doc = session.Document();
 
     std::vector<std::string> lines = ChannelListing::ListLines(doc);
     if (!doc.Comment().empty())

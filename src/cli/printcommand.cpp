@@ -5,8 +5,8 @@
 
 #include "channeldocument.h"
 #include "channellistlayout.h"
-#include "channellistpainter.h"
-#include "datafile.h"
+#include "shared/channellistpainter.h"
+#include "document/documentsession.h"
 #include "fileio.h"
 
 #include <QBuffer>
@@ -46,11 +46,12 @@ int Print(const std::vector<std::string>& args)
         return FileError();
     }
 
-    ChannelDocument doc;
-    ApplyRadioType(options, doc);
-    if (!DataFile::Load(in, doc).ok) {
+    DocumentSession session;
+    session.StartWith(RadioPlan(options));
+    if (!session.Load(in, DocumentSession::Layouts::CurrentOrOld).ok) {
         return FileError();
     }
+    const ChannelDocument& doc = session.Document();
 
     // Fonts need a GUI application; without a display it runs offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&

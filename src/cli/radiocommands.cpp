@@ -9,14 +9,13 @@
 #include "appsettings.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "ecommerror.h"
 #include "fileio.h"
 #include "portlink.h"
 #include "portmap.h"
 #include "radioprotocol.h"
 #include "readtransfer.h"
-#include "replyreader.h"
 #include "tqcomm.h"
+#include "transferrunner.h"
 #include "transfertrace.h"
 #include "writetransfer.h"
 
@@ -24,26 +23,11 @@
 
 #include <unistd.h>
 
-#include <chrono>
-#include <condition_variable>
 #include <cstdio>
-#include <functional>
-#include <mutex>
 
 namespace CliCommands {
 
 namespace {
-
-// The fixed message, then the cause on a line of its own when there is one.
-int RadioError(const std::string& message, const QString& cause = QString(), TransferTrace* trace = nullptr)
-{
-    if (trace)
-        trace->Note(message);
-    std::fprintf(stderr, "%s\n", message.c_str());
-    if (!cause.isEmpty())
-        std::fprintf(stderr, "%s\n", cause.toLocal8Bit().constData());
-    return ExitRadioError;
-}
 
 // --port, else the desktop program's chosen port, else COM1.
 QString PortName(const CliOptions& options)
@@ -55,54 +39,6 @@ QString PortName(const CliOptions& options)
         port = QStringLiteral("COM1");
     return port;
 }
-
-// One command at a time over a TQComm: the event thread only says that a
-// line has come; this thread reads it and sends the next command.
-class RadioLink
-{
-public:
-    RadioLink()
-    {
-        PortLink::ApplyTransferSettings(m_comm);
-        m_comm.SetOnCommEvent([this](TQComm&, std::uint32_t&) {
-            {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                m_arrived = true;
-            }
-            m_wake.notify_all();
-        });
-        m_comm.SetExceptionReport([](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
-    }
-    ~RadioLink() { m_comm.CloseCommport(); }
-
-    TQComm& Comm() { return m_comm; }
-
-    void Send(const std::string& line)
-    {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_arrived = false;
-        }
-        PortLink::SendLine(m_comm, line);
-    }
-
-    // False when no line came before the deadline. A line that comes after
-    // this returns is announced to the next call.
-    bool WaitForLine(std::chrono::steady_clock::time_point deadline)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        if (!m_wake.wait_until(lock, deadline, [this] { return m_arrived; }))
-            return false;
-        m_arrived = false;
-        return true;
-    }
-
-private:
-    TQComm m_comm;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_arrived = false;
-};
 
 class ProgressLine
 {
@@ -128,64 +64,41 @@ private:
     int m_last = -1;
 };
 
-struct Transfer {
-    std::function<TransferStep()> start;
-    ReplyReader::Handler reply;
-    std::function<int()> progress;
-    bool discardAfterReply = false;
-    TransferTrace* trace = nullptr; // --trace
-};
-
-// Runs the transfer over the port; returns the exit status. Causes are
-// looked up after the port is closed, so our own lock does not hide them.
-int RunOnPort(PortMap& ports, const QString& port, const Transfer& transfer, const char* what)
+// Runs the transfer over the port; returns the exit status.
+int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what)
 {
     const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
-    TransferTrace* const trace = transfer.trace;
     if (trace)
         trace->Note(std::string(what) + " on " + device);
-    RadioLink link;
-    if (device.empty() || !link.Comm().CheckCommportValid(device))
-        return RadioError(RadioProtocol::PortInvalidMessage, ports.InvalidCause(port), trace);
-    link.Comm().SetPortName(device);
+    TQComm comm;
+    PortLink::ApplyTransferSettings(comm);
+    comm.SetExceptionReport([](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); });
+    comm.SetPortName(device);
     ProgressLine progress(what);
-    try {
-        link.Comm().OpenCommport();
-        ReplyReader replies;
-        TransferStep step = transfer.start();
-        while (step.action == TransferStep::Action::Send) {
-            if (trace)
-                trace->Sent(step.command + "\r");
-            link.Send(step.command);
-            // Lines that are not the reply do not buy the radio more time.
-            const auto deadline =
-                std::chrono::steady_clock::now() + std::chrono::milliseconds(RadioProtocol::ReplyTimeoutMs);
-            do {
-                if (!link.WaitForLine(deadline)) {
-                    link.Comm().CloseCommport();
-                    return RadioError(RadioProtocol::TimeoutMessage, ports.TimeoutCause(port), trace);
-                }
-                const std::string received = PortLink::TakeWaiting(link.Comm());
-                if (trace)
-                    trace->Received(received);
-                step = replies.Feed(received, transfer.reply);
-            } while (step.action == TransferStep::Action::Wait);
-            if (transfer.discardAfterReply)
-                link.Comm().ClearInBuff();
-            progress.Show(transfer.progress());
-        }
-        if (step.action == TransferStep::Action::Failed)
-            return RadioError(step.message, QString(), trace);
-    } catch (const ECommError& error) {
-        return RadioError(error.what(), QString(), trace);
+    TransferRunner runner(comm);
+    runner.SetTrace(trace);
+    runner.SetProgressHook([&progress](int position) { progress.Show(position); });
+    runner.SetPortCause([&ports, &port](TransferRunner::Outcome trouble) {
+        const QString cause =
+            trouble == TransferRunner::Outcome::NoReply ? ports.TimeoutCause(port) : ports.InvalidCause(port);
+        return cause.toStdString();
+    });
+    const TransferRunner::Result result = runner.Run(transfer);
+    switch (result.outcome) {
+    case TransferRunner::Outcome::Finished:
+    case TransferRunner::Outcome::Cancelled: return ExitOk;
+    default: break;
     }
-    return ExitOk;
+    std::fprintf(stderr, "%s\n", result.message.c_str());
+    if (!result.cause.empty())
+        std::fprintf(stderr, "%s\n", QString::fromStdString(result.cause).toLocal8Bit().constData());
+    return ExitRadioError;
 }
 
-int Run(const CliOptions& options, const Transfer& transfer, const char* what)
+int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what)
 {
     PortMap ports;
-    const int status = RunOnPort(ports, PortName(options), transfer, what);
+    const int status = RunOnPort(ports, PortName(options), transfer, trace, what);
     // The simulated radio keeps what was written only once it has stopped.
     QString error;
     if (!ports.StopSimulatedRadio(&error)) {
@@ -216,10 +129,7 @@ int Read(const std::vector<std::string>& args)
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
-    const int status = Run(options,
-                           {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
-                            [&] { return reading.Progress(); }, false, trace.Sink()},
-                           "Reading");
+    const int status = Run(options, reading, trace.Sink(), "Reading");
     if (status != ExitOk)
         return status;
     ReportRead(doc);
@@ -248,10 +158,7 @@ int Write(const std::vector<std::string>& args)
     if (!trace.Begin(&traceError))
         return FileError(traceError);
     WriteTransfer writing(doc);
-    int status = Run(options,
-                     {[&] { return writing.Start(); }, [&](std::string_view r) { return writing.OnReply(r); },
-                      [&] { return writing.Progress(); }, true, trace.Sink()},
-                     "Writing");
+    int status = Run(options, writing, trace.Sink(), "Writing");
     if (status != ExitOk)
         return status;
     ReportWritten(doc);
@@ -263,10 +170,7 @@ int Write(const std::vector<std::string>& args)
     ChannelDocument back;
     ApplyRadioType(options, back);
     ReadTransfer reading(back);
-    status = Run(options,
-                 {[&] { return reading.Start(); }, [&](std::string_view r) { return reading.OnReply(r); },
-                  [&] { return reading.Progress(); }, false, trace.Sink()},
-                 "Verifying");
+    status = Run(options, reading, trace.Sink(), "Verifying");
     if (status != ExitOk)
         return status;
     return ReportVerification(doc, back);

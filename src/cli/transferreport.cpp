@@ -5,7 +5,7 @@
 #include "backupfolder.h"
 #include "backupstore.h"
 #include "channeldocument.h"
-#include "documentdiff.h"
+#include "transfersummary.h"
 #include "writeverification.h"
 
 #include <cstdio>
@@ -14,19 +14,9 @@
 
 namespace CliCommands {
 
-namespace {
-
-const char* Plural(int n)
-{
-    return n == 1 ? "" : "s";
-}
-
-} // namespace
-
 void ReportRead(const ChannelDocument& doc)
 {
-    const int channels = DocumentDiff::ChannelCount(doc);
-    std::fprintf(stderr, "Read %d channel%s from the radio.\n", channels, Plural(channels));
+    std::fprintf(stderr, "%s\n", TransferSummary::Read(doc).c_str());
     const BackupStore store(BackupFolder::Path().toStdString());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok)
@@ -37,8 +27,7 @@ void ReportRead(const ChannelDocument& doc)
 
 void ReportWritten(const ChannelDocument& doc)
 {
-    const int channels = DocumentDiff::ChannelCount(doc);
-    std::fprintf(stderr, "Wrote %d channel%s to the radio.\n", channels, Plural(channels));
+    std::fprintf(stderr, "%s\n", TransferSummary::Written(doc).c_str());
 }
 
 int ReportVerification(const ChannelDocument& written, const ChannelDocument& readBack)

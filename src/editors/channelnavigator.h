@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editorhost.h"
+#include "recordlayout.h"
 
 #include <string>
 #include <string_view>
@@ -31,7 +32,7 @@ public:
         virtual void InvalidNumber() = 0;
     };
 
-    static constexpr int LastSlot = 220;
+    static constexpr int LastSlot = RecordLayout::MemorySlot::Priority;
 
     explicit ChannelNavigator(Host& host) : m_host(host) {}
 

@@ -2,6 +2,7 @@
 
 #include "channeldocument.h"
 #include "frequencyrules.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace {
 using FrequencyRules::FitToBand;
 using FrequencyRules::RecordFrequency;
 using FrequencyRules::RecordOffset;
+using namespace RecordLayout;
 
 constexpr std::size_t kNameLength = 6;
 constexpr std::size_t kDtmfLength = 16;
@@ -83,27 +85,27 @@ private:
 // The parts of a memory or CALL record that the two editors load alike.
 void LoadCommon(const BandPlan& plan, const RecordFields& field, int defaultBand, bool splitAllowed, ChannelForm* form)
 {
-    const std::string rx = field(1);
+    const std::string rx = field(ChannelField::RxFrequency);
     form->rx = rx.empty() ? plan.DefaultFrequencyText(defaultBand) : RecordText::FormatFrequency(rx);
-    form->rxStep = StepIndexOf(field(2), plan.DefaultStepIndex(defaultBand));
+    form->rxStep = StepIndexOf(field(ChannelField::Step), plan.DefaultStepIndex(defaultBand));
 
-    form->shift = ShiftOfCode(field(3));
+    form->shift = ShiftOfCode(field(ChannelField::Shift));
     form->tx = form->rx;
     form->txStep = form->rxStep;
-    const std::string tx = field(14);
+    const std::string tx = field(ChannelField::TxFrequency);
     if (splitAllowed && form->shift == ShiftMode::Simplex && !tx.empty()) {
         form->shift = ShiftMode::Split;
         form->tx = RecordText::FormatFrequency(tx);
-        form->txStep = StepIndexOf(field(15), form->rxStep);
+        form->txStep = StepIndexOf(field(ChannelField::TxStep), form->rxStep);
     }
 
     form->reverseEnabled = !form->Split();
-    form->reverse = !form->Split() && field(4) == "1";
-    form->ctcss = field(6) == "1";
+    form->reverse = !form->Split() && field(ChannelField::Reverse) == "1";
+    form->ctcss = field(ChannelField::Ctcss) == "1";
     // A record with both tone and CTCSS on is shown as the radio acts on it.
-    form->tone = field(5) == "1" && !form->ctcss;
-    form->toneIndex = FrequencyRules::ToneIndex(field(8));
-    form->ctcssIndex = FrequencyRules::ToneIndex(field(10));
+    form->tone = field(ChannelField::Tone) == "1" && !form->ctcss;
+    form->toneIndex = FrequencyRules::ToneIndex(field(ChannelField::ToneCode));
+    form->ctcssIndex = FrequencyRules::ToneIndex(field(ChannelField::CtcssCode));
     form->minus76Visible = plan.Minus76Offered();
 }
 
@@ -157,20 +159,7 @@ ShiftMode AvailableShift(const BandPlan& plan, ShiftMode shift, int rxBand)
 // offset: the one the record has, or the band's default.
 std::int32_t KeptOffset(const RecordFields& field, bool lowBand)
 {
-    return FrequencyRules::NormalizeOffset(OffsetTextOrDefault(field(11), lowBand)).value_or(0);
-}
-
-std::string Join(std::initializer_list<std::string> fields)
-{
-    std::string record;
-    bool first = true;
-    for (const std::string& f : fields) {
-        if (!first)
-            record += ',';
-        record += f;
-        first = false;
-    }
-    return record;
+    return FrequencyRules::NormalizeOffset(OffsetTextOrDefault(field(ChannelField::Offset), lowBand)).value_or(0);
 }
 
 // Memory and CALL records share everything but the slot key, lock-out and
@@ -200,11 +189,22 @@ StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, in
         txText = RecordFrequency(tx.frequency);
         txStep = std::to_string(tx.stepIndex);
     }
-    *record = Join({std::move(key), RecordFrequency(rx.frequency), std::to_string(rx.stepIndex), ShiftCode(shift),
-                    Flag(form.reverse && !form.Split()), Flag(form.tone), Flag(form.ctcss), "",
-                    FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
-                    RecordOffset(n.offset.value_or(keptOffset)), std::move(lockout), "", txText, txStep, "",
-                    std::move(name)});
+    ChannelFields f;
+    f[ChannelField::Key] = std::move(key);
+    f[ChannelField::RxFrequency] = RecordFrequency(rx.frequency);
+    f[ChannelField::Step] = std::to_string(rx.stepIndex);
+    f[ChannelField::Shift] = ShiftCode(shift);
+    f[ChannelField::Reverse] = Flag(form.reverse && !form.Split());
+    f[ChannelField::Tone] = Flag(form.tone);
+    f[ChannelField::Ctcss] = Flag(form.ctcss);
+    f[ChannelField::ToneCode] = FrequencyRules::ToneCode(form.toneIndex);
+    f[ChannelField::CtcssCode] = FrequencyRules::ToneCode(form.ctcssIndex);
+    f[ChannelField::Offset] = RecordOffset(n.offset.value_or(keptOffset));
+    f[ChannelField::Lockout] = std::move(lockout);
+    f[ChannelField::TxFrequency] = std::move(txText);
+    f[ChannelField::TxStep] = std::move(txStep);
+    f[ChannelField::Name] = std::move(name);
+    *record = Join(f);
     return result;
 }
 
@@ -252,13 +252,13 @@ ChannelForm LoadChannel(const ChannelDocument& doc, int slot)
     const RecordFields field(doc, RecordKind::Memory, slot);
     ChannelForm form;
     LoadCommon(plan, field, 1, true, &form);
-    form.offset = OffsetTextOrDefault(field(11), plan.BandOf(form.rx) <= 1);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), plan.BandOf(form.rx) <= 1);
     // The transmit box holds the receive text unless split, so this tests
     // the frequency the radio sends on.
     form.minus76Enabled = form.minus76Visible && !form.tx.empty() && form.tx[0] > '2';
-    form.lockoutEnabled = slot < 200;
-    form.lockout = form.lockoutEnabled && field(12) == "1";
-    form.name = field(17);
+    form.lockoutEnabled = MemorySlot::IsChannel(slot);
+    form.lockout = form.lockoutEnabled && field(ChannelField::Lockout) == "1";
+    form.name = field(ChannelField::Name);
     return form;
 }
 
@@ -268,10 +268,10 @@ StoreResult StoreChannel(ChannelDocument& doc, int slot, const ChannelForm& form
     const RecordFields field(doc, RecordKind::Memory, slot);
     // A name loaded longer than the radio's six characters is not cut: the
     // name box lets it be edited within its loaded length.
-    const std::size_t nameLength = std::max(kNameLength, field(17).size());
+    const std::size_t nameLength = std::max(kNameLength, field(ChannelField::Name).size());
     std::string name = form.name.substr(0, nameLength);
     std::string record;
-    const std::string lockout = Flag(form.lockout && slot < 200);
+    const std::string lockout = Flag(form.lockout && MemorySlot::IsChannel(slot));
     const StoreResult result = BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx) <= 1),
                                                   RecordText::ChannelLabel(slot), lockout, std::move(name), &record);
     if (result.outcome == Outcome::Done)
@@ -290,12 +290,12 @@ ChannelForm LoadBand(const ChannelDocument& doc, int band)
     const RecordFields field(doc, RecordKind::Vfo, band);
     ChannelForm form;
     LoadCommon(plan, field, band, false, &form);
-    form.offset = OffsetTextOrDefault(field(11), band <= 1);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), band <= 1);
     form.minus76Enabled = form.minus76Visible && band >= 2;
     form.lockoutEnabled = false;
     form.powerEnabled = band == 1 || band == 3;
     if (form.powerEnabled) {
-        const auto code = RecordText::DecimalValue(field(16), 9);
+        const auto code = RecordText::DecimalValue(field(ChannelField::Power), 9);
         form.power = (code && *code > 0 && *code - 1 < 3) ? *code - 1 : 0;
     }
     return form;
@@ -322,11 +322,19 @@ StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
     if (band == 1 || band == 3)
         power = kPowerCodes[(form.power >= 0 && form.power < 3) ? form.power : 0];
     const ShiftMode shift = form.Split() ? ShiftMode::Simplex : AvailableShift(plan, form.shift, band);
-    const std::string record =
-        Join({std::string(1, ChannelDocument::VfoCodeOfSlot(band)), RecordFrequency(rx.frequency),
-              std::to_string(rx.stepIndex), ShiftCode(shift), Flag(form.reverse), Flag(form.tone), Flag(form.ctcss), "",
-              FrequencyRules::ToneCode(form.toneIndex), "", FrequencyRules::ToneCode(form.ctcssIndex),
-              RecordOffset(n.offset.value_or(0)), "", "", "", "", power, ""});
+    ChannelFields f;
+    f[ChannelField::Key] = std::string(1, ChannelDocument::VfoCodeOfSlot(band));
+    f[ChannelField::RxFrequency] = RecordFrequency(rx.frequency);
+    f[ChannelField::Step] = std::to_string(rx.stepIndex);
+    f[ChannelField::Shift] = ShiftCode(shift);
+    f[ChannelField::Reverse] = Flag(form.reverse);
+    f[ChannelField::Tone] = Flag(form.tone);
+    f[ChannelField::Ctcss] = Flag(form.ctcss);
+    f[ChannelField::ToneCode] = FrequencyRules::ToneCode(form.toneIndex);
+    f[ChannelField::CtcssCode] = FrequencyRules::ToneCode(form.ctcssIndex);
+    f[ChannelField::Offset] = RecordOffset(n.offset.value_or(0));
+    f[ChannelField::Power] = power;
+    const std::string record = Join(f);
     doc.StoreVfo(band, record);
     return result;
 }
@@ -376,7 +384,7 @@ ChannelForm LoadCall(const ChannelDocument& doc, int channel)
     const RecordFields field(doc, RecordKind::Call, channel);
     ChannelForm form;
     LoadCommon(plan, field, channel == 0 ? 1 : 3, true, &form);
-    form.offset = OffsetTextOrDefault(field(11), channel == 0);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), channel == 0);
     form.minus76Enabled = form.minus76Visible && channel == 1;
     form.lockoutEnabled = false;
     return form;

@@ -1,5 +1,6 @@
 #include "editorkeys.h"
 
+#include "recordlayout.h"
 #include "recordtext.h"
 
 namespace EditorKeys {
@@ -58,7 +59,7 @@ KeyResult DtmfKey(char c)
 NumberMeaning ParseChannelNumber(std::string_view text)
 {
     if (!text.empty() && Digit(text[0])) {
-        const auto value = RecordText::DecimalValue(text, 199);
+        const auto value = RecordText::DecimalValue(text, RecordLayout::MemorySlot::LastChannel);
         return value ? NumberMeaning{NumberKind::Channel, *value} : NumberMeaning{NumberKind::Invalid, 0};
     }
     if (text.size() == 2) {
@@ -72,7 +73,7 @@ NumberMeaning ParseChannelNumber(std::string_view text)
 
 std::string ChannelNumberText(int slot)
 {
-    if (slot >= 0 && slot < 200)
+    if (RecordLayout::MemorySlot::IsChannel(slot))
         return std::to_string(slot);
     return RecordText::ChannelLabel(slot);
 }

@@ -1,7 +1,7 @@
 #include "tcall.h"
 
 #include "channeldocument.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 // CALL frequencies have always been typed without a length limit.
 TCALL::TCALL(DocumentHost& host, QWidget* parent)
@@ -19,9 +19,9 @@ void TCALL::showEvent(QShowEvent* event)
 
 ChannelForm TCALL::LoadItem(int item) { return ChannelRules::LoadCall(m_host.Document(), item); }
 
-ChannelRules::StoreResult TCALL::StoreItem(int item, const ChannelForm& form)
+ChannelRules::StoreResult TCALL::StoreItem(ChannelDocument& doc, int item, const ChannelForm& form)
 {
-    return ChannelRules::StoreCall(m_host.Document(), item, form);
+    return ChannelRules::StoreCall(doc, item, form);
 }
 
 ChannelRules::EntryResult TCALL::EntryItem(int item, const ChannelForm& form)

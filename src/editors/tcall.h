@@ -22,6 +22,6 @@ protected:
 
 private:
     ChannelForm LoadItem(int item) override;
-    ChannelRules::StoreResult StoreItem(int item, const ChannelForm& form) override;
+    ChannelRules::StoreResult StoreItem(ChannelDocument& doc, int item, const ChannelForm& form) override;
     ChannelRules::EntryResult EntryItem(int item, const ChannelForm& form) override;
 };

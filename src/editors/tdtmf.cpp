@@ -2,7 +2,7 @@
 
 #include "channeldocument.h"
 #include "channelrules.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
 
@@ -87,16 +87,16 @@ void TDTMF::Load(int)
 void TDTMF::LoadDtmf()
 {
     m_loading = true;
-    ShowLoaded(m_code, QString::fromStdString(m_host.Document().GetField(RecordKind::Dtmf, Index(), 1)));
+    ShowLoaded(m_code, QString::fromStdString(
+                           m_host.Document().GetField(RecordKind::Dtmf, Index(), RecordLayout::DtmfField::Code)));
     m_loading = false;
     m_modified = false;
 }
 
 void TDTMF::StoreDtmf()
 {
-    m_host.SetChanged(true);
-    m_host.Document().StoreDtmf(Index(), ChannelRules::DtmfRecord(Index(), m_code->text().toStdString()));
-    m_host.RefreshGrids();
+    const std::string record = ChannelRules::DtmfRecord(Index(), m_code->text().toStdString());
+    m_host.Session().Edit(windowTitle(), [&](ChannelDocument& doc) { doc.StoreDtmf(Index(), record); });
     m_modified = false;
 }
 

@@ -1,8 +1,8 @@
 #include "teditordialog.h"
 
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "editorwidgets.h"
-#include "messageservice.h"
+#include "shared/messageservice.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

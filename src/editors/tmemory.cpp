@@ -3,7 +3,7 @@
 #include "channelcontrols.h"
 #include "channeldocument.h"
 #include "channelrules.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
 #include "tupdown.h"
@@ -117,10 +117,13 @@ void TMemory::LoadChannel(int slot)
 
 bool TMemory::StoreChannel()
 {
-    // The document counts as changed even when the entry is refused.
-    m_host.SetChanged(true);
+    // The document counts as changed even when the entry is refused; the
+    // session marks it so.
     const ChannelForm form = ReadForm();
-    const ChannelRules::StoreResult result = ChannelRules::StoreChannel(m_host.Document(), Position(), form);
+    ChannelRules::StoreResult result;
+    m_host.Session().Edit(windowTitle(), [&](ChannelDocument& doc) {
+        result = ChannelRules::StoreChannel(doc, Position(), form);
+    });
     if (Refused(result.outcome))
         return false;
     // The boxes keep the typed text; only the steps show what was stored.
@@ -129,7 +132,6 @@ bool TMemory::StoreChannel()
     if (form.Split())
         m_controls->ComboBox4->setCurrentIndex(result.txStep);
     m_loading = false;
-    m_host.RefreshGrids();
     m_modified = false;
     if (result.rounded)
         Inform(Rounded);

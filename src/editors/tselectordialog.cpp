@@ -1,7 +1,7 @@
 #include "tselectordialog.h"
 
 #include "channelcontrols.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
 
@@ -71,13 +71,14 @@ void TSelectorDialog::LoadShown(int item)
 
 bool TSelectorDialog::StoreShown()
 {
-    // The document counts as changed even when the entry is refused.
-    m_host.SetChanged(true);
+    // The document counts as changed even when the entry is refused; the
+    // session marks it so.
     const int item = CurrentItem();
-    const ChannelRules::StoreResult result = StoreItem(item, m_controls->Read());
+    const ChannelForm form = m_controls->Read();
+    ChannelRules::StoreResult result;
+    m_host.Session().Edit(windowTitle(), [&](ChannelDocument& doc) { result = StoreItem(doc, item, form); });
     if (Refused(result.outcome))
         return false;
-    m_host.RefreshGrids();
     // The boxes show what was stored.
     LoadShown(item);
     if (result.rounded)

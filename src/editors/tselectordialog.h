@@ -31,7 +31,8 @@ protected:
 
     // The record of selector item n, as controls, and its rules.
     virtual ChannelForm LoadItem(int item) = 0;
-    virtual ChannelRules::StoreResult StoreItem(int item, const ChannelForm& form) = 0;
+    // Stores into `doc`, the document of the session's store step.
+    virtual ChannelRules::StoreResult StoreItem(ChannelDocument& doc, int item, const ChannelForm& form) = 0;
     virtual ChannelRules::EntryResult EntryItem(int item, const ChannelForm& form) = 0;
 
     // Fills the selector and opens it on the grid row's item.

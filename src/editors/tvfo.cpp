@@ -1,7 +1,7 @@
 #include "tvfo.h"
 
 #include "channeldocument.h"
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 TVFO::TVFO(DocumentHost& host, QWidget* parent)
     : TSelectorDialog(host, parent, "TVFO", QStringLiteral("VFO"), {false, true, 9})
@@ -36,9 +36,9 @@ void TVFO::LoadBand(int band)
 
 ChannelForm TVFO::LoadItem(int item) { return ChannelRules::LoadBand(m_host.Document(), BandOfItem(item)); }
 
-ChannelRules::StoreResult TVFO::StoreItem(int item, const ChannelForm& form)
+ChannelRules::StoreResult TVFO::StoreItem(ChannelDocument& doc, int item, const ChannelForm& form)
 {
-    return ChannelRules::StoreBand(m_host.Document(), BandOfItem(item), form);
+    return ChannelRules::StoreBand(doc, BandOfItem(item), form);
 }
 
 ChannelRules::EntryResult TVFO::EntryItem(int item, const ChannelForm& form)

@@ -24,7 +24,7 @@ protected:
 
 private:
     ChannelForm LoadItem(int item) override;
-    ChannelRules::StoreResult StoreItem(int item, const ChannelForm& form) override;
+    ChannelRules::StoreResult StoreItem(ChannelDocument& doc, int item, const ChannelForm& form) override;
     ChannelRules::EntryResult EntryItem(int item, const ChannelForm& form) override;
     int BandOfItem(int item) const;
 

@@ -1,14 +1,16 @@
 #include "tmainform.h"
 
-#include "channellisting.h"
 #include "channellistlayout.h"
-#include "channellistpainter.h"
+#include "channelrows.h"
 #include "clipboardrules.h"
 #include "commentcodec.h"
-#include "datafile.h"
-#include "fileio.h"
-#include "messageservice.h"
+#include "dataexchangecommands.h"
+#include "document/gridtablemodel.h"
+#include "gridtext.h"
+#include "recordlayout.h"
 #include "recordtext.h"
+#include "shared/channellistpainter.h"
+#include "shared/messageservice.h"
 #include "taboutbox.h"
 #include "tcall.h"
 #include "tdtmf.h"
@@ -20,8 +22,10 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
+#include "uilanguage.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -30,6 +34,8 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -43,6 +49,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -52,27 +59,12 @@ const QString kFileOpenError = QStringLiteral("File Open error.");
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 358;
 
-std::string Bytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+// Merges the steps of typing in the comment box into one.
+constexpr int kCommentTyping = 1;
 
-QString Text(const std::string& ascii)
+QString Latin1(const std::string& text)
 {
-    return QString::fromLatin1(ascii.data(), static_cast<qsizetype>(ascii.size()));
-}
-
-// Tone texts of the status bar, codes 1 to 39, as the printed list names
-// them, except code 02: a tone the editors never offer, which the status bar
-// has always shown as a bare "69.0".
-QString StatusToneText(const std::string& code)
-{
-    const auto value = RecordText::DecimalValue(code, 39);
-    if (!value || *value < 1)
-        return {};
-    if (*value == 2)
-        return QStringLiteral("69.0");
-    return QString::fromStdString(ChannelListing::ToneName(code));
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -85,14 +77,12 @@ const QString& TMainForm::ProductTitle()
 
 const QString& TMainForm::Untitled()
 {
-    static const QString name = QStringLiteral("Untitled");
-    return name;
+    return DocumentSession::Untitled();
 }
 
 TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(parent), m_messages(messages)
 {
     setObjectName(QStringLiteral("TMainForm"));
-    m_documentName = Untitled();
     UpdateCaption();
     setWindowIcon(QIcon(ToolIcons::RadioEmblem(32)));
     // A fixed-size window with neither a minimise nor a maximise box; window
@@ -104,7 +94,9 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     font.setPointSize(9);
     setFont(font);
 
-    const AppSettings::Startup startup = m_settings.LoadAtStartup(m_document.Plan(), QDir::currentPath());
+    BandPlan plan;
+    const AppSettings::Startup startup = m_settings.LoadAtStartup(plan, QDir::currentPath());
+    m_session.StartWith(plan);
     m_folder = startup.path;
     m_portChoice = startup.commPort;
 
@@ -116,12 +108,25 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     BuildMenus();
     BuildToolButtons();
     BuildGrids();
+    m_dataExchange = new DataExchangeCommands(*this, m_messages, *this, m_settings, *m_statusBar);
+    m_dataExchange->SetOpenInFolder([this](const QString& folder) { OpenFromFolder(folder); });
+    m_dataExchange->SetPagePainter([this](QPagedPaintDevice& device) { return PrintTo(device); });
+    m_dataExchange->InstallInMenus();
     m_com2->setChecked(m_portChoice == QLatin1String("COM2"));
     m_com1->setChecked(!m_com2->isChecked());
 
-    m_document.ApplyBandDefaults();
-    RebuildBandRows();
-    RefreshGrids();
+    connect(&m_session, &DocumentSession::SlotChanged, this, &TMainForm::DocumentChanged);
+    connect(&m_session, &DocumentSession::DocumentReset, this, [this] {
+        ShowComment();
+        DocumentChanged();
+    });
+    connect(&m_session, &DocumentSession::CommentChanged, this, [this] {
+        // While the user types, the box already shows what the document
+        // holds (an undecodable character there stands for the "?" stored).
+        if (CommentCodec::Encode(m_comment->text()) != m_session.Document().Comment())
+            ShowComment();
+    });
+    connect(&m_session, &DocumentSession::FileNameChanged, this, &TMainForm::UpdateCaption);
     StringGridEnter(1);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -154,76 +159,126 @@ void TMainForm::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = bar->addMenu(QStringLiteral("文件"));
+    QMenu* file = bar->addMenu(tr("文件"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* newItem = MakeAction("New1", QStringLiteral("新建"), &TMainForm::New1Click);
+    QAction* newItem = MakeAction("New1", tr("新建"), &TMainForm::New1Click);
     newItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* open = MakeAction("Open1", QStringLiteral("打开"), &TMainForm::Open1Click);
+    QAction* open = MakeAction("Open1", tr("打开"), &TMainForm::Open1Click);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = MakeAction("Save1", QStringLiteral("保存"), &TMainForm::Save1Click);
+    QAction* save = MakeAction("Save1", tr("保存"), &TMainForm::Save1Click);
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    auto* saveAs = new QAction(QStringLiteral("另存为..."), this);
+    auto* saveAs = new QAction(tr("另存为..."), this);
     saveAs->setObjectName(QStringLiteral("Save2"));
     connect(saveAs, &QAction::triggered, this, [this] { Save2Click(); });
-    m_print = MakeAction("Print1", QStringLiteral("打印..."), &TMainForm::Print1Click);
-    QAction* exitItem = MakeAction("Exit1", QStringLiteral("退出"), &TMainForm::Exit1Click);
+    m_print = MakeAction("Print1", tr("打印..."), &TMainForm::Print1Click);
+    QAction* exitItem = MakeAction("Exit1", tr("退出"), &TMainForm::Exit1Click);
     file->addActions({newItem, open, save, saveAs});
     file->addSeparator();
     file->addAction(m_print);
     file->addSeparator();
     file->addAction(exitItem);
 
-    QMenu* device = bar->addMenu(QStringLiteral("设备"));
+    QMenu* device = bar->addMenu(tr("设备"));
     device->setObjectName(QStringLiteral("Device1"));
-    QAction* read = MakeAction("Read1", QStringLiteral("读取"), &TMainForm::Read1Click);
-    QAction* write = MakeAction("Write1", QStringLiteral("写入"), &TMainForm::Write1Click);
-    m_com1 = MakeAction("Com1_Mnu", QStringLiteral("使用端口Com1"), &TMainForm::Com1_MnuClick);
-    m_com2 = MakeAction("Com2_Mnu", QStringLiteral("使用端口Com2"), &TMainForm::Com2_MnuClick);
+    QAction* read = MakeAction("Read1", tr("读取"), &TMainForm::Read1Click);
+    QAction* write = MakeAction("Write1", tr("写入"), &TMainForm::Write1Click);
+    m_com1 = MakeAction("Com1_Mnu", tr("使用端口Com1"), &TMainForm::Com1_MnuClick);
+    m_com2 = MakeAction("Com2_Mnu", tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     m_com1->setCheckable(true);
     m_com2->setCheckable(true);
     device->addActions({read, write});
     device->addSeparator();
     device->addActions({m_com1, m_com2});
     device->addSeparator();
-    device->addAction(MakeAction("PortSetup1", QStringLiteral("端口设置..."), &TMainForm::PortSetup1Click));
+    device->addAction(MakeAction("PortSetup1", tr("端口设置..."), &TMainForm::PortSetup1Click));
     device->setToolTipsVisible(true);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("编辑"));
+    QMenu* edit = bar->addMenu(tr("编辑"));
     edit->setObjectName(QStringLiteral("Edit1"));
-    QAction* cut = MakeAction("Cut1", QStringLiteral("剪切"), &TMainForm::Cut1Click);
+    auto* undo = new QAction(tr("撤销"), this);
+    undo->setObjectName(QStringLiteral("Undo1"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setEnabled(false);
+    connect(undo, &QAction::triggered, &m_history, &QUndoStack::undo);
+    connect(&m_history, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    auto* redo = new QAction(tr("重做"), this);
+    redo->setObjectName(QStringLiteral("Redo1"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redo->setEnabled(false);
+    connect(redo, &QAction::triggered, &m_history, &QUndoStack::redo);
+    connect(&m_history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    QAction* cut = MakeAction("Cut1", tr("剪切"), &TMainForm::Cut1Click);
     cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* copy = MakeAction("Copy1", QStringLiteral("复制"), &TMainForm::Copy1Click);
+    QAction* copy = MakeAction("Copy1", tr("复制"), &TMainForm::Copy1Click);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* paste = MakeAction("Paste1", QStringLiteral("粘贴"), &TMainForm::Paste1Click);
+    QAction* paste = MakeAction("Paste1", tr("粘贴"), &TMainForm::Paste1Click);
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    QAction* del = MakeAction("Delete1", QStringLiteral("删除"), &TMainForm::Delete1Click);
+    QAction* del = MakeAction("Delete1", tr("删除"), &TMainForm::Delete1Click);
     del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     edit->addActions({cut, copy, paste, del});
+    edit->addSeparator();
+    QAction* insertRow = MakeAction("InsertRow1", tr("插入空行"), &TMainForm::InsertRow1Click);
+    QAction* deleteShift = MakeAction("DeleteShift1", tr("删除并上移"), &TMainForm::DeleteShift1Click);
+    edit->addActions({insertRow, deleteShift});
 
-    QMenu* help = bar->addMenu(QStringLiteral("帮助"));
+    QMenu* help = bar->addMenu(tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
-    help->addAction(MakeAction("Help2", QStringLiteral("帮助主题"), &TMainForm::Help2Click));
+    help->addAction(MakeAction("Help2", tr("帮助主题"), &TMainForm::Help2Click));
     help->addSeparator();
-    help->addAction(MakeAction("About1", QStringLiteral("关于..."), &TMainForm::About1Click));
+    help->addAction(MakeAction("About1", tr("关于..."), &TMainForm::About1Click));
+    help->addSeparator();
+    // Left out of the translation: whoever cannot read the current language
+    // still finds the way back to their own.
+    QMenu* language = help->addMenu(QStringLiteral("语言 / Language"));
+    language->setObjectName(QStringLiteral("Language1"));
+    auto* languages = new QActionGroup(language);
+    const LanguageChoice::Language current =
+        LanguageChoice::Effective(m_settings.Store(), LanguageChoice::Environment::OfProcess());
+    struct LanguageItem {
+        const char* name;
+        QString caption;
+        LanguageChoice::Language language;
+    };
+    const LanguageItem items[] = {
+        {"LanguageChinese1", QStringLiteral("中文"), LanguageChoice::Language::Chinese},
+        {"LanguageEnglish1", QStringLiteral("English"), LanguageChoice::Language::English},
+    };
+    for (const LanguageItem& item : items) {
+        QAction* action = language->addAction(item.caption);
+        action->setObjectName(QLatin1String(item.name));
+        action->setCheckable(true);
+        action->setChecked(item.language == current);
+        languages->addAction(action);
+        const LanguageChoice::Language chosen = item.language;
+        connect(action, &QAction::triggered, this, [this, chosen] { UiLanguage::Choose(chosen, m_messages, this); });
+    }
 
     // The grids own their short-cut-free pop-up menus; the shortcuts live on
     // the main menu only, so Ctrl+C in the comment box still copies text.
-    for (QAction* a : {cut, copy, paste, del})
+    for (QAction* a : {cut, copy, paste, del, undo, redo})
         a->setShortcutContext(Qt::WindowShortcut);
 
     m_popup1 = new QMenu(this);
     m_popup1->setObjectName(QStringLiteral("PopupMenu1"));
-    m_popup1->addAction(MakeAction("Cut2", QStringLiteral("剪切"), &TMainForm::Cut1Click));
-    m_popup1->addAction(MakeAction("Copy2", QStringLiteral("复制"), &TMainForm::Copy1Click));
-    m_popup1->addAction(MakeAction("Paste2", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
-    m_popup1->addAction(MakeAction("Delete2", QStringLiteral("删除"), &TMainForm::Delete1Click));
+    m_popup1->addAction(MakeAction("Cut2", tr("剪切"), &TMainForm::Cut1Click));
+    m_popup1->addAction(MakeAction("Copy2", tr("复制"), &TMainForm::Copy1Click));
+    m_popup1->addAction(MakeAction("Paste2", tr("粘贴"), &TMainForm::Paste1Click));
+    m_popup1->addAction(MakeAction("Delete2", tr("删除"), &TMainForm::Delete1Click));
+    // The memory grid's row commands; hidden while the DTMF grid has the menu.
+    QAction* rowSeparator = m_popup1->addSeparator();
+    m_popup1->addAction(MakeAction("InsertRow2", tr("插入空行"), &TMainForm::InsertRow1Click));
+    m_popup1->addAction(MakeAction("DeleteShift2", tr("删除并上移"), &TMainForm::DeleteShift1Click));
     m_popup2 = new QMenu(this);
     m_popup2->setObjectName(QStringLiteral("PopupMenu2"));
-    m_popup2->addAction(MakeAction("Copy3", QStringLiteral("复制"), &TMainForm::Copy1Click));
-    m_popup2->addAction(MakeAction("Paste3", QStringLiteral("粘贴"), &TMainForm::Paste1Click));
+    m_popup2->addAction(MakeAction("Copy3", tr("复制"), &TMainForm::Copy1Click));
+    m_popup2->addAction(MakeAction("Paste3", tr("粘贴"), &TMainForm::Paste1Click));
 
     m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del,
                     findChild<QAction*>(QStringLiteral("Delete2"))};
+    m_rowActions = {insertRow, deleteShift, rowSeparator, findChild<QAction*>(QStringLiteral("InsertRow2")),
+                    findChild<QAction*>(QStringLiteral("DeleteShift2"))};
     m_pasteMain = paste;
     m_pastePopup1 = findChild<QAction*>(QStringLiteral("Paste2"));
     m_pastePopup2 = findChild<QAction*>(QStringLiteral("Paste3"));
@@ -245,20 +300,20 @@ void TMainForm::BuildToolButtons()
         int left;
     };
     static const Button buttons[] = {
-        {"SpeedButton7", "New1", ToolIcons::Picture::New, "新建", 4},
-        {"SpeedButton6", "Open1", ToolIcons::Picture::Open, "打开", 29},
-        {"SpeedButton8", "Save1", ToolIcons::Picture::Save, "保存", 54},
-        {"SpeedButton9", "Print1", ToolIcons::Picture::Print, "打印", 92},
-        {"SpeedButton4", "Read1", ToolIcons::Picture::Read, "读取", 132},
-        {"SpeedButton5", "Write1", ToolIcons::Picture::Write, "写入", 157},
-        {"SpeedButton2", "Cut1", ToolIcons::Picture::Cut, "剪切", 196},
-        {"SpeedButton1", "Copy1", ToolIcons::Picture::Copy, "复制", 221},
-        {"SpeedButton3", "Paste1", ToolIcons::Picture::Paste, "粘贴", 246},
+        {"SpeedButton7", "New1", ToolIcons::Picture::New, QT_TR_NOOP("新建"), 4},
+        {"SpeedButton6", "Open1", ToolIcons::Picture::Open, QT_TR_NOOP("打开"), 29},
+        {"SpeedButton8", "Save1", ToolIcons::Picture::Save, QT_TR_NOOP("保存"), 54},
+        {"SpeedButton9", "Print1", ToolIcons::Picture::Print, QT_TR_NOOP("打印"), 92},
+        {"SpeedButton4", "Read1", ToolIcons::Picture::Read, QT_TR_NOOP("读取"), 132},
+        {"SpeedButton5", "Write1", ToolIcons::Picture::Write, QT_TR_NOOP("写入"), 157},
+        {"SpeedButton2", "Cut1", ToolIcons::Picture::Cut, QT_TR_NOOP("剪切"), 196},
+        {"SpeedButton1", "Copy1", ToolIcons::Picture::Copy, QT_TR_NOOP("复制"), 221},
+        {"SpeedButton3", "Paste1", ToolIcons::Picture::Paste, QT_TR_NOOP("粘贴"), 246},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(client);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(QString::fromUtf8(b.hint));
+        button->setToolTip(tr(b.hint));
         button->setIcon(ToolIcons::Icon(b.picture));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
@@ -279,43 +334,18 @@ void TMainForm::BuildGrids()
         QRect geometry;
         int visibleRows;
         QList<int> widths;
-        QStringList titles;
-        int rows;
     };
     const Group groups[4] = {
-        {"GroupBox1",
-         "记忆频道",
-         {0, 30, 262, 284},
-         15,
-         {10, 27, 84},
-         {QString(), QStringLiteral(" ch."), QStringLiteral(" RX Frequency"), QStringLiteral(" Name")},
-         ChannelDocument::MemorySlots + 1},
-        {"GroupBox2",
-         "VFO",
-         {264, 30, 193, 81},
-         3,
-         {10, 58},
-         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")},
-         3},
-        {"GroupBox3",
-         "呼叫频道",
-         {264, 115, 193, 81},
-         3,
-         {10, 59},
-         {QString(), QStringLiteral("Band"), QStringLiteral("Rx Frequency")},
-         3},
-        {"GroupBox4",
-         "双音声多频率",
-         {264, 201, 223, 113},
-         5,
-         {10, 23},
-         {QString(), QStringLiteral("No."), QStringLiteral("DTMF Code")},
-         ChannelDocument::DtmfSlots + 1},
+        {"GroupBox1", QT_TR_NOOP("记忆频道"), {0, 30, 262, 284}, 15, {10, 27, 84}},
+        {"GroupBox2", "VFO", {264, 30, 193, 81}, 3, {10, 58}},
+        {"GroupBox3", QT_TR_NOOP("呼叫频道"), {264, 115, 193, 81}, 3, {10, 59}},
+        {"GroupBox4", QT_TR_NOOP("双音声多频率"), {264, 201, 223, 113}, 5, {10, 23}},
     };
     static const char* const gridNames[4] = {"StringGrid1", "StringGrid2", "StringGrid3", "StringGrid4"};
     for (int i = 0; i < 4; ++i) {
         const Group& g = groups[i];
-        auto* box = new QGroupBox(QString::fromUtf8(g.caption), client);
+        const int number = i + 1;
+        auto* box = new QGroupBox(tr(g.caption), client);
         box->setObjectName(QLatin1String(g.name));
         box->setGeometry(g.geometry);
         auto* grid = new TStringGrid(QLatin1String(gridNames[i]), box);
@@ -324,40 +354,37 @@ void TMainForm::BuildGrids()
         QFont regular = font();
         regular.setBold(false);
         grid->setFont(regular);
+        auto* model = new GridTableModel(m_session, static_cast<GridText::Grid>(number), grid);
+        grid->setModel(model);
         grid->SetColumnWidths(g.widths);
-        grid->SetRowCount(g.rows);
-        for (int c = 0; c < g.titles.size(); ++c)
-            grid->SetCell(c, 0, g.titles[c]);
+        grid->SetMultiSelection(number == 1 || number == 4);
         grid->Place(8, 16, g.geometry.width() - 16, g.geometry.height() - 24, g.visibleRows);
         m_groups[i] = box;
         m_grids[i] = grid;
+        m_models[i] = model;
 
-        const int number = i + 1;
         connect(grid, &TStringGrid::Entered, this, [this, number] { StringGridEnter(number); });
         connect(grid, &TStringGrid::EnterPressed, this, [this, number] { OpenEditor(number); });
-        connect(grid, &QTableWidget::cellDoubleClicked, this, [this, number] { OpenEditor(number); });
+        connect(grid, &QAbstractItemView::doubleClicked, this, [this, number] { OpenEditor(number); });
         QMenu* popup = (number == 1 || number == 4) ? m_popup1 : m_popup2;
         connect(grid, &TStringGrid::PopupRequested, popup, [popup](const QPoint& pos) { popup->popup(pos); });
     }
-    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-        m_grids[0]->SetCell(1, slot + 1, QString::fromStdString(RecordText::ChannelLabel(slot)));
-    for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
-        m_grids[3]->SetCell(1, slot + 1, QString::number(slot));
+    connect(m_grids[0], &TStringGrid::MoveRequested, this, &TMainForm::MoveRows);
 
     // A click, or the keyboard moving the current row, updates the status bar.
-    connect(m_grids[0], &QTableWidget::cellPressed, this, [this] { StringGridEnter(1); });
-    connect(m_grids[0], &QTableWidget::currentCellChanged, this, [this] {
+    connect(m_grids[0], &QAbstractItemView::pressed, this, [this] { StringGridEnter(1); });
+    connect(m_grids[0]->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (m_grids[0]->hasFocus())
             StringGridEnter(1);
     });
     // A click on the row that is already current moves nothing, yet the
     // clipboard may have changed since: it counts as a click all the same.
     for (TStringGrid* grid : {m_grids[1], m_grids[2]}) {
-        connect(grid, &QTableWidget::currentCellChanged, this, &TMainForm::StringGrid2Click);
-        connect(grid, &QTableWidget::cellPressed, this, &TMainForm::StringGrid2Click);
+        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TMainForm::StringGrid2Click);
+        connect(grid, &QAbstractItemView::pressed, this, &TMainForm::StringGrid2Click);
     }
 
-    auto* label = new QLabel(QStringLiteral("评论"), client);
+    auto* label = new QLabel(tr("评论"), client);
     label->setObjectName(QStringLiteral("Label1"));
     label->move(7, 320);
     label->adjustSize();
@@ -368,6 +395,9 @@ void TMainForm::BuildGrids()
     m_comment->setMaxLength(CommentCodec::MaxCharacters);
     m_comment->setValidator(new CommentValidator(m_comment));
     connect(m_comment, &QLineEdit::textEdited, this, &TMainForm::Edit2Change);
+    // Ctrl+Z in the comment box is the window's Undo, as everywhere else:
+    // the box's own undo would keep a second history beside the document's.
+    m_comment->installEventFilter(this);
 
     m_statusBar = new TStatusBar(client);
     m_statusBar->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
@@ -386,7 +416,7 @@ int TMainForm::GridRow(int grid) const
 
 void TMainForm::UpdateCaption()
 {
-    setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_documentName + QStringLiteral("]"));
+    setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_session.FileName() + QStringLiteral("]"));
 }
 
 void TMainForm::SetCaptionRadio()
@@ -394,135 +424,25 @@ void TMainForm::SetCaptionRadio()
     setWindowTitle(ProductTitle() + QStringLiteral(" [Radio]"));
 }
 
-void TMainForm::RebuildBandRows()
-{
-    const BandPlan& plan = m_document.Plan();
-    TStringGrid* vfo = m_grids[1];
-    int rows = 3;
-    for (int band : {0, 2, 4})
-        if (plan.BandExists(band))
-            ++rows;
-    vfo->SetRowCount(rows);
-    int row = 1;
-    for (int band = 0; band < BandPlan::BandCount; ++band)
-        if (plan.BandExists(band))
-            vfo->SetCell(1, row++, Text(plan.BandName(band)));
-    TStringGrid* call = m_grids[2];
-    call->SetCell(1, 1, Text(plan.BandName(1)));
-    call->SetCell(1, 2, Text(plan.BandName(3)));
-    // A frequency left from the old labels would stand under the wrong band
-    // until its slot is filled again.
-    for (TStringGrid* grid : {vfo, call})
-        for (int r = 1; r < grid->RowCount(); ++r)
-            grid->SetCell(2, r, QString());
-}
-
-void TMainForm::RefreshGrids()
-{
-    TStringGrid* memory = m_grids[0];
-    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot) {
-        const int row = slot + 1;
-        if (m_document.Record(RecordKind::Memory, slot).size() < 2) {
-            memory->SetCell(0, row, QString());
-            memory->SetCell(2, row, QString());
-            memory->SetCell(3, row, QString());
-            continue;
-        }
-        memory->SetCell(2, row, Text(RecordText::FormatFrequency(m_document.GetField(RecordKind::Memory, slot, 1))));
-        memory->SetCell(3, row, Text(m_document.GetField(RecordKind::Memory, slot, 17)));
-        if (slot < 200) {
-            const bool locked = m_document.GetField(RecordKind::Memory, slot, 12) == "1";
-            memory->SetCell(0, row, locked ? QStringLiteral("*") : QString());
-        }
-    }
-
-    for (int slot = 0; slot < ChannelDocument::CallSlots; ++slot) {
-        const std::string frequency = m_document.GetField(RecordKind::Call, slot, 1);
-        if (frequency.size() >= 2)
-            m_grids[2]->SetCell(2, slot + 1, Text(RecordText::FormatFrequency(frequency)));
-    }
-
-    // One row per band the radio has, in band order. A band whose record is
-    // empty keeps its row, so the next band's frequency cannot slide onto it.
-    const BandPlan& plan = m_document.Plan();
-    int row = 1;
-    for (int slot = 0; slot < ChannelDocument::VfoSlots; ++slot) {
-        if (!plan.BandExists(slot))
-            continue;
-        const std::string frequency = m_document.GetField(RecordKind::Vfo, slot, 1);
-        if (frequency.size() >= 2)
-            m_grids[1]->SetCell(2, row, Text(RecordText::FormatFrequency(frequency)));
-        ++row;
-    }
-
-    for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
-        m_grids[3]->SetCell(2, slot + 1, Text(m_document.GetField(RecordKind::Dtmf, slot, 1)));
-
-    RefreshStatusBar();
-}
-
 void TMainForm::RefreshStatusBar()
 {
-    if (m_activeGrid == 4) {
-        for (int panel = 0; panel < 3; ++panel)
-            m_statusBar->SetPanelText(panel, QString());
-        return;
-    }
-    RecordKind kind = RecordKind::Memory;
-    int slot = 0;
-    switch (m_activeGrid) {
-    case 2:
-        kind = RecordKind::Vfo;
-        slot = m_document.Plan().BandOf(m_grids[1]->Cell(1, m_grids[1]->Row()).toStdString());
-        break;
-    case 3:
-        kind = RecordKind::Call;
-        slot = m_grids[2]->Row() - 1;
-        break;
-    default: slot = m_grids[0]->Row() - 1; break;
-    }
-    auto field = [&](int n) { return m_document.GetField(kind, slot, n); };
-    const std::string transmit = field(14);
-    const std::string shift = field(3);
-    const bool split = transmit.size() >= 2;
+    m_statusBar->setToolTip(QString());
+    const auto grid = static_cast<GridText::Grid>(m_activeGrid);
+    const auto panels = GridText::StatusPanels(m_session.Document(), grid, m_grids[m_activeGrid - 1]->Row());
+    for (int panel = 0; panel < 3; ++panel)
+        m_statusBar->SetPanelText(panel, Latin1(panels[static_cast<std::size_t>(panel)]));
+}
 
-    QString details;
-    if (split) {
-        details =
-            QStringLiteral("Tx Frequency : ") + Text(RecordText::FormatFrequency(transmit)) + QStringLiteral("MHz");
-    } else if (shift.empty() || (shift[0] != '0' && shift[0] != '3')) {
-        const std::string offset = field(11);
-        if (offset.size() >= 2)
-            details = QStringLiteral("Offset : ") + Text(RecordText::FormatOffset(offset)) + QStringLiteral("MHz");
-    }
-    m_statusBar->SetPanelText(0, details);
-
-    QString direction;
-    if (shift == "1")
-        direction = QStringLiteral("+");
-    else if (shift == "2")
-        direction = QStringLiteral("-");
-    else if (shift == "3")
-        direction = QStringLiteral("-7.6");
-    else if (split)
-        direction = QStringLiteral("+-");
-    if (direction != QLatin1String("+-") && field(4).rfind('1', 0) == 0)
-        direction += QStringLiteral(" R");
-    m_statusBar->SetPanelText(1, direction);
-
-    QString tone;
-    if (field(6).rfind('1', 0) == 0)
-        tone = QStringLiteral("CT : ") + StatusToneText(field(10));
-    else if (field(5).rfind('1', 0) == 0)
-        tone = QStringLiteral("T : ") + StatusToneText(field(8));
-    m_statusBar->SetPanelText(2, tone);
+void TMainForm::DocumentChanged()
+{
+    // The grids follow the session through their models; the status bar
+    // shows the current row's record, which may be the one that changed.
+    RefreshStatusBar();
 }
 
 void TMainForm::AfterReadUpdate()
 {
-    RebuildBandRows();
-    RefreshGrids();
-    m_settings.StoreBandPlan(m_document.Plan());
+    m_settings.StoreBandPlan(m_session.Document().Plan());
 }
 
 void TMainForm::StringGridEnter(int grid)
@@ -543,26 +463,44 @@ void TMainForm::StringGrid2Click()
     RefreshStatusBar();
 }
 
+void TMainForm::ReadClipboard()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    const bool severalRows = !data->hasFormat(ClipboardFormat());
+    if (severalRows && !data->hasFormat(RowsClipboardFormat()))
+        return;
+    const QByteArray text = data->data(severalRows ? RowsClipboardFormat() : ClipboardFormat());
+    std::optional<std::vector<std::string>> rows =
+        ClipboardRules::PasteRows(std::string_view(text.constData(), text.size()), severalRows);
+    if (!rows)
+        return;
+    m_pasteRows = std::move(*rows);
+    m_session.SetPasteBuffer(m_pasteRows.front());
+}
+
 void TMainForm::UpdateClipboardCommands()
 {
-    if (const QMimeData* data = QGuiApplication::clipboard()->mimeData(); data && data->hasFormat(ClipboardFormat())) {
-        const QByteArray text = data->data(ClipboardFormat());
-        if (const auto buffer =
-                ClipboardRules::PasteBufferFromClipboard(std::string_view(text.constData(), text.size())))
-            m_document.StorePasteBuffer(*buffer);
-    }
-
-    const std::string_view buffer = m_document.Record(RecordKind::PasteBuffer, 0);
+    ReadClipboard();
+    const std::string_view buffer = m_session.Document().Record(RecordKind::PasteBuffer, 0);
     const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
     const int row = m_grids[m_activeGrid - 1]->Row();
     const int rowBand = m_activeGrid == 2 ? VfoSlotOfRow(row) : 0;
-    const bool offered = ClipboardRules::PasteOffered(buffer, grid, row, rowBand, m_document.Plan());
+    const bool offered = ClipboardRules::PasteOffered(buffer, grid, row, rowBand, m_session.Document().Plan());
     const bool memoryOrDtmf = m_activeGrid == 1 || m_activeGrid == 4;
     m_pasteMain->setEnabled(offered);
     m_pastePopup1->setEnabled(offered && memoryOrDtmf);
     m_pastePopup2->setEnabled(offered && !memoryOrDtmf);
     for (QAction* action : m_cutActions)
         action->setEnabled(memoryOrDtmf);
+    for (QAction* action : m_rowActions) {
+        action->setEnabled(m_activeGrid == 1);
+        // The pop-up menu is shared with the DTMF grid, which has no row
+        // commands; the main menu keeps them, disabled.
+        if (m_popup1->actions().contains(action))
+            action->setVisible(m_activeGrid == 1);
+    }
 }
 
 const QString& TMainForm::ClipboardFormat()
@@ -571,9 +509,15 @@ const QString& TMainForm::ClipboardFormat()
     return format;
 }
 
+const QString& TMainForm::RowsClipboardFormat()
+{
+    static const QString format = QStringLiteral("application/x-qxp-r46-rows");
+    return format;
+}
+
 int TMainForm::VfoSlotOfRow(int row) const
 {
-    return m_document.Plan().BandOf(m_grids[1]->Cell(1, row).toStdString());
+    return GridText::SlotOfRow(GridText::Grid::Vfo, row, m_session.Document().Plan());
 }
 
 // The slot the current row of the active grid stands for.
@@ -583,59 +527,90 @@ int TMainForm::CurrentSlot() const
     return m_activeGrid == 2 ? VfoSlotOfRow(row) : row - 1;
 }
 
-RecordKind TMainForm::ActiveKind() const
+QList<int> TMainForm::SelectedSlots() const
 {
-    switch (m_activeGrid) {
-    case 2: return RecordKind::Vfo;
-    case 3: return RecordKind::Call;
-    case 4: return RecordKind::Dtmf;
-    default: return RecordKind::Memory;
-    }
+    if (m_activeGrid != 1 && m_activeGrid != 4)
+        return {CurrentSlot()};
+    QList<int> chosen;
+    for (int row : m_grids[m_activeGrid - 1]->SelectedRows())
+        chosen << row - 1;
+    return chosen;
 }
 
-void TMainForm::PutOnClipboard(std::string_view record)
+RecordKind TMainForm::ActiveKind() const
+{
+    return GridText::KindOf(static_cast<GridText::Grid>(m_activeGrid));
+}
+
+std::string TMainForm::RowsForClipboard(const QList<int>& chosen) const
+{
+    std::string text;
+    for (int i = 0; i < chosen.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += RecordText::CommasToTabs(m_session.Document().Record(ActiveKind(), chosen[i]));
+    }
+    return text;
+}
+
+void TMainForm::PutOnClipboard(const std::string& text, int rows)
 {
     auto* data = new QMimeData;
-    const std::string text = RecordText::CommasToTabs(record);
-    data->setData(ClipboardFormat(), QByteArray(text.data(), static_cast<int>(text.size())));
+    const QByteArray bytes(text.data(), static_cast<int>(text.size()));
+    // One row travels exactly as it always has; several rows in a format
+    // of their own, which older copies of the program do not take.
+    data->setData(rows == 1 ? ClipboardFormat() : RowsClipboardFormat(), bytes);
+    // For spreadsheets: one line per row, one column per field.
+    data->setText(QString::fromLatin1(bytes));
     QGuiApplication::clipboard()->setMimeData(data);
     UpdateClipboardCommands();
 }
-
 void TMainForm::Copy1Click()
 {
-    PutOnClipboard(std::string(m_document.Record(ActiveKind(), CurrentSlot())));
+    const QList<int> chosen = SelectedSlots();
+    PutOnClipboard(RowsForClipboard(chosen), static_cast<int>(chosen.size()));
 }
 
 void TMainForm::Cut1Click()
 {
-    m_changed = true;
     if (m_activeGrid == 2 || m_activeGrid == 3) {
+        // An attempted change that changes nothing: the document counts as
+        // changed all the same, as it always has.
+        m_session.Edit(QString(), [](ChannelDocument&) {});
         m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
         return;
     }
-    const int slot = CurrentSlot();
-    const std::string record(m_document.Record(ActiveKind(), slot));
-    if (m_activeGrid == 1)
-        m_document.ClearMemory(slot);
-    else
-        m_document.ClearDtmf(slot);
-    PutOnClipboard(record);
-    RefreshGrids();
+    const QList<int> chosen = SelectedSlots();
+    const std::string text = RowsForClipboard(chosen);
+    const bool memory = m_activeGrid == 1;
+    m_session.Edit(tr("剪切"), [&](ChannelDocument& doc) {
+        for (int slot : chosen) {
+            if (memory)
+                doc.ClearMemory(slot);
+            else
+                doc.ClearDtmf(slot);
+        }
+    });
+    PutOnClipboard(text, static_cast<int>(chosen.size()));
 }
 
 void TMainForm::Delete1Click()
 {
-    m_changed = true;
     if (m_activeGrid == 2 || m_activeGrid == 3) {
+        m_session.Edit(QString(), [](ChannelDocument&) {});
         m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
         return;
     }
-    if (m_activeGrid == 1)
-        m_document.ClearMemory(CurrentSlot());
-    else
-        m_document.ClearDtmf(CurrentSlot());
-    RefreshGrids();
+    const QList<int> chosen = SelectedSlots();
+    const bool memory = m_activeGrid == 1;
+    m_session.Edit(tr("删除"), [&](ChannelDocument& doc) {
+        for (int slot : chosen) {
+            if (memory)
+                doc.ClearMemory(slot);
+            else
+                doc.ClearDtmf(slot);
+        }
+    });
 }
 
 void TMainForm::Paste1Click()
@@ -643,26 +618,105 @@ void TMainForm::Paste1Click()
     // Disabled commands do nothing, whichever way they are reached.
     if (!m_pasteMain->isEnabled())
         return;
-    m_changed = true;
-    const std::string buffer(m_document.Record(RecordKind::PasteBuffer, 0));
+    const std::string buffer(m_session.Document().Record(RecordKind::PasteBuffer, 0));
     const int slot = CurrentSlot();
     const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
-    switch (grid) {
-    case ClipboardRules::Grid::Dtmf: m_document.StoreDtmf(slot, ClipboardRules::PastedDtmf(slot, buffer)); break;
-    case ClipboardRules::Grid::Memory:
-        m_document.StoreMemory(
-            slot, ClipboardRules::PastedChannel(grid, RecordText::ChannelLabel(slot), buffer, m_document.Plan()));
-        break;
-    case ClipboardRules::Grid::Vfo:
-        m_document.StoreVfo(slot, ClipboardRules::PastedChannel(grid, m_document.GetField(RecordKind::Vfo, slot, 0),
-                                                                buffer, m_document.Plan()));
-        break;
-    case ClipboardRules::Grid::Call:
-        m_document.StoreCall(slot, ClipboardRules::PastedChannel(grid, m_document.GetField(RecordKind::Call, slot, 0),
-                                                                 buffer, m_document.Plan()));
-        break;
+    std::vector<int> refused;
+    m_session.Edit(tr("粘贴"), [&](ChannelDocument& doc) {
+        switch (grid) {
+        case ClipboardRules::Grid::Dtmf:
+        case ClipboardRules::Grid::Memory: {
+            // Several copied rows go to consecutive rows from the top of the
+            // selection on; one row to the current row, as always.
+            const std::vector<std::string> rows =
+                m_pasteRows.size() > 1 ? m_pasteRows : std::vector<std::string>{buffer};
+            const int first = m_pasteRows.size() > 1 ? SelectedSlots().front() : slot;
+            refused = ChannelRows::Paste(doc, grid, first, rows);
+            break;
+        }
+        case ClipboardRules::Grid::Vfo:
+            doc.StoreVfo(slot, ClipboardRules::PastedChannel(
+                                   grid, doc.GetField(RecordKind::Vfo, slot, RecordLayout::ChannelField::Key), buffer,
+                                   doc.Plan()));
+            break;
+        case ClipboardRules::Grid::Call:
+            doc.StoreCall(slot, ClipboardRules::PastedChannel(
+                                    grid, doc.GetField(RecordKind::Call, slot, RecordLayout::ChannelField::Key), buffer,
+                                    doc.Plan()));
+            break;
+        }
+    });
+    ReportRefusedRows(refused);
+}
+
+void TMainForm::ReportRefusedRows(const std::vector<int>& refused)
+{
+    if (refused.empty())
+        return;
+    QStringList labels;
+    for (int index : refused) {
+        const std::string& row = m_pasteRows.size() > 1
+                                     ? m_pasteRows[static_cast<std::size_t>(index)]
+                                     : std::string(m_session.Document().Record(RecordKind::PasteBuffer, 0));
+        labels << Latin1(std::string(RecordText::Field(row, RecordLayout::ChannelField::Key)));
     }
-    RefreshGrids();
+    m_messages.Inform(this, MessageService::Icon::Information,
+                      QStringLiteral("%1 copied row(s) were not pasted: %2.\n"
+                                     "They do not fit the band limits or the rows.")
+                          .arg(refused.size())
+                          .arg(labels.join(QStringLiteral(", "))));
+}
+
+void TMainForm::InsertRow1Click()
+{
+    if (m_activeGrid != 1) {
+        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
+        return;
+    }
+    const int slot = CurrentSlot();
+    if (!RecordLayout::MemorySlot::IsChannel(slot)) {
+        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
+        return;
+    }
+    if (ChannelRows::InUse(m_session.Document(), RecordKind::Memory, RecordLayout::MemorySlot::LastChannel)) {
+        m_messages.Inform(this, MessageService::Icon::Information,
+                          QStringLiteral("Channel 199 is in use.\nPlease delete it first."));
+        return;
+    }
+    m_session.Edit(tr("插入空行"), [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, slot); });
+}
+
+void TMainForm::DeleteShift1Click()
+{
+    const QList<int> chosen = SelectedSlots();
+    if (m_activeGrid != 1 || !RecordLayout::MemorySlot::IsChannel(chosen.front())) {
+        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
+        return;
+    }
+    // Each selected channel goes; those of the scan edges and the priority
+    // channel are not numbered channels and stay.
+    m_session.Edit(tr("删除并上移"), [&](ChannelDocument& doc) {
+        for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i)
+            if (RecordLayout::MemorySlot::IsChannel(chosen[i]))
+                ChannelRows::DeleteAndShiftUp(doc, chosen[i], 1);
+    });
+}
+
+void TMainForm::MoveRows(int by)
+{
+    if (m_activeGrid != 1)
+        return;
+    const QList<int> chosen = SelectedSlots();
+    const int first = chosen.front();
+    const int count = chosen.back() - first + 1;
+    // Only a block of neighbouring rows moves, and only within 000..199:
+    // the scan edges and the priority channel are no places to move to.
+    using RecordLayout::MemorySlot::IsChannel;
+    if (count != chosen.size() || !IsChannel(first + by) || !IsChannel(first + count - 1 + by))
+        return;
+    m_session.Edit(tr("移动"), [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
+    const int current = CurrentSlot() + by;
+    m_grids[0]->SelectRows(first + by + 1, first + by + count, current + 1);
 }
 
 void TMainForm::OpenEditor(int grid)
@@ -677,12 +731,11 @@ void TMainForm::OpenEditor(int grid)
     if (!editor)
         return;
     m_messages.RunModal(*editor);
-    RefreshGrids();
 }
 
 bool TMainForm::ConfirmDiscard()
 {
-    if (!m_changed)
+    if (!m_session.Changed())
         return true;
     switch (m_messages.Ask(this, kDataChanged, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
@@ -694,20 +747,14 @@ bool TMainForm::ConfirmDiscard()
     }
 }
 
-void TMainForm::ReportFileError()
+void TMainForm::ReportFileError(const QString& cause)
 {
     m_messages.Inform(this, MessageService::Icon::Error, kFileOpenError);
+    // The box says what it always said; the status bar says why, until the
+    // next row is shown there.
+    m_statusBar->SetPanelText(0, cause);
+    m_statusBar->setToolTip(cause);
 }
-
-bool TMainForm::WriteDocument(const QString& path)
-{
-    // The command-line tool's writer: written beside the old file, flushed,
-    // and renamed over it only when all of it is on disk, so a full disk
-    // leaves the user's file as it was (QSaveFile of Qt 6.4 renames even
-    // when its final flush failed). The user is told only "File Open error.".
-    return FileIo::WriteFileAtomically(Bytes(path), DataFile::WriteDataFile(m_document), nullptr);
-}
-
 void TMainForm::RememberFolderOf(const QString& path)
 {
     m_folder = QFileInfo(path).absolutePath();
@@ -721,106 +768,106 @@ void TMainForm::ShowComment()
 {
     // A longer comment from a file is shown whole, so an edit can keep its
     // tail; typing may not make it longer than it came.
-    const QString text = CommentCodec::Decode(m_document.Comment());
+    const QString text = CommentCodec::Decode(m_session.Document().Comment());
     m_comment->setMaxLength(std::max<int>(CommentCodec::MaxCharacters, static_cast<int>(text.size())));
     m_comment->setText(text);
 }
-
 void TMainForm::Edit2Change(const QString& text)
 {
     // The validator has already refused what code page 936 cannot hold.
-    if (const auto bytes = CommentCodec::Encode(text))
-        m_document.SetComment(*bytes);
-    m_changed = true;
+    const auto bytes = CommentCodec::Encode(text);
+    m_session.Edit(
+        tr("评论"),
+        [&](ChannelDocument& doc) {
+            if (bytes)
+                doc.SetComment(*bytes);
+        },
+        kCommentTyping);
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_comment && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Not taken here, so the window's short-cuts get the key.
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
 void TMainForm::New1Click()
 {
     if (!ConfirmDiscard())
         return;
-    m_documentName = Untitled();
+    m_session.New();
     UpdateCaption();
-    m_document.ClearDocument();
-    m_document.SetComment(std::string());
-    for (int row = 1; row < m_grids[0]->RowCount(); ++row)
-        for (int column : {0, 2, 3})
-            m_grids[0]->SetCell(column, row, QString());
-    for (int grid = 1; grid < 4; ++grid)
-        for (int row = 1; row < m_grids[grid]->RowCount(); ++row)
-            m_grids[grid]->SetCell(2, row, QString());
-    ShowComment();
-    RefreshGrids();
-    m_changed = false;
+}
+void TMainForm::Open1Click()
+{
+    OpenFromFolder(m_folder);
 }
 
-void TMainForm::Open1Click()
+void TMainForm::OpenFromFolder(const QString& folder)
 {
     if (!ConfirmDiscard())
         return;
     MessageService::FileRequest request;
-    request.directory = m_folder;
-    request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), QStringLiteral("QXP-R46 V1.00 文件(*.r46)")};
+    request.directory = folder;
+    request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), tr("QXP-R46 V1.00 文件(*.r46)")};
     request.defaultSuffix = QStringLiteral("46");
     const QString path = m_messages.OpenFileName(this, request);
     if (path.isEmpty())
         return;
 
-    const DataFile::LoadResult loaded = DataFile::Load(Bytes(path), m_document);
+    const DocumentSession::FileResult loaded = m_session.Load(path, DocumentSession::Layouts::CurrentOrOld);
     if (!loaded.ok) {
-        ReportFileError();
+        ReportFileError(loaded.error);
         return;
     }
-    const DataFile::Format format = loaded.format;
-    if (format == DataFile::Format::Current) {
-        m_documentName = path;
-    } else {
-        const QFileInfo info(path);
-        m_documentName = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".46");
-    }
     UpdateCaption();
-    ShowComment();
-    RefreshGrids();
     RememberFolderOf(path);
-    m_changed = false;
-    if (format == DataFile::Format::V100)
+    if (loaded.format == DataFile::Format::V100)
         m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("File format changed."));
 }
-
 void TMainForm::Save1Click()
 {
-    if (m_documentName != Untitled() && QFileInfo(m_documentName).isFile()) {
-        if (!WriteDocument(m_documentName)) {
-            ReportFileError();
+    const QString name = m_session.FileName();
+    if (name != Untitled() && QFileInfo(name).isFile()) {
+        const DocumentSession::FileResult saved = m_session.Save(name);
+        if (!saved.ok) {
+            ReportFileError(saved.error);
             return;
         }
-        m_changed = false;
-        RememberFolderOf(m_documentName);
+        RememberFolderOf(name);
         return;
     }
     Save2Click();
 }
-
 bool TMainForm::Save2Click()
 {
     MessageService::FileRequest request;
     request.directory = m_folder;
-    request.proposedName = m_documentName;
-    request.filters = {QStringLiteral("QXP-R46 文件(*.46)")};
+    request.proposedName = m_session.FileName();
+    request.filters = {tr("QXP-R46 文件(*.46)")};
     request.defaultSuffix = QStringLiteral("46");
     const QString path = m_messages.SaveFileName(this, request);
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix() != QLatin1String("46") || !WriteDocument(path)) {
-        ReportFileError();
+    if (QFileInfo(path).suffix() != QLatin1String("46")) {
+        ReportFileError(path + QStringLiteral(": not a .46 data file"));
         return false;
     }
-    m_documentName = path;
+    // Written beside the old file, flushed, and renamed over it only when
+    // all of it is on disk, so a full disk leaves the user's file as it was.
+    const DocumentSession::FileResult saved = m_session.Save(path);
+    if (!saved.ok) {
+        ReportFileError(saved.error);
+        return false;
+    }
     UpdateCaption();
-    m_changed = false;
     RememberFolderOf(path);
     return true;
 }
-
 void TMainForm::Exit1Click()
 {
     close();
@@ -854,19 +901,14 @@ void TMainForm::FormShow()
     const QString path = m_commandLine.join(QLatin1Char(' '));
     // Only the current layout: an old file must go through Open, which
     // converts it and says so.
-    if (DataFile::FormatOfPath(Bytes(path)) != DataFile::Format::Current ||
-        !DataFile::Load(Bytes(path), m_document).ok) {
-        ReportFileError();
+    const DocumentSession::FileResult loaded = m_session.Load(path, DocumentSession::Layouts::CurrentOnly);
+    if (!loaded.ok) {
+        ReportFileError(loaded.error);
         return;
     }
-    m_documentName = path;
     UpdateCaption();
-    ShowComment();
-    RefreshGrids();
     RememberFolderOf(path);
-    m_changed = false;
 }
-
 void TMainForm::Print1Click()
 {
     const bool hasPrinter = m_printerCheck ? m_printerCheck() : !QPrinterInfo::availablePrinterNames().isEmpty();
@@ -885,8 +927,9 @@ void TMainForm::Print1Click()
 
 bool TMainForm::PrintTo(QPagedPaintDevice& device) const
 {
-    const auto pages = ChannelListLayout::Layout(m_document, windowTitle().toStdString(),
-                                                 CommentCodec::Decode(m_document.Comment()).toStdString());
+    const ChannelDocument& doc = m_session.Document();
+    const auto pages =
+        ChannelListLayout::Layout(doc, windowTitle().toStdString(), CommentCodec::Decode(doc.Comment()).toStdString());
     return ChannelListPainter::Paint(device, pages);
 }
 
@@ -900,17 +943,16 @@ void TMainForm::Read1Click()
     }
     if (!ConfirmDiscard())
         return;
-    m_changed = false;
-    m_documentName = Untitled();
+    // From here the document stands for the radio, read or not.
+    m_session.SetFileName(Untitled());
+    m_session.TakeAsSaved();
     SetCaptionRadio();
     if (!m_dialogs.read)
         return;
-    m_messages.RunModal(*m_dialogs.read);
-    // A read that fails after the radio's type came in (a time-out, a port
-    // error) ends without the after-read update; the VFO rows must still
-    // follow the bands the document now has.
-    RebuildBandRows();
-    RefreshGrids();
+    // The read is one step of the session; the grids, the VFO rows among
+    // them, follow whatever it left, a failed read included.
+    const int result = m_messages.RunModal(*m_dialogs.read);
+    m_dataExchange->ReadEnded(*m_dialogs.read, result);
 }
 
 void TMainForm::Write1Click()
@@ -928,7 +970,7 @@ void TMainForm::Write1Click()
                                       "the contents of the channels on the radio will remain unchanged."),
                        QMessageBox::Yes | QMessageBox::No);
     if (answer == QMessageBox::Yes && m_dialogs.write)
-        m_messages.RunModal(*m_dialogs.write);
+        m_dataExchange->WriteEnded(*m_dialogs.write, m_messages.RunModal(*m_dialogs.write));
 }
 
 void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)

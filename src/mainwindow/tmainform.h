@@ -1,14 +1,19 @@
 #pragma once
 
 #include "appsettings.h"
-#include "channeldocument.h"
-#include "documenthost.h"
+#include "document/documenthistory.h"
+#include "document/documentsession.h"
+#include "shared/documenthost.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
 #include <functional>
+#include <string>
+#include <vector>
 
+class DataExchangeCommands;
+class GridTableModel;
 class MessageService;
 class QAction;
 class QPagedPaintDevice;
@@ -29,10 +34,12 @@ class TStringGrid;
 class TVFO;
 class TWriteForm;
 
-// The program's working surface. It owns the one channel document and
-// shows it in four grids (memory, VFO, CALL, DTMF); it keeps the document
-// name, the changed flag, the chosen port and the settings store, and
-// carries the file, radio, edit and help commands.
+// The program's working surface: it shows the document session in four
+// grids (memory, VFO, CALL, DTMF), keeps the chosen port and the settings
+// store, and carries the file, radio, edit and help commands. The session
+// owns the document, its name and the changed flag; every change goes
+// through it as one undoable step, and the grids, the status bar and the
+// comment box follow its signals.
 //
 // The window is built hidden; the splash shows it. Every message box and
 // file dialog goes through the MessageService given at construction, and
@@ -78,6 +85,9 @@ public:
     void SetPrinterCheck(PrinterCheck check) { m_printerCheck = std::move(check); }
     // The private clipboard format of one record (commas as TABs).
     static const QString& ClipboardFormat();
+    // Several records, one per line, each with commas as TABs: what a copy
+    // of several rows puts on the clipboard instead of the one-record format.
+    static const QString& RowsClipboardFormat();
     // Prints the channel list, headed by the window caption, on a printer
     // or PDF writer; false when the device could not be painted on.
     bool PrintTo(QPagedPaintDevice& device) const;
@@ -88,11 +98,11 @@ public:
     // window is first shown.
     void SetCommandLine(const QStringList& arguments) { m_commandLine = arguments; }
 
-    ChannelDocument& Document() override { return m_document; }
-    const ChannelDocument& Document() const { return m_document; }
-    bool Changed() const { return m_changed; }
-    void SetChanged(bool changed) override { m_changed = changed; }
-    const QString& DocumentName() const { return m_documentName; }
+    DocumentSession& Session() override { return m_session; }
+    const ChannelDocument& Document() const { return m_session.Document(); }
+    DocumentHistory& History() { return m_history; }
+    bool Changed() const { return m_session.Changed(); }
+    const QString& DocumentName() const { return m_session.FileName(); }
     const QString& PortChoice() const override { return m_portChoice; }
     int SelectedPortNumber() const { return m_portChoice == QLatin1String("COM2") ? 2 : 1; }
     int ActiveGrid() const { return m_activeGrid; }
@@ -102,13 +112,11 @@ public:
     TStatusBar* StatusBar() const { return m_statusBar; }
     QLineEdit* CommentBox() const { return m_comment; }
     AppSettings& Settings() { return m_settings; }
+    DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
 
-    void RefreshGrids() override;
-    void RebuildBandRows();
     void RefreshStatusBar();
-    // What a finished (or cancelled) read from the radio leaves behind: the
-    // band rows follow the radio's type, and its type and band limits are
-    // remembered for the next start.
+    // What a finished (or cancelled) read from the radio leaves behind: its
+    // type and band limits are remembered for the next start.
     void AfterReadUpdate() override;
 
 public slots:
@@ -128,6 +136,11 @@ public slots:
     void Copy1Click();
     void Paste1Click();
     void Delete1Click();
+    // The memory grid's row commands, each one step of the undo history.
+    void InsertRow1Click();
+    void DeleteShift1Click();
+    // Ctrl+Up (-1) and Ctrl+Down (+1): the selected channels move one slot.
+    void MoveRows(int by);
     void Help2Click();
     void About1Click();
 
@@ -138,6 +151,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenus();
@@ -148,7 +162,12 @@ private:
     void SetCaptionRadio();
     // The unsaved-changes question; false when the user cancelled.
     bool ConfirmDiscard();
+    void OpenFromFolder(const QString& folder);
     bool WriteDocument(const QString& path);
+    // The grids of this program take several rows at once in the memory and
+    // DTMF grids; the others act on the current row.
+    QList<int> SelectedSlots() const;
+    std::string RowsForClipboard(const QList<int>& chosen) const;
     void RememberFolderOf(const QString& path);
     void ShowComment();
     void Edit2Change(const QString& text);
@@ -163,17 +182,23 @@ private:
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
     RecordKind ActiveKind() const;
-    void PutOnClipboard(std::string_view record);
-    void ReportFileError();
+    void PutOnClipboard(const std::string& text, int rows);
+    void ReadClipboard();
+    void ReportFileError(const QString& cause = QString());
+    void ReportRefusedRows(const std::vector<int>& refused);
+    void DocumentChanged();
 
     MessageService& m_messages;
-    ChannelDocument m_document;
+    DocumentSession m_session;
+    // After the session, which it records into.
+    DocumentHistory m_history{m_session};
     AppSettings m_settings;
-    QString m_documentName;
     QString m_folder;
     QString m_portChoice;
-    bool m_changed = false;
     int m_activeGrid = 1;
+    // What the private clipboard formats held when last read, one record
+    // (with commas) per copied row; the paste buffer keeps the first.
+    std::vector<std::string> m_pasteRows;
     bool m_shownOnce = false;
     QStringList m_commandLine;
     Dialogs m_dialogs;
@@ -184,6 +209,7 @@ private:
 
     QGroupBox* m_groups[4] = {};
     TStringGrid* m_grids[4] = {};
+    GridTableModel* m_models[4] = {};
     TStatusBar* m_statusBar = nullptr;
     QLineEdit* m_comment = nullptr;
     QMenu* m_popup1 = nullptr;
@@ -191,9 +217,11 @@ private:
     QAction* m_com1 = nullptr;
     QAction* m_com2 = nullptr;
     QList<QAction*> m_cutActions; // Cut1, Cut2, Delete1, Delete2
+    QList<QAction*> m_rowActions; // InsertRow1, DeleteShift1 and their pop-up twins
     QAction* m_pasteMain = nullptr;   // Paste1 (and SpeedButton3)
     QAction* m_pastePopup1 = nullptr; // Paste2
     QAction* m_pastePopup2 = nullptr; // Paste3
     QAction* m_print = nullptr;
     THelpViewer* m_help = nullptr;
+    DataExchangeCommands* m_dataExchange = nullptr;
 };

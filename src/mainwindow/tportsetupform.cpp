@@ -21,7 +21,7 @@ constexpr int RefreshMs = 2000;
 TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDialog(parent), m_byIdFolder(byIdFolder)
 {
     setObjectName(QStringLiteral("TPortSetupForm"));
-    setWindowTitle(QStringLiteral("端口设置"));
+    setWindowTitle(tr("端口设置"));
 
     m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("DeviceList"));
@@ -59,9 +59,9 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDi
     ports->setColumnStretch(2, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("Button1"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("Button2"));
     connect(buttons, &QDialogButtonBox::accepted, this, &TPortSetupForm::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TPortSetupForm::reject);
@@ -124,7 +124,7 @@ void TPortSetupForm::FillChoices()
         const QString kept = choice->count() ? Choice(port) : QString();
         const QSignalBlocker quiet(choice);
         choice->clear();
-        choice->addItem(QStringLiteral("默认 (%1)").arg(PortSetupModel::DefaultDevice(port)), QString());
+        choice->addItem(tr("默认 (%1)").arg(PortSetupModel::DefaultDevice(port)), QString());
         for (int row = 0; row < m_model->rowCount(); ++row) {
             const QModelIndex index = m_model->index(row, PortSetupModel::DeviceColumn);
             choice->addItem(index.data().toString(), index.data(PortSetupModel::ValueRole));

@@ -2,11 +2,14 @@
 
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
-TStringGrid::TStringGrid(const QString& objectName, QWidget* parent) : QTableWidget(parent)
+#include <algorithm>
+
+TStringGrid::TStringGrid(const QString& objectName, QWidget* parent) : QTableView(parent)
 {
     setObjectName(objectName);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -36,70 +39,75 @@ TStringGrid::TStringGrid(const QString& objectName, QWidget* parent) : QTableWid
     title->viewport()->installEventFilter(this);
 }
 
-void TStringGrid::SetRowCount(int rows)
+void TStringGrid::setModel(QAbstractItemModel* model)
 {
-    const int old = rowCount();
-    setRowCount(rows > 1 ? rows - 1 : 0);
-    for (int r = old; r < rowCount(); ++r)
-        verticalHeader()->resizeSection(r, m_rowHeight);
-    if (rowCount() > 0 && currentRow() < 0)
-        setCurrentCell(0, 1);
+    QTableView::setModel(model);
+    if (model && model->rowCount() > 0)
+        SetRow(1);
+}
+
+void TStringGrid::SetMultiSelection(bool multi)
+{
+    setSelectionMode(multi ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+}
+
+int TStringGrid::RowCount() const
+{
+    return (model() ? model()->rowCount() : 0) + 1;
 }
 
 void TStringGrid::SetColumnWidths(const QList<int>& widths)
 {
-    setColumnCount(static_cast<int>(widths.size()) + 1);
     for (int c = 0; c < widths.size(); ++c)
         setColumnWidth(c, widths[c]);
 }
 
-void TStringGrid::SetCell(int column, int row, const QString& text)
-{
-    if (column < 0 || column >= columnCount() || row < 0 || row > rowCount())
-        return;
-    if (row == 0) {
-        QTableWidgetItem* header = horizontalHeaderItem(column);
-        if (!header) {
-            header = new QTableWidgetItem;
-            header->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            setHorizontalHeaderItem(column, header);
-        }
-        header->setText(text);
-        return;
-    }
-    QTableWidgetItem* cell = item(row - 1, column);
-    if (!cell) {
-        if (text.isEmpty())
-            return;
-        cell = new QTableWidgetItem;
-        cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        if (column == 0)
-            cell->setBackground(palette().button());
-        setItem(row - 1, column, cell);
-    }
-    cell->setText(text);
-}
-
 QString TStringGrid::Cell(int column, int row) const
 {
-    if (row == 0) {
-        const QTableWidgetItem* header = horizontalHeaderItem(column);
-        return header ? header->text() : QString();
-    }
-    const QTableWidgetItem* cell = item(row - 1, column);
-    return cell ? cell->text() : QString();
+    if (!model())
+        return {};
+    if (row == 0)
+        return model()->headerData(column, Qt::Horizontal).toString();
+    return model()->index(row - 1, column).data().toString();
 }
 
 int TStringGrid::Row() const
 {
-    return currentRow() < 0 ? 1 : currentRow() + 1;
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
 }
 
 void TStringGrid::SetRow(int row)
 {
-    if (row < 1 || row > rowCount())
+    if (!model() || row < 1 || row >= RowCount())
         return;
-    setCurrentCell(row - 1, currentColumn() < 0 ? 1 : currentColumn());
+    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    // The row alone, whatever modifier keys the user happens to hold.
+    const QModelIndex index = model()->index(row - 1, column);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QList<int> TStringGrid::SelectedRows() const
+{
+    QList<int> rows;
+    if (selectionModel())
+        for (const QModelIndex& index : selectionModel()->selectedRows())
+            rows << index.row() + 1;
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty())
+        rows << Row();
+    return rows;
+}
+
+void TStringGrid::SelectRows(int first, int last, int current)
+{
+    if (!model() || !selectionModel() || first < 1 || last >= RowCount() || first > last)
+        return;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 1;
+    selectionModel()->setCurrentIndex(model()->index(current - 1, column), QItemSelectionModel::NoUpdate);
+    const QItemSelection rows(model()->index(first - 1, 0), model()->index(last - 1, model()->columnCount() - 1));
+    selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(model()->index(current - 1, column));
 }
 
 int TStringGrid::TopRow() const
@@ -113,8 +121,6 @@ void TStringGrid::Place(int left, int top, int width, int height, int visibleRow
     const int frame = 2 * frameWidth();
     m_rowHeight = (height - frame) / visibleRows;
     verticalHeader()->setDefaultSectionSize(m_rowHeight);
-    for (int r = 0; r < rowCount(); ++r)
-        verticalHeader()->resizeSection(r, m_rowHeight);
     horizontalHeader()->setFixedHeight(m_rowHeight);
     setGeometry(left, top, width, m_rowHeight * visibleRows + frame);
 }
@@ -128,7 +134,7 @@ int TStringGrid::RowAtPointer(int y) const
 
 void TStringGrid::focusInEvent(QFocusEvent* event)
 {
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     emit Entered();
 }
 
@@ -138,7 +144,11 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
         emit EnterPressed();
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    if (event->modifiers() == Qt::ControlModifier && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        emit MoveRequested(event->key() == Qt::Key_Up ? -1 : 1);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void TStringGrid::mousePressEvent(QMouseEvent* event)
@@ -148,7 +158,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
         SelectForPopup(static_cast<int>(event->position().y()) + m_rowHeight, event->globalPosition().toPoint());
         return;
     }
-    QTableWidget::mousePressEvent(event);
+    QTableView::mousePressEvent(event);
 }
 
 bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
@@ -160,7 +170,7 @@ bool TStringGrid::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QTableWidget::eventFilter(watched, event);
+    return QTableView::eventFilter(watched, event);
 }
 
 void TStringGrid::SelectForPopup(int y, const QPoint& globalPos)
@@ -168,6 +178,14 @@ void TStringGrid::SelectForPopup(int y, const QPoint& globalPos)
     // The grid takes the focus first, as any press on it does, so the popup's
     // commands act on this grid.
     setFocus(Qt::MouseFocusReason);
-    SetRow(RowAtPointer(y));
+    const int row = RowAtPointer(y);
+    // A press inside a selection of several rows keeps them all, so that the
+    // menu's commands act on every one; elsewhere the row alone is taken.
+    const QList<int> selected = SelectedRows();
+    if (selected.size() > 1 && selected.contains(row) && model())
+        selectionModel()->setCurrentIndex(model()->index(row - 1, currentIndex().column()),
+                                          QItemSelectionModel::NoUpdate);
+    else
+        SetRow(row);
     emit PopupRequested(globalPos);
 }

@@ -1,31 +1,41 @@
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
 // A read-only grid addressed like the grids of the original program: row 0
 // is the fixed title row (drawn by the horizontal header), rows 1.. hold the
-// data, column 0 is a narrow fixed column. Whole rows are selected one at a
-// time and there are no grid lines.
+// data, column 0 is a narrow fixed column, and there are no grid lines.
+// Whole rows are selected; a grid that edits several channels at once takes
+// extended selections (Shift and Ctrl with clicks and arrows), the others
+// one row at a time. The texts come from the table model set on it.
 //
 // All row numbers in this interface count the title row as row 0.
-class TStringGrid : public QTableWidget
+class TStringGrid : public QTableView
 {
     Q_OBJECT
 
 public:
     explicit TStringGrid(const QString& objectName, QWidget* parent = nullptr);
 
-    // Total rows including the title row; keeps existing cell texts.
-    void SetRowCount(int rows);
-    int RowCount() const { return rowCount() + 1; }
+    // Also puts the current row on the first data row.
+    void setModel(QAbstractItemModel* model) override;
+    void SetMultiSelection(bool multi);
+
+    // Total rows including the title row.
+    int RowCount() const;
     // Widths of all but the last column; the last one takes the rest.
     void SetColumnWidths(const QList<int>& widths);
 
-    void SetCell(int column, int row, const QString& text);
     QString Cell(int column, int row) const;
 
     int Row() const;
     void SetRow(int row);
+    // The selected rows, top to bottom; the current row when none is
+    // selected.
+    QList<int> SelectedRows() const;
+    // Selects rows first..last (inclusive) and makes `current` the current
+    // row among them.
+    void SelectRows(int first, int last, int current);
     // First data row shown at the top of the grid.
     int TopRow() const;
     int DefaultRowHeight() const { return m_rowHeight; }
@@ -44,6 +54,8 @@ signals:
     void Entered();
     void EnterPressed();
     void PopupRequested(const QPoint& globalPos);
+    // Ctrl+Up (-1) or Ctrl+Down (+1) on the grid.
+    void MoveRequested(int by);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

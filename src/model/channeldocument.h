@@ -3,6 +3,7 @@
 #include "bandplan.h"
 #include "fileio.h"
 #include "fixedtext.h"
+#include "recordlayout.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +29,7 @@ enum class RecordKind {
 class ChannelDocument
 {
 public:
-    static constexpr int MemorySlots = 221;
+    static constexpr int MemorySlots = RecordLayout::MemorySlot::Count;
     static constexpr int CallSlots = 2;
     static constexpr int VfoSlots = 5;
     static constexpr int DtmfSlots = 10;

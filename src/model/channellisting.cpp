@@ -1,6 +1,7 @@
 #include "channellisting.h"
 
 #include "frequencyrules.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
 #include <array>
@@ -55,54 +56,55 @@ std::string StepName(std::string_view index)
 std::string ChannelLine(RecordKind kind, std::string_view record, const BandPlan& plan)
 {
     using RecordText::Field;
-    std::string line = Label(kind, Field(record, 0), plan);
+    using namespace RecordLayout;
+    std::string line = Label(kind, Field(record, ChannelField::Key), plan);
     line += ' ';
-    line += RecordText::FormatFrequency(Field(record, 1));
+    line += RecordText::FormatFrequency(Field(record, ChannelField::RxFrequency));
     line += "MHz ";
-    line += StepName(Field(record, 2));
+    line += StepName(Field(record, ChannelField::Step));
 
-    const char shift = First(Field(record, 3));
+    const char shift = First(Field(record, ChannelField::Shift));
     if (shift == '1')
         line += " +";
     else if (shift == '2')
         line += " -";
     else if (shift == '3')
         line += " -7.6";
-    if (First(Field(record, 4)) == '1')
+    if (First(Field(record, ChannelField::Reverse)) == '1')
         line += " R";
-    if (First(Field(record, 5)) == '1')
-        line += " T:" + ToneName(Field(record, 8));
-    if (First(Field(record, 6)) == '1')
-        line += " CT:" + ToneName(Field(record, 10));
-    const std::string_view tx = Field(record, 14);
-    const std::string_view offset = Field(record, 11);
+    if (First(Field(record, ChannelField::Tone)) == '1')
+        line += " T:" + ToneName(Field(record, ChannelField::ToneCode));
+    if (First(Field(record, ChannelField::Ctcss)) == '1')
+        line += " CT:" + ToneName(Field(record, ChannelField::CtcssCode));
+    const std::string_view tx = Field(record, ChannelField::TxFrequency);
+    const std::string_view offset = Field(record, ChannelField::Offset);
     if ((shift == '1' || shift == '2') && tx.empty() && offset.size() > 1)
         line += " Offset:" + RecordText::FormatOffset(offset) + "MHz";
     if (tx.size() > 1)
-        line += " TX:" + RecordText::FormatFrequency(tx) + "MHz " + StepName(Field(record, 15));
-    const std::string_view name = Field(record, 17);
+        line += " TX:" + RecordText::FormatFrequency(tx) + "MHz " + StepName(Field(record, ChannelField::TxStep));
+    const std::string_view name = Field(record, ChannelField::Name);
     if (!name.empty()) {
         line += " Name:";
         line += name;
     }
-    switch (First(Field(record, 16))) {
+    switch (First(Field(record, ChannelField::Power))) {
     case '0': line += " RF:High"; break;
     case '1': line += " RF:Mid"; break;
     case '2': line += " RF:Low"; break;
     case '3': line += " RF:EL"; break;
     default: break;
     }
-    if (First(Field(record, 12)) == '1')
+    if (First(Field(record, ChannelField::Lockout)) == '1')
         line += " *";
     return line;
 }
 
 std::string DtmfLine(std::string_view record)
 {
-    const std::string_view code = RecordText::Field(record, 1);
+    const std::string_view code = RecordText::Field(record, RecordLayout::DtmfField::Code);
     if (code.empty())
         return {};
-    std::string line(RecordText::Field(record, 0));
+    std::string line(RecordText::Field(record, RecordLayout::DtmfField::Number));
     line += ' ';
     line += code;
     return line;
@@ -111,8 +113,8 @@ std::string DtmfLine(std::string_view record)
 bool IsListed(RecordKind kind, std::string_view record)
 {
     if (kind == RecordKind::Dtmf)
-        return !RecordText::Field(record, 1).empty();
-    return RecordText::Field(record, 1).size() > 1;
+        return !RecordText::Field(record, RecordLayout::DtmfField::Code).empty();
+    return RecordText::Field(record, RecordLayout::ChannelField::RxFrequency).size() > 1;
 }
 
 std::vector<std::string> ListLines(const ChannelDocument& doc)

@@ -1,6 +1,7 @@
 #include "clipboardrules.h"
 
 #include "channeldocument.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
 #include <algorithm>
@@ -26,16 +27,25 @@ bool IsChannelRecord(std::string_view pasteBuffer)
     return pasteBuffer.size() >= 20;
 }
 
-std::optional<std::string> PasteBufferFromClipboard(std::string_view content)
+std::optional<std::vector<std::string>> PasteRows(std::string_view content, bool severalRows)
 {
     content = content.substr(0, content.find('\0'));
-    if (content.size() > ChannelDocument::RecordCapacity)
-        return std::nullopt;
-    std::string buffer = RecordText::TabsToCommas(content);
-    buffer.erase(std::remove_if(buffer.begin(), buffer.end(),
-                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
-                 buffer.end());
-    return buffer;
+    std::vector<std::string> rows;
+    for (;;) {
+        const std::size_t end = severalRows ? content.find('\n') : std::string_view::npos;
+        const std::string_view line = content.substr(0, end);
+        if (line.size() > ChannelDocument::RecordCapacity ||
+            rows.size() >= static_cast<std::size_t>(ChannelDocument::MemorySlots))
+            return std::nullopt;
+        std::string row = RecordText::TabsToCommas(line);
+        row.erase(std::remove_if(row.begin(), row.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+                  row.end());
+        rows.push_back(std::move(row));
+        if (end == std::string_view::npos)
+            return rows;
+        content.remove_prefix(end + 1);
+    }
 }
 
 bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, const BandPlan& plan)
@@ -48,7 +58,7 @@ bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, cons
         return false;
 
     // Characters 2 to 4 of the receive frequency are its whole MHz.
-    const std::string_view rx = RecordText::Field(buffer, 1);
+    const std::string_view rx = RecordText::Field(buffer, RecordLayout::ChannelField::RxFrequency);
     const std::string_view mhzText = rx.size() >= 5 ? rx.substr(2, 3) : std::string_view{};
     const auto mhz = RecordText::DecimalValue(mhzText, 999);
     if (!mhz)
@@ -77,70 +87,69 @@ bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, cons
 
 std::string PastedChannel(Grid grid, std::string_view key, std::string_view buffer, const BandPlan& plan)
 {
+    using namespace RecordLayout;
     auto pasted = [&](int n) { return std::string(RecordText::Field(buffer, n)); };
     const char area = plan.Variant();
 
-    std::string record(key);
-    const std::string rx = pasted(1);
-    record += ',' + rx;
-    record += ',' + pasted(2);
-    std::string shift = pasted(3);
+    ChannelFields f;
+    f[ChannelField::Key] = std::string(key);
+    const std::string rx = pasted(ChannelField::RxFrequency);
+    f[ChannelField::RxFrequency] = rx;
+    f[ChannelField::Step] = pasted(ChannelField::Step);
+    std::string shift = pasted(ChannelField::Shift);
     if (First(shift) > '2' && area != '3')
         shift = "0";
-    record += ',' + shift;
-    record += ',' + pasted(4);
-    record += ',' + pasted(5);
-    record += ',' + pasted(6);
-    record += ',';
-    record += ',' + pasted(8);
-    record += ',';
-    record += ',' + pasted(10);
-    std::string offset = pasted(11);
+    f[ChannelField::Shift] = shift;
+    for (int n : {ChannelField::Reverse, ChannelField::Tone, ChannelField::Ctcss, ChannelField::ToneCode,
+                  ChannelField::CtcssCode})
+        f[n] = pasted(n);
+    std::string offset = pasted(ChannelField::Offset);
     if (offset.empty()) {
         const char mhz100 = rx.size() > 2 ? rx[2] : '\0';
         offset = mhz100 < '3' ? "000600000" : (area == '3' ? "001600000" : "005000000");
     }
-    record += ',' + offset;
+    f[ChannelField::Offset] = offset;
 
     switch (grid) {
     case Grid::Vfo: {
-        record += ",,,,,";
         const char code = First(key);
         if (code == '2' || code == '6') {
-            const char power = First(pasted(16));
-            record += (power == '0' || power == '2' || power == '3') ? std::string(1, power) : std::string("0");
+            const char power = First(pasted(ChannelField::Power));
+            f[ChannelField::Power] =
+                (power == '0' || power == '2' || power == '3') ? std::string(1, power) : std::string("0");
         }
-        record += ',';
         break;
     }
-    case Grid::Call: record += ",,," + pasted(14) + ',' + pasted(15) + ",,"; break;
+    case Grid::Call:
+        f[ChannelField::TxFrequency] = pasted(ChannelField::TxFrequency);
+        f[ChannelField::TxStep] = pasted(ChannelField::TxStep);
+        break;
     default: {
-        std::string lockout = pasted(12);
+        std::string lockout = pasted(ChannelField::Lockout);
         const char first = First(key);
         if (first == 'L' || first == 'U' || first == 'P')
             lockout.clear();
         else if (lockout.empty())
             lockout = "0";
-        record += ',' + lockout;
-        record += ',';
-        record += ',' + pasted(14) + ',' + pasted(15);
-        record += ',';
-        std::string name = pasted(17).substr(0, 6);
+        f[ChannelField::Lockout] = lockout;
+        f[ChannelField::TxFrequency] = pasted(ChannelField::TxFrequency);
+        f[ChannelField::TxStep] = pasted(ChannelField::TxStep);
+        std::string name = pasted(ChannelField::Name).substr(0, 6);
         for (char c : name)
             if (!NameCharacter(c)) {
                 name.clear();
                 break;
             }
-        record += ',' + name;
+        f[ChannelField::Name] = name;
         break;
     }
     }
-    return record;
+    return Join(f);
 }
 
 std::string PastedDtmf(int slot, std::string_view buffer)
 {
-    return "0" + std::to_string(slot) + "," + std::string(RecordText::Field(buffer, 1));
+    return "0" + std::to_string(slot) + "," + std::string(RecordText::Field(buffer, RecordLayout::DtmfField::Code));
 }
 
 } // namespace ClipboardRules

@@ -1,6 +1,7 @@
 #include "datafile.h"
 
 #include "fileio.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
 namespace DataFile {
@@ -125,7 +126,7 @@ void ReadDataFile(std::string_view contents, ChannelDocument& doc)
         switch (section) {
         case Section::None: break;
         case Section::Memory:
-            if (auto slot = RecordText::SlotOfLabel(RecordText::Field(record, 0)))
+            if (auto slot = RecordText::SlotOfLabel(RecordText::Field(record, RecordLayout::ChannelField::Key)))
                 doc.StoreMemory(*slot, record);
             break;
         case Section::Call: doc.StoreCall(record[0] == '0' ? 0 : 1, record); break;

@@ -1,12 +1,14 @@
 #include "recordtext.h"
 
+#include "recordlayout.h"
+
 #include <array>
 
 namespace RecordText {
 
 namespace {
 
-constexpr std::array<const char*, 21> kEdgeLabels = {
+constexpr std::array<const char*, RecordLayout::MemorySlot::Count - RecordLayout::MemorySlot::FirstScanEdge> kEdgeLabels = {
     "L0", "U0", "L1", "U1", "L2", "U2", "L3", "U3", "L4", "U4", "L5",
     "U5", "L6", "U6", "L7", "U7", "L8", "U8", "L9", "U9", "PR"};
 
@@ -42,13 +44,14 @@ std::string_view Field(std::string_view record, int n)
 
 std::string ChannelLabel(int slot)
 {
-    if (slot < 0 || slot > 220)
+    using namespace RecordLayout;
+    if (slot < 0 || slot > MemorySlot::Priority)
         return {};
-    if (slot < 200) {
+    if (MemorySlot::IsChannel(slot)) {
         char buf[4] = {char('0' + slot / 100), char('0' + slot / 10 % 10), char('0' + slot % 10), 0};
         return buf;
     }
-    return kEdgeLabels[static_cast<std::size_t>(slot - 200)];
+    return kEdgeLabels[static_cast<std::size_t>(slot - MemorySlot::FirstScanEdge)];
 }
 
 std::optional<int> DecimalValue(std::string_view digits, int limit)
@@ -71,10 +74,10 @@ std::optional<int> SlotOfLabel(std::string_view label)
     if (label.empty())
         return std::nullopt;
     if (label[0] >= '0' && label[0] <= '9')
-        return DecimalValue(label, 220);
+        return DecimalValue(label, RecordLayout::MemorySlot::Priority);
     for (std::size_t i = 0; i < kEdgeLabels.size(); ++i) {
         if (label == kEdgeLabels[i])
-            return static_cast<int>(200 + i);
+            return static_cast<int>(RecordLayout::MemorySlot::FirstScanEdge + i);
     }
     return std::nullopt;
 }

@@ -57,8 +57,8 @@ QVariant PortSetupModel::data(const QModelIndex& index, int role) const
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
             return {};
         switch (index.column()) {
-        case DeviceColumn: return QStringLiteral("模拟电台");
-        case DetailsColumn: return QStringLiteral("内置的模拟电台，无需电缆");
+        case DeviceColumn: return tr("模拟电台");
+        case DetailsColumn: return tr("内置的模拟电台，无需电缆");
         default: return SimulatedRadioState();
         }
     }
@@ -82,9 +82,9 @@ QVariant PortSetupModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case DeviceColumn: return QStringLiteral("设备");
-    case DetailsColumn: return QStringLiteral("说明");
-    case StateColumn: return QStringLiteral("状态");
+    case DeviceColumn: return tr("设备");
+    case DetailsColumn: return tr("说明");
+    case StateColumn: return tr("状态");
     default: return {};
     }
 }
@@ -123,7 +123,8 @@ void PortSetupModel::Assign(int port, const QString& choice)
     if (!ValidPort(port))
         return;
     QString value = choice.trimmed();
-    if (value == QLatin1String("模拟电台"))
+    // The shown name of the simulated radio, typed or picked, in either language.
+    if (value == QStringLiteral("模拟电台") || value == tr("模拟电台"))
         value = PortMap::SimulatedRadio();
     const std::string byId =
         SerialById::PathOf(QFile::encodeName(value).toStdString(), QFile::encodeName(m_byIdFolder).toStdString());

@@ -13,12 +13,13 @@ class TQComm;
 //
 // Principles of operation
 //
-// The port's event thread announces each reply line. The transfer dialogs
-// drive their protocol from that announcement, and the same state is touched
-// by their timers and Cancel button on the user-interface thread. Rather
-// than lock every piece of dialog state, each announcement is posted to the
-// user-interface thread and handled there, one after another with the timer
-// and button events, so the handler never runs beside them.
+// The port's event thread announces each line. A window that wants to
+// handle the lines itself, beside its timers and buttons, would otherwise
+// have to lock every piece of its state; instead each announcement is
+// posted to the user-interface thread and handled there, one after another
+// with the other events, so the handler never runs beside them. (The
+// transfer dialogs do not use it: their TransferRunner handles the replies
+// on the event thread, so the next command never waits for this thread.)
 //
 // The event thread only posts and returns, so closing the port (which waits
 // for that thread) can never wait for the user-interface thread. An event

@@ -10,13 +10,15 @@ namespace RadioProtocol {
 
 namespace {
 
+using namespace RecordLayout;
+
 constexpr const char* ShortOffset = "000600000";
 constexpr const char* Variant3Offset = "001600000";
 constexpr const char* LongOffset = "005000000";
 
 bool IsMemoryChannel(int slot)
 {
-    return slot >= 0 && slot < MemoryChannels;
+    return RecordLayout::MemorySlot::IsChannel(slot);
 }
 
 std::vector<std::string_view> SplitFields(std::string_view text)
@@ -247,7 +249,7 @@ std::string CallRecordStart(int callSlot, std::string_view mainText, const BandP
 {
     std::string record = std::to_string(callSlot) + "," + std::string(mainText);
     if (FieldCount(record) <= 11)
-        record += "," + DefaultOffset(RecordText::Field(record, 1), plan);
+        record += "," + DefaultOffset(RecordText::Field(record, RecordLayout::ChannelField::RxFrequency), plan);
     return record;
 }
 
@@ -274,55 +276,55 @@ std::string SendableField(const ChannelDocument& doc, RecordKind kind, int slot,
 std::string MemoryWriteCommand(const ChannelDocument& doc, int slot)
 {
     std::string line = "MW 0,0," + SlotLabel(slot);
-    if (Field(doc, RecordKind::Memory, slot, 1).empty())
+    if (Field(doc, RecordKind::Memory, slot, ChannelField::RxFrequency).empty())
         return line;
-    AppendFields(line, doc, RecordKind::Memory, slot, 1, 12);
+    AppendFields(line, doc, RecordKind::Memory, slot, ChannelField::RxFrequency, ChannelField::Lockout);
     return line;
 }
 
 std::string MemoryTransmitWriteCommand(const ChannelDocument& doc, int slot)
 {
     std::string line = "MW 0,1," + SlotLabel(slot);
-    AppendFields(line, doc, RecordKind::Memory, slot, 14, 15);
+    AppendFields(line, doc, RecordKind::Memory, slot, ChannelField::TxFrequency, ChannelField::TxStep);
     return line;
 }
 
 std::string MemoryNameWriteCommand(const ChannelDocument& doc, int slot)
 {
     std::string line = "MNA 0," + SlotLabel(slot);
-    AppendFields(line, doc, RecordKind::Memory, slot, 17, 17);
+    AppendFields(line, doc, RecordKind::Memory, slot, ChannelField::Name, ChannelField::Name);
     return line;
 }
 
 std::string CallWriteCommand(const ChannelDocument& doc, int callSlot)
 {
-    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, 0) + ",0";
-    AppendFields(line, doc, RecordKind::Call, callSlot, 1, 11);
+    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, ChannelField::Key) + ",0";
+    AppendFields(line, doc, RecordKind::Call, callSlot, ChannelField::RxFrequency, ChannelField::Offset);
     return line;
 }
 
 std::string CallTransmitWriteCommand(const ChannelDocument& doc, int callSlot)
 {
-    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, 0) + ",1";
-    AppendFields(line, doc, RecordKind::Call, callSlot, 14, 15);
+    std::string line = "CW " + Field(doc, RecordKind::Call, callSlot, ChannelField::Key) + ",1";
+    AppendFields(line, doc, RecordKind::Call, callSlot, ChannelField::TxFrequency, ChannelField::TxStep);
     return line;
 }
 
 std::string VfoWriteCommand(const ChannelDocument& doc, int vfoSlot)
 {
-    std::string line = "VW " + Field(doc, RecordKind::Vfo, vfoSlot, 0);
-    AppendFields(line, doc, RecordKind::Vfo, vfoSlot, 1, 11);
+    std::string line = "VW " + Field(doc, RecordKind::Vfo, vfoSlot, ChannelField::Key);
+    AppendFields(line, doc, RecordKind::Vfo, vfoSlot, ChannelField::RxFrequency, ChannelField::Offset);
     return line;
 }
 
 std::string PowerWriteCommand(const ChannelDocument& doc, int vfoSlot)
 {
-    return std::string(vfoSlot == 1 ? "PC 0," : "PC 1,") + Field(doc, RecordKind::Vfo, vfoSlot, 16);
+    return std::string(vfoSlot == 1 ? "PC 0," : "PC 1,") + Field(doc, RecordKind::Vfo, vfoSlot, ChannelField::Power);
 }
 
 std::string DtmfWriteCommand(const ChannelDocument& doc, int index)
 {
-    return "DM " + Field(doc, RecordKind::Dtmf, index, 0) + "," + DtmfToRadio(Field(doc, RecordKind::Dtmf, index, 1));
+    return "DM " + Field(doc, RecordKind::Dtmf, index, DtmfField::Number) + "," + DtmfToRadio(Field(doc, RecordKind::Dtmf, index, DtmfField::Code));
 }
 
 } // namespace RadioProtocol

@@ -44,9 +44,9 @@ constexpr std::size_t ReplyCapacity = 99;
 // The identity reply of the write transfer, echo included.
 constexpr std::size_t IdentityCapacity = 19;
 
-constexpr int MemoryChannels = 200; // slots 0..199
-constexpr int ScanSlots = 20;       // slots 200..219
-constexpr int PrioritySlot = 220;
+constexpr int MemoryChannels = RecordLayout::MemorySlot::ChannelCount;
+constexpr int ScanSlots = RecordLayout::MemorySlot::ScanEdgeCount;
+constexpr int PrioritySlot = RecordLayout::MemorySlot::Priority;
 
 // Echo lengths: the leading characters of a reply that repeat the command.
 constexpr std::size_t HelloEcho = 3;

@@ -9,7 +9,7 @@ namespace {
 
 bool IsScanSlot(int slot)
 {
-    return slot >= MemoryChannels && slot < PrioritySlot;
+    return RecordLayout::MemorySlot::IsScanEdge(slot);
 }
 
 } // namespace

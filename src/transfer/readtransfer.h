@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fixedtext.h"
-#include "transferstep.h"
+#include "radiotransfer.h"
 
 #include <string>
 #include <string_view>
@@ -37,23 +37,24 @@ class ChannelDocument;
 //
 // Progress runs 0..237: the slot index through the memory slots (220 after
 // "PR"), then one step per CALL slot, VFO slot and DTMF memory.
-class ReadTransfer
+class ReadTransfer : public RadioTransfer
 {
 public:
     // The document is the caller's and must outlive the transfer.
     explicit ReadTransfer(ChannelDocument& doc);
 
     // Resets the transfer and returns the first command.
-    TransferStep Start();
+    TransferStep Start() override;
     // A line from the radio, as read from the port (control characters may
     // be included). A line that cannot be the reply to the command sent
     // last (RadioProtocol::IsReplyTo) changes nothing and gives Wait: the
     // reply is still to come, within the time the command was given. After
     // the transfer has finished or failed, lines are ignored and Finish is
     // returned.
-    TransferStep OnReply(std::string_view reply);
+    TransferStep OnReply(std::string_view reply) override;
 
-    int Progress() const { return m_progress; }
+    int Progress() const override { return m_progress; }
+    bool DiscardsAfterReply() const override { return false; }
     // The document has been cleared: from here on it holds what was read.
     bool DocumentCleared() const { return m_cleared; }
     bool Running() const { return m_last != Step::Idle && m_last != Step::Ended; }

@@ -1,10 +1,8 @@
 #include "transferdialog.h"
 
 #include "appsettings.h"
-#include "commeventbridge.h"
-#include "documenthost.h"
-#include "ecommerror.h"
-#include "messageservice.h"
+#include "shared/documenthost.h"
+#include "shared/messageservice.h"
 #include "portlink.h"
 #include "radioprotocol.h"
 
@@ -14,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TransferDialog::TransferDialog(DocumentHost& host, const QString& caption, const QString& label, QWidget* parent)
@@ -31,7 +30,7 @@ TransferDialog::TransferDialog(DocumentHost& host, const QString& caption, const
     m_progressBar1->setValue(0);
     m_progressBar1->setTextVisible(false);
     m_progressBar1->setMinimumWidth(280);
-    m_button1 = new QPushButton(QStringLiteral("取消"), this);
+    m_button1 = new QPushButton(tr("取消"), this);
     m_button1->setObjectName(QStringLiteral("Button1"));
     m_button1->setAutoDefault(false);
     connect(m_button1, &QPushButton::clicked, this, &TransferDialog::Button1Click);
@@ -42,20 +41,24 @@ TransferDialog::TransferDialog(DocumentHost& host, const QString& caption, const
     layout->addWidget(m_button1, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(RadioProtocol::ReplyTimeoutMs);
-    m_timer1.setSingleShot(false);
-    connect(&m_timer1, &QTimer::timeout, this, &TransferDialog::Timer1Timer);
-    m_timer3.setObjectName(QStringLiteral("Timer3"));
-    m_timer3.setInterval(RadioProtocol::CancelDelayMs);
-    connect(&m_timer3, &QTimer::timeout, this, &TransferDialog::Timer3Timer);
-
     PortLink::ApplyTransferSettings(m_qcomm1);
     SetPortResolver({});
-    // Before any opening: the event thread takes the report when it starts.
-    m_bridge = std::make_unique<CommEventBridge>(
-        m_qcomm1, [this](TQComm& sender, std::uint32_t size) { QComm1CommEvent(sender, size); },
-        [this](const QString& message) { ReportException(message); }, this);
+    // The event thread takes the report when the port opens; the port is
+    // closed, and that thread gone, before this dialog is.
+    m_qcomm1.SetExceptionReport([this](const std::string& message) {
+        const QString text = QString::fromStdString(message);
+        QMetaObject::invokeMethod(
+            this, [this, text] { ReportException(text); }, Qt::QueuedConnection);
+    });
+    // Called on the port's event thread: only posts. Unchanged positions
+    // are not posted again.
+    m_runner.SetProgressHook([this, last = -1](int position) mutable {
+        if (position == last)
+            return;
+        last = position;
+        QMetaObject::invokeMethod(
+            this, [this, position] { m_progressBar1->setValue(position); }, Qt::QueuedConnection);
+    });
 }
 
 void TransferDialog::SetPortResolver(TQComm::PortResolver resolver)
@@ -73,11 +76,8 @@ QString TransferDialog::WithPortCause(const QString& message, PortTrouble troubl
     return cause.isEmpty() ? message : message + QStringLiteral("\n\n") + cause;
 }
 
-TransferDialog::~TransferDialog()
-{
-    m_bridge.reset();
-    m_qcomm1.CloseCommport();
-}
+// The runner, a member, stops a transfer still running before the rest goes.
+TransferDialog::~TransferDialog() = default;
 
 void TransferDialog::showEvent(QShowEvent* event)
 {
@@ -93,92 +93,57 @@ void TransferDialog::FormShow()
     m_progressBar1->setValue(0);
     m_cancel = false;
     m_ended = false;
-    m_replies.Clear();
     m_qcomm1.SetCommPort(m_host.PortChoice() == QLatin1String("COM2") ? TCommPort::Com2 : TCommPort::Com1);
-    if (!m_qcomm1.CheckCommportValid(m_qcomm1.PortName())) {
-        m_host.Messages().Inform(
-            this, MessageService::Icon::Error,
-            WithPortCause(QString::fromLatin1(RadioProtocol::PortInvalidMessage), PortTrouble::Invalid));
+    m_snapshot = m_host.Document();
+    m_transfer = MakeTransfer(m_snapshot);
+    if (const std::optional<TransferRunner::Result> early = m_runner.Begin(*m_transfer)) {
+        TransferDone(*early);
         return;
     }
-    try {
-        m_qcomm1.OpenCommport();
-    } catch (const ECommError& error) {
-        ReportException(QString::fromUtf8(error.what()));
-        return;
-    }
-    Carry(StartTransfer());
-    m_progressBar1->setValue(Progress());
+    m_running = true;
+    m_runner.Start([this](TransferRunner::Result result) {
+        QMetaObject::invokeMethod(
+            this, [this, result = std::move(result)] { TransferDone(result); }, Qt::QueuedConnection);
+    });
 }
 
-void TransferDialog::QComm1CommEvent(TQComm& sender, std::uint32_t /*size*/)
+void TransferDialog::TransferDone(const TransferRunner::Result& result)
 {
+    m_running = false;
     if (m_ended)
         return;
-    if (m_cancel) {
-        m_timer1.stop();
-        End();
-        return;
-    }
-    const TransferStep next =
-        m_replies.Feed(PortLink::TakeWaiting(sender), [this](std::string_view line) { return HandleReply(line); });
-    // A line that was not the reply leaves the reply timer as it was: the
-    // reply is owed within the time its command was given, however many
-    // stray lines come first.
-    if (next.action == TransferStep::Action::Wait)
-        return;
-    m_timer1.stop();
-    m_progressBar1->setValue(Progress());
-    Carry(next);
-}
-
-void TransferDialog::Carry(const TransferStep& step)
-{
-    switch (step.action) {
-    case TransferStep::Action::Send:
-        try {
-            PortLink::SendLine(m_qcomm1, step.command);
-            m_timer1.start();
-        } catch (const ECommError& error) {
-            m_timer1.stop();
-            ReportException(QString::fromUtf8(error.what()));
-        }
+    const QString message = QString::fromUtf8(result.message.c_str());
+    switch (result.outcome) {
+    case TransferRunner::Outcome::Finished:
+    case TransferRunner::Outcome::Cancelled: End(); break;
+    case TransferRunner::Outcome::Failed: Fail(message); break;
+    case TransferRunner::Outcome::NoReply: Fail(message, PortTrouble::NoReply); break;
+    // Nothing runs any more; the dialog waits for Cancel.
+    case TransferRunner::Outcome::PortInvalid:
+        m_host.Messages().Inform(this, MessageService::Icon::Error, WithPortCause(message, PortTrouble::Invalid));
         break;
-    case TransferStep::Action::Finished: End(); break;
-    case TransferStep::Action::Failed: Fail(QString::fromUtf8(step.message.c_str())); break;
-    case TransferStep::Action::Wait: break;
+    case TransferRunner::Outcome::PortError: ReportException(message); break;
     }
 }
 
 void TransferDialog::Button1Click()
 {
-    m_timer1.stop();
     m_cancel = true;
-    m_timer3.start();
-}
-
-void TransferDialog::Timer1Timer()
-{
-    m_timer1.stop();
-    if (m_ended)
+    if (m_running) {
+        m_runner.Cancel();
         return;
-    Fail(QString::fromLatin1(RadioProtocol::TimeoutMessage), PortTrouble::NoReply);
+    }
+    // Nothing outstanding that could answer: the grace runs out alone.
+    QTimer::singleShot(RadioProtocol::CancelDelayMs, this, [this] {
+        if (!m_ended && !m_running)
+            End();
+    });
 }
 
-void TransferDialog::Timer3Timer()
-{
-    m_timer3.stop();
-    if (m_ended)
-        return;
-    End();
-}
-
+// The runner has closed the port by now.
 void TransferDialog::Stop()
 {
     m_ended = true;
-    m_timer1.stop();
-    m_timer3.stop();
-    m_qcomm1.CloseCommport();
 }
 
 void TransferDialog::End()
@@ -190,8 +155,6 @@ void TransferDialog::End()
 
 void TransferDialog::Fail(const QString& message, std::optional<PortTrouble> trouble)
 {
-    // The port is closed before the message box: no late reply can be
-    // handled while the box waits for the user.
     Stop();
     TransferFailed();
     m_host.Messages().Inform(this, MessageService::Icon::Error, trouble ? WithPortCause(message, *trouble) : message);

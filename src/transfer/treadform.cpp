@@ -1,39 +1,40 @@
 #include "treadform.h"
 
-#include "documenthost.h"
+#include "shared/documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
-    : TransferDialog(host, QStringLiteral("读取"), QStringLiteral("正在从设备读取数据。。。"), parent)
+    : TransferDialog(host, tr("读取"), tr("正在从设备读取数据。。。"), parent)
 {
     setObjectName(QStringLiteral("TReadForm"));
 }
 
-TransferStep TReadForm::StartTransfer()
+std::unique_ptr<RadioTransfer> TReadForm::MakeTransfer(ChannelDocument& snapshot)
 {
-    m_transfer.emplace(Host().Document());
-    return m_transfer->Start();
+    auto transfer = std::make_unique<ReadTransfer>(snapshot);
+    m_transfer = transfer.get();
+    return transfer;
 }
 
-TransferStep TReadForm::HandleReply(std::string_view reply)
+bool TReadForm::TakeWhatWasRead()
 {
-    return m_transfer ? m_transfer->OnReply(reply) : TransferStep::Finish();
-}
-
-int TReadForm::Progress() const
-{
-    return m_transfer ? m_transfer->Progress() : 0;
+    if (!m_transfer || !m_transfer->DocumentCleared())
+        return false;
+    // The whole read, however it ends, is one step of the undo history.
+    Host().Session().BeginLongChange() = Snapshot();
+    Host().Session().EndLongChange(windowTitle(), true);
+    return true;
 }
 
 void TReadForm::TransferEnded()
 {
+    TakeWhatWasRead();
     Host().AfterReadUpdate();
 }
 
 void TReadForm::TransferFailed()
 {
     // The radio type and band limits of a broken read are not remembered,
-    // but the grids must show what the document now holds: a Save would
-    // otherwise write something other than what is on screen.
-    if (m_transfer && m_transfer->DocumentCleared())
-        Host().RefreshGrids();
+    // but what it put into the document stays, and the windows show it: a
+    // Save would otherwise write something other than what is on screen.
+    TakeWhatWasRead();
 }

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "transferdialog.h"
-#include "writetransfer.h"
-
-#include <optional>
 
 class DocumentHost;
 
@@ -18,9 +15,5 @@ public:
     explicit TWriteForm(DocumentHost& host, QWidget* parent = nullptr);
 
 private:
-    TransferStep StartTransfer() override;
-    TransferStep HandleReply(std::string_view reply) override;
-    int Progress() const override;
-
-    std::optional<WriteTransfer> m_transfer;
+    std::unique_ptr<RadioTransfer> MakeTransfer(ChannelDocument& snapshot) override;
 };

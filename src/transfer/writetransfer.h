@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transferstep.h"
+#include "radiotransfer.h"
 
 #include <string>
 #include <string_view>
@@ -38,19 +38,20 @@ class ChannelDocument;
 // Progress runs 0..237: the slot index as each memory slot ends (220 after
 // "PR"), then one step for each CALL slot, VFO slot and DTMF memory left,
 // sent or passed over.
-class WriteTransfer
+class WriteTransfer : public RadioTransfer
 {
 public:
     // The document is the caller's and must outlive the transfer.
     explicit WriteTransfer(const ChannelDocument& doc);
 
-    TransferStep Start();
+    TransferStep Start() override;
     // The reply to the command sent last. A stray line (nothing but a line
     // end) is not a reply and gives Wait. After the transfer has finished
     // or failed, replies are ignored and Finish is returned.
-    TransferStep OnReply(std::string_view reply);
+    TransferStep OnReply(std::string_view reply) override;
 
-    int Progress() const { return m_progress; }
+    int Progress() const override { return m_progress; }
+    bool DiscardsAfterReply() const override { return true; }
     bool Running() const { return m_last != Step::Idle && m_last != Step::Ended; }
 
 private:

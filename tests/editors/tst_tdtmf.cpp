@@ -79,13 +79,16 @@ private slots:
     {
         Open(*m_dialog);
         Click(*m_dialog, "Button2");
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QCOMPARE(m_host->doc.Record(RecordKind::Dtmf, 0), std::string_view("00,"));
+        m_host->history.undo();
+        QCOMPARE(m_host->doc.Record(RecordKind::Dtmf, 0), std::string_view());
+        QVERIFY(!m_host->Changed());
 
         init();
         Open(*m_dialog);
         Click(*m_dialog, "Button1");
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
         QCOMPARE(m_host->messages.log, QStringList{});
         QVERIFY(!m_dialog->isVisible());
     }

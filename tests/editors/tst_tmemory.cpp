@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(m_host->messages.log, log);
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 0), std::string_view{});
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
     }
 
     void okStoresTheWholeRecord()
@@ -111,7 +111,7 @@ private slots:
         Click(*m_dialog, "Button2");
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 12),
                  std::string_view("012,00145500000,3,2,0,1,0,,12,,09,000600000,1,,,,,RPT/1"));
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QVERIFY(m_host->refreshes > 0);
         QVERIFY(!m_dialog->isVisible());
         QCOMPARE(m_host->messages.log, QStringList{});
@@ -163,6 +163,7 @@ private slots:
         QFETCH(bool, stored);
         m_host->rows[1] = 6;
         Open(*m_dialog);
+        const std::string before = m_host->Whole();
         Type(*m_dialog, "Edit5", QStringLiteral("NEW"));
         Script(*m_host, answers);
         Key(*m_dialog, "Edit5", Qt::Key(key));
@@ -170,6 +171,13 @@ private slots:
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit6")->text(), number);
         QCOMPARE(m_host->doc.GetField(RecordKind::Memory, 5, 17), stored ? std::string("NEW") : std::string());
         QVERIFY(!m_dialog->IsModified());
+        // A store on the way to another channel is one step of its own.
+        QCOMPARE(m_host->history.count(), stored ? 1 : 0);
+        const std::string after = m_host->Whole();
+        m_host->history.undo();
+        QCOMPARE(m_host->Whole(), before);
+        m_host->history.redo();
+        QCOMPARE(m_host->Whole(), after);
     }
 
     void aRefusedStoreKeepsTheChannelAndTheTyping()
@@ -182,7 +190,7 @@ private slots:
         QCOMPARE(m_host->messages.log, (QStringList{kAsk, kBadFrequency}));
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit6")->text(), QStringLiteral("5"));
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("1.4.5"));
-        QVERIFY(m_host->changed); // marked changed even though refused
+        QVERIFY(m_host->Changed()); // marked changed even though refused
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 5), std::string_view{});
     }
 

@@ -66,7 +66,7 @@ private slots:
                  std::string_view("2,00173995000,0,0,0,0,0,,09,,09,000600000,,,,,3,"));
         QCOMPARE(m_host->messages.log, QStringList{kRounded});
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("173.995"));
-        QVERIFY(m_host->changed);
+        QVERIFY(m_host->Changed());
         QVERIFY(!m_dialog->isVisible());
     }
 
@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("135.9875"));
         QCOMPARE(m_host->messages.log, QStringList{kRounded});
         QVERIFY(m_dialog->IsModified());
-        QVERIFY(!m_host->changed);
+        QVERIFY(!m_host->Changed());
     }
 
     void pageUpAsksTwice_data()
@@ -100,6 +100,7 @@ private slots:
         QFETCH(bool, stored);
         m_host->rows[2] = 2;
         Open(*m_dialog);
+        const std::string before = m_host->Whole();
         Type(*m_dialog, "Edit2", QStringLiteral("1.2"));
         Script(*m_host, answers);
         Key(*m_dialog, "Edit2", Qt::Key_PageUp);
@@ -107,6 +108,9 @@ private slots:
         QCOMPARE(m_dialog->Band(), band);
         QCOMPARE(Child<QComboBox>(*m_dialog, "ComboBox5")->currentText(), QStringLiteral("440MHz"));
         QCOMPARE(m_host->doc.GetField(RecordKind::Vfo, 1, 11), stored ? std::string("001200000") : "000600000");
+        QCOMPARE(m_host->history.count(), stored ? 1 : 0);
+        m_host->history.undo();
+        QCOMPARE(m_host->Whole(), before);
     }
 
     void bandsWithoutPowerStoreNone()

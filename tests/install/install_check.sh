@@ -22,7 +22,8 @@ expect bin/qxp-r46 bin/qxp-r46-cli bin/qz-r46-sim \
   share/applications/org.queldor.QxpR46.desktop \
   share/metainfo/org.queldor.QxpR46.metainfo.xml \
   share/mime/packages/qxp-r46.xml \
-  share/icons/hicolor/scalable/apps/qxp-r46.svg
+  share/icons/hicolor/scalable/apps/qxp-r46.svg \
+  share/man/man1/qxp-r46.1 share/man/man1/qxp-r46-cli.1 share/man/man1/qz-r46-sim.1
 for size in 16 32 48 64 128 256; do
   expect "share/icons/hicolor/${size}x${size}/apps/qxp-r46.png"
 done

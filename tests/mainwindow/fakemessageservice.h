@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messageservice.h"
+#include "shared/messageservice.h"
 
 #include <QDialog>
 #include <QStringList>

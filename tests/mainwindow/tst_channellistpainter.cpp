@@ -3,7 +3,7 @@
 // writer, whose engine notes where each piece of text goes.
 #include "channeldocument.h"
 #include "channellistlayout.h"
-#include "channellistpainter.h"
+#include "shared/channellistpainter.h"
 #include "guitestmain.h"
 
 #include <QBuffer>

@@ -1,6 +1,7 @@
 // Cut, Copy, Paste and Delete through the private clipboard format, and
 // printing the channel list, on the main window run offscreen.
 #include "channellistlayout.h"
+#include "datafile.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "tmainform.h"
@@ -9,10 +10,12 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPdfWriter>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -30,7 +33,15 @@ private:
     FakeMessageService m_messages;
     std::unique_ptr<TMainForm> m_form;
 
-    ChannelDocument& Doc() { return m_form->Document(); }
+    const ChannelDocument& Doc() { return m_form->Document(); }
+
+    // Puts records in place as a file would: the windows hear of it, and
+    // the document is not changed.
+    void Load(const std::function<void(ChannelDocument&)>& fill)
+    {
+        fill(m_form->Session().BeginLongChange());
+        m_form->Session().EndLongChange(QString(), true);
+    }
 
     // Makes a grid active the way a user does, by giving it the focus, and
     // puts its current row on `row`.
@@ -47,10 +58,22 @@ private:
 
     bool Enabled(const char* name) { return m_form->findChild<QAction*>(QLatin1String(name))->isEnabled(); }
 
-    QByteArray ClipboardBytes()
+    QByteArray ClipboardBytes(const QString& format = TMainForm::ClipboardFormat())
     {
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        return data ? data->data(TMainForm::ClipboardFormat()) : QByteArray();
+        return data ? data->data(format) : QByteArray();
+    }
+
+    // The document and what the memory and DTMF grids and the comment box
+    // show of it.
+    QString Whole()
+    {
+        QString text = QString::fromStdString(DataFile::WriteDataFile(Doc()));
+        for (int grid : {1, 4})
+            for (int row = 1; row < m_form->Grid(grid)->RowCount(); ++row)
+                text += m_form->Grid(grid)->Cell(0, row) + m_form->Grid(grid)->Cell(2, row) +
+                        m_form->Grid(grid)->Cell(3, row) + QLatin1Char('|');
+        return text + m_form->CommentBox()->text();
     }
 
 private slots:
@@ -63,19 +86,99 @@ private slots:
         m_form->show();
         m_form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
-        Doc().StoreMemory(0, kMemory000);
-        Doc().StoreMemory(1, kUhf);
-        Doc().StoreDtmf(2, "02,123A");
-        m_form->RefreshGrids();
+        Load([](ChannelDocument& doc) {
+            doc.StoreMemory(0, kMemory000);
+            doc.StoreMemory(1, kUhf);
+            doc.StoreDtmf(2, "02,123A");
+        });
+        m_form->History().clear();
     }
 
-    void copyPutsTheRecordWithTabsInThePrivateFormatOnly()
+    void eachEditIsOneStepOfTheHistory_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("log");
+        const QStringList none;
+        for (const char* edit : {"paste", "cut", "delete several", "cut several DTMF", "insert row", "delete and shift",
+                                 "move down", "comment typing"})
+            QTest::newRow(edit) << edit << none;
+        QTest::newRow("paste several, one refused")
+            << "paste several"
+            << QStringList{"info 1 copied row(s) were not pasted: 001.\n"
+                           "They do not fit the band limits or the rows."};
+    }
+
+    // Apply, undo: the whole document and the grids as before, and not
+    // changed (the document was as loaded); redo: as after.
+    void eachEditIsOneStepOfTheHistory()
+    {
+        QFETCH(QString, edit);
+        QFETCH(QStringList, log);
+        auto trigger = [&](const char* name) { m_form->findChild<QAction*>(QLatin1String(name))->trigger(); };
+        const QString before = Whole();
+        if (edit == QLatin1String("paste")) {
+            Activate(1, 1);
+            trigger("Copy1");
+            Activate(1, 5);
+            trigger("Paste1");
+        } else if (edit == QLatin1String("cut")) {
+            Activate(1, 2);
+            trigger("Cut1");
+        } else if (edit == QLatin1String("delete several")) {
+            Activate(1, 1);
+            m_form->Grid(1)->SelectRows(1, 2, 1);
+            trigger("Delete1");
+        } else if (edit == QLatin1String("cut several DTMF")) {
+            Activate(4, 3);
+            m_form->Grid(4)->SelectRows(2, 4, 3);
+            trigger("Cut1");
+            QCOMPARE(ClipboardBytes(QStringLiteral("application/x-qxp-r46-rows")), QByteArray("\n02\t123A\n"));
+        } else if (edit == QLatin1String("paste several")) {
+            Activate(1, 1);
+            m_form->Grid(1)->SelectRows(1, 2, 1);
+            trigger("Copy1");
+            Activate(1, 221);
+            trigger("Paste1");
+        } else if (edit == QLatin1String("insert row")) {
+            Activate(1, 1);
+            trigger("InsertRow1");
+            QCOMPARE(Doc().ReadMemory(2), std::string(kUhf).replace(0, 3, "002"));
+        } else if (edit == QLatin1String("delete and shift")) {
+            Activate(1, 1);
+            trigger("DeleteShift1");
+            QCOMPARE(Doc().ReadMemory(0), std::string(kUhf).replace(0, 3, "000"));
+        } else if (edit == QLatin1String("move down")) {
+            Activate(1, 1);
+            QTest::keyClick(m_form->Grid(1), Qt::Key_Down, Qt::ControlModifier);
+            QCOMPARE(m_form->Grid(1)->Row(), 2);
+        } else if (edit == QLatin1String("comment typing")) {
+            m_form->CommentBox()->setFocus();
+            QTest::keyClicks(m_form->CommentBox(), QStringLiteral("abc"));
+        }
+        QCOMPARE(m_messages.log, log);
+        const QString after = Whole();
+        QVERIFY(after != before);
+        QVERIFY(m_form->Changed());
+        QCOMPARE(m_form->History().count(), 1);
+        if (edit == QLatin1String("comment typing"))
+            QTest::keyClick(m_form->CommentBox(), Qt::Key_Z, Qt::ControlModifier);
+        else
+            m_form->History().undo();
+        QCOMPARE(Whole(), before);
+        QVERIFY(!m_form->Changed());
+        m_form->History().redo();
+        QCOMPARE(Whole(), after);
+        QVERIFY(m_form->Changed());
+    }
+
+    void copyPutsTheRecordWithTabsInThePrivateFormatAndAsText()
     {
         Activate(1, 1);
         m_form->findChild<QAction*>("Copy1")->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data);
-        QCOMPARE(data->formats(), QStringList{TMainForm::ClipboardFormat()});
+        QCOMPARE(data->formats(), QStringList({TMainForm::ClipboardFormat(), QStringLiteral("text/plain")}));
+        QCOMPARE(data->text(), QString::fromLatin1(QByteArray(kMemory000).replace(',', '\t')));
         const QByteArray bytes = data->data(TMainForm::ClipboardFormat());
         QCOMPARE(bytes, QByteArray(kMemory000).replace(',', '\t'));
         QCOMPARE(bytes.count('\t'), 17);
@@ -217,8 +320,10 @@ private slots:
 
     void printedListHasOnePdfPagePerLayoutPage()
     {
-        for (int slot = 0; slot < 200; ++slot)
-            Doc().StoreMemory(slot, kMemory000);
+        Load([](ChannelDocument& doc) {
+            for (int slot = 0; slot < 200; ++slot)
+                doc.StoreMemory(slot, kMemory000);
+        });
         QBuffer pdf;
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);

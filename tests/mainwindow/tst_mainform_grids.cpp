@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -54,6 +55,13 @@ struct Editors {
         return d;
     }
 };
+
+// Changes the document as the program does, through the session: the
+// windows hear of it.
+void Change(TMainForm& form, const std::function<void(ChannelDocument&)>& change)
+{
+    form.Session().Edit(QString(), change);
+}
 
 QStringList Column(const TStringGrid* grid, int column)
 {
@@ -273,10 +281,11 @@ private slots:
 
     void lockoutMarkIsForNumberedChannelsOnly()
     {
-        m_form->Document().StoreMemory(199, "199,00145000000,5,0,0,0,0,,09,,09,000600000,1,,,,,");
-        m_form->Document().StoreMemory(200, "L0,00145000000,5,0,0,0,0,,09,,09,000600000,1,,,,,");
-        m_form->Document().StoreMemory(5, "x");
-        m_form->RefreshGrids();
+        Change(*m_form, [](ChannelDocument& doc) {
+            doc.StoreMemory(199, "199,00145000000,5,0,0,0,0,,09,,09,000600000,1,,,,,");
+            doc.StoreMemory(200, "L0,00145000000,5,0,0,0,0,,09,,09,000600000,1,,,,,");
+            doc.StoreMemory(5, "x");
+        });
         QCOMPARE(m_form->Grid(1)->Cell(0, 200), QStringLiteral("*"));
         QCOMPARE(m_form->Grid(1)->Cell(0, 201), QString());
         QCOMPARE(m_form->Grid(1)->Cell(2, 6), QString()); // shorter than 2 characters: empty
@@ -328,21 +337,21 @@ private slots:
         QFETCH(QString, record);
         QFETCH(QStringList, panels);
         const std::string text = record.toStdString();
-        ChannelDocument& doc = m_form->Document();
-        switch (grid) {
-        case 1: doc.StoreMemory(row - 1, text); break;
-        case 2:
-            doc.StoreVfo(row, text); // row 3 of the default VFO grid is the 440 MHz band, slot 3
-            break;
-        case 3: doc.StoreCall(row - 1, text); break;
-        }
+        Change(*m_form, [&](ChannelDocument& doc) {
+            switch (grid) {
+            case 1: doc.StoreMemory(row - 1, text); break;
+            case 2:
+                doc.StoreVfo(row, text); // row 3 of the default VFO grid is the 440 MHz band, slot 3
+                break;
+            case 3: doc.StoreCall(row - 1, text); break;
+            }
+        });
         m_form->StatusBar()->SetPanelText(3, QStringLiteral("untouched"));
         ShowActive();
         TStringGrid* target = m_form->Grid(grid);
         target->setFocus();
         QTRY_COMPARE(m_form->ActiveGrid(), grid);
         target->SetRow(row);
-        m_form->RefreshGrids();
         const QStringList shown = {m_form->StatusBar()->PanelText(0), m_form->StatusBar()->PanelText(1),
                                    m_form->StatusBar()->PanelText(2)};
         QCOMPARE(shown, panels);
@@ -351,8 +360,8 @@ private slots:
 
     void keyboardMovesTheStatusBar()
     {
-        m_form->Document().StoreMemory(1, "001,00145000000,5,1,0,0,0,,09,,09,000600000,0,,,,,");
-        m_form->RefreshGrids();
+        Change(*m_form,
+               [](ChannelDocument& doc) { doc.StoreMemory(1, "001,00145000000,5,1,0,0,0,,09,,09,000600000,0,,,,,"); });
         ShowActive();
         m_form->Grid(1)->setFocus();
         QTRY_VERIFY(m_form->Grid(1)->hasFocus());
@@ -398,9 +407,9 @@ private slots:
         ShowActive();
         TStringGrid* target = m_form->Grid(grid);
         if (grid == 1)
-            target->scrollToItem(target->item(59, 1), QAbstractItemView::PositionAtTop);
+            target->scrollTo(target->model()->index(59, 1), QAbstractItemView::PositionAtTop);
         else if (grid == 4)
-            target->scrollToItem(target->item(3, 1), QAbstractItemView::PositionAtTop);
+            target->scrollTo(target->model()->index(3, 1), QAbstractItemView::PositionAtTop);
         const int top = target->TopRow();
         QCOMPARE(top, grid == 1 ? 60 : grid == 4 ? 4 : 1);
         target->SetRow(top == 1 ? 2 : 1); // somewhere else first
@@ -540,8 +549,8 @@ private slots:
     {
         bool portValid = false;
         m_form->SetPortChecker([&](const QString&) { return portValid; });
-        m_form->Document().StoreMemory(0, "000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
-        m_form->SetChanged(true);
+        Change(*m_form,
+               [](ChannelDocument& doc) { doc.StoreMemory(0, "000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,"); });
 
         m_form->Read1Click();
         QCOMPARE(m_messages.log, QStringList{"warning COM port is invalid.\nPlease check comport status."});
@@ -598,10 +607,11 @@ private slots:
 
     void afterReadUpdateRemembersTheRadio()
     {
-        ChannelDocument& doc = m_form->Document();
-        doc.StoreRadioType("0,1,00,0,0,1,2");
-        doc.StoreBandLimits("00136,00173,00300,00399,00410,00469,00800,00999");
-        doc.ClearDocument();
+        Change(*m_form, [](ChannelDocument& doc) {
+            doc.StoreRadioType("0,1,00,0,0,1,2");
+            doc.StoreBandLimits("00136,00173,00300,00399,00410,00469,00800,00999");
+            doc.ClearDocument();
+        });
         m_form->AfterReadUpdate();
         QCOMPARE(Column(m_form->Grid(2), 1), QStringList({"144MHz", "300MHz", "430MHz", "800MHz"}));
         QCOMPARE(Column(m_form->Grid(2), 2), QStringList({"144.000", "340.000", "430.000", "860.000"}));
@@ -635,8 +645,10 @@ private slots:
         // The read stores the radio's type, clears the document, then times
         // out: no after-read update runs.
         m_messages.onModal = [&](QDialog&) {
-            m_form->Document().StoreRadioType(type.toStdString());
-            m_form->Document().ClearDocument();
+            ChannelDocument& doc = m_form->Session().BeginLongChange();
+            doc.StoreRadioType(type.toStdString());
+            doc.ClearDocument();
+            m_form->Session().EndLongChange(QString(), true);
             return int(QDialog::Rejected);
         };
         m_form->Read1Click();
@@ -684,14 +696,15 @@ private slots:
     {
         // A radio type without defaults for its variant leaves VFO slots
         // empty; a later band's frequency must not move up into their rows.
-        ChannelDocument& doc = m_form->Document();
-        doc.StoreRadioType("0,9,00,1,1,,");
-        doc.ClearDocument();
-        doc.StoreVfo(3, "6,00435000000,6,0,0,0,0,,09,,09,005000000,,,,,0,");
-        m_form->RebuildBandRows();
+        Change(*m_form, [](ChannelDocument& doc) {
+            doc.StoreRadioType("0,9,00,1,1,,");
+            doc.ClearDocument();
+            doc.StoreVfo(3, "6,00435000000,6,0,0,0,0,,09,,09,005000000,,,,,0,");
+        });
+        m_messages.answers = {QMessageBox::No};
         m_form->New1Click();
-        doc.StoreVfo(3, "6,00435000000,6,0,0,0,0,,09,,09,005000000,,,,,0,");
-        m_form->RefreshGrids();
+        Change(*m_form,
+               [](ChannelDocument& doc) { doc.StoreVfo(3, "6,00435000000,6,0,0,0,0,,09,,09,005000000,,,,,0,"); });
         QCOMPARE(Column(m_form->Grid(2), 1), QStringList({"118MHz", "144MHz", "430MHz"}));
         QCOMPARE(Column(m_form->Grid(2), 2), QStringList({"118.000", "", "435.000"}));
     }
@@ -725,10 +738,14 @@ private slots:
             {"Write1", "写入", QKeySequence()},
             {"Com1_Mnu", "使用端口Com1", QKeySequence()},
             {"Com2_Mnu", "使用端口Com2", QKeySequence()},
+            {"Undo1", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+            {"Redo1", "重做", QKeySequence(Qt::CTRL | Qt::Key_Y)},
             {"Cut1", "剪切", QKeySequence(Qt::CTRL | Qt::Key_X)},
             {"Copy1", "复制", QKeySequence(Qt::CTRL | Qt::Key_C)},
             {"Paste1", "粘贴", QKeySequence(Qt::CTRL | Qt::Key_V)},
             {"Delete1", "删除", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
+            {"InsertRow1", "插入空行", QKeySequence()},
+            {"DeleteShift1", "删除并上移", QKeySequence()},
             {"Help2", "帮助主题", QKeySequence()},
             {"About1", "关于...", QKeySequence()},
         };
@@ -747,7 +764,14 @@ private slots:
             popup1 << a->text();
         for (const QAction* a : m_form->findChild<QMenu*>("PopupMenu2")->actions())
             popup2 << a->text();
-        QCOMPARE(popup1, QStringList({"剪切", "复制", "粘贴", "删除"}));
+        QCOMPARE(popup1, QStringList({"剪切", "复制", "粘贴", "删除", "", "插入空行", "删除并上移"}));
+        const QList<QKeySequence> redoKeys = {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+        QCOMPARE(m_form->findChild<QAction*>("Redo1")->shortcuts(), redoKeys);
+        QStringList edit;
+        for (const QAction* a : m_form->findChild<QMenu*>("Edit1")->actions())
+            edit << a->text();
+        QCOMPARE(edit.mid(0, 3), QStringList({"撤销", "重做", ""}));
         QCOMPARE(popup2, QStringList({"复制", "粘贴"}));
     }
 };

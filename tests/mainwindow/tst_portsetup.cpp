@@ -47,9 +47,10 @@ private slots:
 
         // The item sits below the two port items, after a separator.
         const QList<QAction*> items = form.findChild<QMenu*>(QStringLiteral("Device1"))->actions();
-        QCOMPARE(items.size(), 7);
-        QVERIFY(items[5]->isSeparator());
-        QCOMPARE(items[6]->text(), QStringLiteral("端口设置..."));
+        QVERIFY(items.size() >= 2);
+        QAction* portSetup = items.constLast();
+        QVERIFY(items[items.size() - 2]->isSeparator());
+        QCOMPARE(portSetup->text(), QStringLiteral("端口设置..."));
 
         QString state2;
         messages.onModal = [&](QDialog& dialog) {
@@ -63,7 +64,7 @@ private slots:
             dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
             return dialog.result();
         };
-        items[6]->trigger();
+        portSetup->trigger();
         QCOMPARE(messages.log, QStringList{"modal TPortSetupForm"});
         QCOMPARE(setup.result(), int(QDialog::Accepted));
         QCOMPARE(state2, QStringLiteral("usable: it is free."));

@@ -90,7 +90,7 @@ private slots:
         QSignalSpy ended(&windows.Welcome(), &TWelcome::Closed);
         windows.Welcome().show();
         windows.Welcome().Timer1Timer();
-        windows.MainForm().SetChanged(true);
+        windows.MainForm().Session().Edit(QString(), [](ChannelDocument& doc) { doc.SetComment("edited"); });
 
         m_messages.answers = {QMessageBox::Cancel};
         windows.MainForm().close();

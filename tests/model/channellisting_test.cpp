@@ -1,6 +1,9 @@
 #include "channellisting.h"
+#include "gridtext.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 
@@ -77,6 +80,51 @@ TEST(ChannelListingList, SectionsInOrderWithCommentOnlyWhenPresent)
     EXPECT_EQ(withComment[0], "Comment");
     EXPECT_EQ(withComment[1], "note");
     EXPECT_EQ(withComment[2], "Memory Channel");
+}
+
+// What the grids and the status bar show, without a window.
+TEST(GridText, CellsAndStatusPanelsOfARow)
+{
+    struct Case {
+        GridText::Grid grid;
+        int row;
+        const char* record;
+        std::array<const char*, 4> cells;
+        std::array<const char*, 3> panels;
+    };
+    using G = GridText::Grid;
+    const Case cases[] = {
+        {G::Memory, 200, "199,00145000000,5,1,1,0,0,,09,,09,000600000,1,,,,,RPT", {"*", "199", "145.000", "RPT"},
+         {"Offset : 0.60MHz", "+ R", ""}},
+        // The lock-out mark is for the numbered channels only.
+        {G::Memory, 201, "L0,00145000000,5,0,0,1,0,,02,,09,000600000,1,,,,,", {"", "L0", "145.000", ""},
+         {"", "", "T : 69.0"}},
+        {G::Memory, 6, "x", {"", "005", "", ""}, {"", "", ""}},
+        {G::Memory, 221, "PR,00145000000,5,0,1,0,1,,09,,13,000600000,,,00144500000,5,,", {"", "PR", "145.000", ""},
+         {"Tx Frequency : 144.500MHz", "+-", "CT : 100.0Hz"}},
+        // VFO rows list the bands the radio has: 118, 144, 440 MHz.
+        {G::Vfo, 3, "6,00435000000,6,3,0,0,0,,09,,09,005000000,,,,,0,", {"", "440MHz", "435.000", ""},
+         {"", "-7.6", ""}},
+        {G::Call, 2, "1,00440000000,6,2,0,0,0,,09,,09,005000000,,,,,,", {"", "440MHz", "440.000", ""},
+         {"Offset : 5.00MHz", "-", ""}},
+        {G::Dtmf, 4, "03,123A", {"", "3", "123A", ""}, {"", "", ""}},
+    };
+    for (const Case& c : cases) {
+        ChannelDocument doc;
+        doc.ClearDocument();
+        const int slot = GridText::SlotOfRow(c.grid, c.row, doc.Plan());
+        switch (c.grid) {
+        case G::Memory: doc.StoreMemory(slot, c.record); break;
+        case G::Vfo: doc.StoreVfo(slot, c.record); break;
+        case G::Call: doc.StoreCall(slot, c.record); break;
+        case G::Dtmf: doc.StoreDtmf(slot, c.record); break;
+        }
+        for (int column = 0; column < GridText::ColumnCount(c.grid); ++column)
+            EXPECT_EQ(GridText::Cell(doc, c.grid, c.row, column), c.cells[column]) << c.record << " column " << column;
+        const auto panels = GridText::StatusPanels(doc, c.grid, c.row);
+        for (int panel = 0; panel < 3; ++panel)
+            EXPECT_EQ(panels[panel], c.panels[panel]) << c.record << " panel " << panel;
+    }
 }
 
 } // namespace

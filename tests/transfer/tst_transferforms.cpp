@@ -7,7 +7,8 @@
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "documenthost.h"
+#include "document/documenthistory.h"
+#include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "holderprocess.h"
@@ -33,15 +34,26 @@ namespace {
 class FakeHost : public DocumentHost
 {
 public:
-    ChannelDocument doc;
+    DocumentSession session;
+    DocumentHistory history{session};
+    // The session's document, for setting up a test and looking at the
+    // result; changes made through it directly are not steps.
+    ChannelDocument& doc;
     FakeMessageService messages;
     QString port = QStringLiteral("COM1");
     int afterReadUpdates = 0;
+    // Whole-document changes the windows heard of.
     int refreshes = 0;
 
-    ChannelDocument& Document() override { return doc; }
-    void SetChanged(bool changed) override { changedCalls << changed; }
-    void RefreshGrids() override { ++refreshes; }
+    FakeHost() : doc(session.BeginLongChange())
+    {
+        session.EndLongChange(QString(), true);
+        QObject::connect(&session, &DocumentSession::DocumentReset, [this] { ++refreshes; });
+        QObject::connect(&session, &DocumentSession::ChangedFlagChanged,
+                         [this](bool changed) { changedCalls << changed; });
+    }
+
+    DocumentSession& Session() override { return session; }
     int GridRow(int) const override { return 1; }
     const QString& PortChoice() const override { return port; }
     void AfterReadUpdate() override { ++afterReadUpdates; }
@@ -192,6 +204,8 @@ private slots:
 
         FakeHost host;
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        const QString before = QString::fromStdString(DataFile::WriteDataFile(host.doc));
+        const std::string typeBefore(host.doc.Plan().RadioType());
         TReadForm form(host);
         QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
         QCOMPARE(Progress(form)->maximum(), 237);
@@ -205,6 +219,18 @@ private slots:
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
                  QString::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
+
+        // The whole read is one step: undone, the document and the radio
+        // type are what they were; redone, what the radio holds.
+        QCOMPARE(host.history.count(), 1);
+        host.history.undo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)), before);
+        QCOMPARE(std::string(host.doc.Plan().RadioType()), typeBefore);
+        QCOMPARE(host.changedCalls, QList<bool>{true});
+        host.history.redo();
+        QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
+        QCOMPARE(host.changedCalls, QList<bool>({true, false}));
     }
 
     void writesTheDocumentAndReadsItBack()
@@ -259,6 +285,25 @@ private slots:
         QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.Record(RecordKind::Memory, 12));
         QCOMPARE(host.doc.Record(RecordKind::Memory, 150), std::string_view());
         QVERIFY(Progress(form)->value() < 150);
+    }
+
+    // The next command goes out from the port's event thread, so a read
+    // runs to its end while the user-interface thread is busy; only the
+    // progress and the end wait for it.
+    void readGoesOnWhileTheWindowIsBusy()
+    {
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        QVERIFY(sim.Ok());
+        FakeHost host;
+        TReadForm form(host);
+        form.open();
+        QTRY_VERIFY(Progress(form)->value() > 0);
+        QTest::qSleep(3000);
+        for (int round = 0; round < 3 && form.isVisible(); ++round)
+            QCoreApplication::processEvents();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(host.messages.log, QStringList());
+        QCOMPARE(Progress(form)->value(), 237);
     }
 
     // The radio built into the program, behind COM1: a newcomer's first read.
@@ -340,6 +385,8 @@ private slots:
         message.replace(QLatin1String("DEV"), sim.Device());
         FakeHost host;
         host.port = port;
+        // Something for a read's clearing to take away.
+        host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
         std::unique_ptr<TransferDialog> form;
         if (reading)
             form = std::make_unique<TReadForm>(host);

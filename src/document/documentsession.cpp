@@ -1,0 +1,207 @@
+#include "documentsession.h"
+
+#include "fileio.h"
+#include "steprecorder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+std::string Bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString Local(const std::string& text)
+{
+    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+}
+
+// A delta this large is announced as a whole new document: one reset costs
+// the views less than two hundred row updates.
+constexpr std::size_t kSlotsAnnouncedOneByOne = 32;
+
+} // namespace
+
+const QString& DocumentSession::Untitled()
+{
+    static const QString name = QStringLiteral("Untitled");
+    return name;
+}
+
+DocumentSession::DocumentSession(QObject* parent) : QObject(parent), m_fileName(Untitled()) {}
+
+DocumentSession::~DocumentSession() = default;
+
+void DocumentSession::SetFileName(const QString& name)
+{
+    if (name == m_fileName)
+        return;
+    m_fileName = name;
+    emit FileNameChanged(m_fileName);
+}
+
+void DocumentSession::SetChanged(bool changed)
+{
+    if (changed == m_changed)
+        return;
+    m_changed = changed;
+    emit ChangedFlagChanged(m_changed);
+}
+
+void DocumentSession::Replaced()
+{
+    if (m_recorder)
+        m_recorder->Forget();
+    SetChanged(false);
+    emit DocumentReset();
+}
+
+void DocumentSession::StartWith(const BandPlan& plan)
+{
+    m_document.Plan() = plan;
+    m_document.ClearDocument();
+    Replaced();
+}
+
+void DocumentSession::New()
+{
+    m_document.ClearDocument();
+    m_document.SetComment(std::string());
+    SetFileName(Untitled());
+    Replaced();
+}
+
+DocumentSession::FileResult DocumentSession::Load(const QString& path, Layouts layouts)
+{
+    return Load(Bytes(path), path, layouts);
+}
+
+DocumentSession::FileResult DocumentSession::Save(const QString& path)
+{
+    return Save(Bytes(path), path);
+}
+
+DocumentSession::FileResult DocumentSession::Load(const std::string& path, Layouts layouts)
+{
+    return Load(path, QFile::decodeName(path.c_str()), layouts);
+}
+
+DocumentSession::FileResult DocumentSession::Save(const std::string& path)
+{
+    return Save(path, QFile::decodeName(path.c_str()));
+}
+
+DocumentSession::FileResult DocumentSession::Load(const std::string& path, const QString& name, Layouts layouts)
+{
+    FileResult result;
+    result.format = DataFile::FormatOfPath(path);
+    if (layouts == Layouts::CurrentOnly && result.format != DataFile::Format::Current) {
+        result.error = name + QStringLiteral(": not a .46 data file");
+        return result;
+    }
+    // Read into a copy, so that a refused file leaves the document whole.
+    ChannelDocument loaded = m_document;
+    const DataFile::LoadResult read = DataFile::Load(path, loaded);
+    if (!read.ok) {
+        result.error = Local(read.error);
+        return result;
+    }
+    m_document = loaded;
+    if (read.format == DataFile::Format::Current) {
+        SetFileName(name);
+    } else {
+        const QFileInfo info(name);
+        SetFileName(info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".46"));
+    }
+    Replaced();
+    result.ok = true;
+    return result;
+}
+
+DocumentSession::FileResult DocumentSession::Save(const std::string& path, const QString& name)
+{
+    FileResult result;
+    result.format = DataFile::Format::Current;
+    std::string error;
+    if (!FileIo::WriteFileAtomically(path, DataFile::WriteDataFile(m_document), &error)) {
+        result.error = Local(error);
+        return result;
+    }
+    SetFileName(name);
+    TakeAsSaved();
+    result.ok = true;
+    return result;
+}
+
+void DocumentSession::Edit(const QString& text, const std::function<void(ChannelDocument&)>& change, int mergeKey)
+{
+    const ChannelDocument before = m_document;
+    change(m_document);
+    DocumentDelta delta = DocumentDelta::Between(before, m_document);
+    SetChanged(true);
+    if (delta.Empty())
+        return;
+    Announce(delta);
+    if (m_recorder)
+        m_recorder->Record(text, std::move(delta), mergeKey);
+}
+
+ChannelDocument& DocumentSession::BeginLongChange()
+{
+    m_longChangeStart = m_document;
+    return m_document;
+}
+
+void DocumentSession::EndLongChange(const QString& text, bool saved)
+{
+    if (!m_longChangeStart)
+        return;
+    DocumentDelta delta = DocumentDelta::Between(*m_longChangeStart, m_document);
+    m_longChangeStart.reset();
+    if (!delta.Empty()) {
+        emit DocumentReset();
+        // A change that ends as saved is never "changed" on the way.
+        m_recording = saved;
+        if (m_recorder)
+            m_recorder->Record(text, std::move(delta), 0);
+        m_recording = false;
+    }
+    if (saved)
+        TakeAsSaved();
+}
+
+void DocumentSession::TakeAsSaved()
+{
+    SetChanged(false);
+    if (m_recorder)
+        m_recorder->MarkSaved();
+}
+
+void DocumentSession::ApplyStep(const DocumentDelta& delta, bool forwards)
+{
+    if (forwards)
+        delta.ApplyForwards(m_document);
+    else
+        delta.ApplyBackwards(m_document);
+    Announce(delta);
+}
+
+void DocumentSession::SetAtSavedState(bool saved)
+{
+    if (!m_recording)
+        SetChanged(!saved);
+}
+
+void DocumentSession::Announce(const DocumentDelta& delta)
+{
+    if (delta.PlanChanged() || delta.Slots().size() > kSlotsAnnouncedOneByOne) {
+        emit DocumentReset();
+        return;
+    }
+    for (const DocumentDelta::SlotChange& change : delta.Slots())
+        emit SlotChanged(change.kind, change.slot);
+    if (delta.CommentChanged())
+        emit CommentChanged();
+}

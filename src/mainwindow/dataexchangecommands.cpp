@@ -1,0 +1,384 @@
+#include "dataexchangecommands.h"
+
+#include "appsettings.h"
+#include "backupfolder.h"
+#include "backupstore.h"
+#include "channeldocument.h"
+#include "csvexport.h"
+#include "shared/documenthost.h"
+#include "fileio.h"
+#include "shared/messageservice.h"
+#include "radioprotocol.h"
+#include "transfersummary.h"
+#include "treadform.h"
+#include "writeverification.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProgressBar>
+
+#include <ctime>
+
+namespace {
+
+const QString kFileOpenError = QStringLiteral("File Open error.");
+
+std::string Bytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+QString Text(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// The dialogs end a finished transfer and a cancelled one alike, with
+// Accepted; only a finished one has moved its bar to the end, since the
+// last step is counted when the radio's last reply has been taken.
+bool TransferCompleted(const QDialog& form, int result)
+{
+    const auto* progress = form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    return result == QDialog::Accepted && progress && progress->value() == RadioProtocol::ProgressMaximum;
+}
+
+// The first `limit` lines, then how many more there are: a box taller than
+// the screen would hide its own OK button.
+QString ListedLines(const QStringList& lines, int limit)
+{
+    if (lines.size() <= limit)
+        return lines.join(QLatin1Char('\n'));
+    return lines.mid(0, limit).join(QLatin1Char('\n')) + QStringLiteral("\n... and %1 more").arg(lines.size() - limit);
+}
+
+bool HasSuffix(const QString& path, const QString& suffix)
+{
+    return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
+}
+
+// Inserts `actions` in front of the menu item `before`, or at the end when
+// the menu has no such item.
+void InsertBefore(QMenu& menu, QAction* before, const QList<QAction*>& actions)
+{
+    if (!before || !menu.actions().contains(before)) {
+        menu.addActions(actions);
+        return;
+    }
+    menu.insertActions(before, actions);
+}
+
+QAction* ItemAfter(QMenu& menu, const QString& name)
+{
+    const QList<QAction*> items = menu.actions();
+    for (int i = 0; i + 1 < items.size(); ++i)
+        if (items[i]->objectName() == name)
+            return items[i + 1];
+    return nullptr;
+}
+
+QAction* Item(QMenu& menu, const QString& name)
+{
+    for (QAction* action : menu.actions())
+        if (action->objectName() == name)
+            return action;
+    return nullptr;
+}
+
+} // namespace
+
+const QString& DataExchangeCommands::VerifyAfterWriteKey()
+{
+    static const QString key = QStringLiteral("VerifyAfterWrite");
+    return key;
+}
+
+DataExchangeCommands::DataExchangeCommands(QWidget& window, MessageService& messages, DocumentHost& host,
+                                           AppSettings& settings, QWidget& statusArea)
+    : QObject(&window), m_window(window), m_messages(messages), m_host(host), m_settings(settings),
+      m_statusArea(statusArea), m_readBackHost(host)
+{
+    setObjectName(QStringLiteral("DataExchangeCommands"));
+    m_importCsv = MakeAction("ImportCsv1", tr("导入CSV..."), &DataExchangeCommands::ImportCsv);
+    m_exportCsv = MakeAction("ExportCsv1", tr("导出CSV..."), &DataExchangeCommands::ExportCsv);
+    m_exportPdf = MakeAction("ExportPdf1", tr("导出PDF..."), &DataExchangeCommands::ExportPdf);
+    m_openBackup = MakeAction("OpenBackup1", tr("打开备份..."), &DataExchangeCommands::OpenBackup);
+    m_verify = new QAction(tr("写入后校验"), this);
+    m_verify->setObjectName(QStringLiteral("VerifyAfterWrite1"));
+    m_verify->setCheckable(true);
+    m_verify->setChecked(VerifyAfterWrite());
+    connect(m_verify, &QAction::toggled, this, &DataExchangeCommands::SetVerifyAfterWrite);
+
+    // Over the status panels, so the window keeps its fixed size; the
+    // panels show again when the notice has had its time.
+    m_notice = new QLabel(&m_statusArea);
+    m_notice->setObjectName(QStringLiteral("TransferNotice"));
+    m_notice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setIndent(3);
+    m_notice->hide();
+    m_noticeTimer.setSingleShot(true);
+    m_noticeTimer.setInterval(NoticeMs);
+    connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
+
+    m_readBackForm = std::make_unique<TReadForm>(m_readBackHost, &m_window);
+    m_readBackForm->setObjectName(QStringLiteral("ReadBackForm"));
+}
+
+// The read-back dialog is a child of the window; it goes first so that the
+// window does not delete it a second time.
+DataExchangeCommands::~DataExchangeCommands()
+{
+    m_readBackForm.reset();
+}
+
+QAction* DataExchangeCommands::MakeAction(const char* objectName, const QString& text,
+                                          void (DataExchangeCommands::*handler)())
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(objectName));
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void DataExchangeCommands::InstallInMenus()
+{
+    if (auto* file = m_window.findChild<QMenu*>(QStringLiteral("File1"))) {
+        InsertBefore(*file, ItemAfter(*file, QStringLiteral("Open1")), {m_openBackup});
+        QAction* print = Item(*file, QStringLiteral("Print1"));
+        InsertBefore(*file, print, {m_importCsv, m_exportCsv});
+        if (print)
+            file->insertSeparator(print);
+        InsertBefore(*file, ItemAfter(*file, QStringLiteral("Print1")), {m_exportPdf});
+    }
+    if (auto* device = m_window.findChild<QMenu*>(QStringLiteral("Device1")))
+        InsertBefore(*device, ItemAfter(*device, QStringLiteral("Write1")), {m_verify});
+}
+
+TransferDialog& DataExchangeCommands::ReadBackForm()
+{
+    return *m_readBackForm;
+}
+
+QString DataExchangeCommands::Folder() const
+{
+    return m_settings.Store().value(QStringLiteral("Path")).toString();
+}
+
+void DataExchangeCommands::ReportFileError(const QString& cause)
+{
+    m_messages.Inform(&m_window, MessageService::Icon::Error,
+                      cause.isEmpty() ? kFileOpenError : kFileOpenError + QStringLiteral("\n\n") + cause);
+}
+
+bool DataExchangeCommands::WriteFile(const QString& path, const std::string& bytes)
+{
+    std::string error;
+    if (FileIo::WriteFileAtomically(Bytes(path), bytes, &error))
+        return true;
+    ReportFileError(path + QStringLiteral(": ") + Text(error));
+    return false;
+}
+
+QString DataExchangeCommands::SaveName(const QString& filter, const QString& suffix)
+{
+    MessageService::FileRequest request;
+    request.directory = Folder();
+    request.filters = {filter};
+    request.defaultSuffix = suffix;
+    const QString path = m_messages.SaveFileName(&m_window, request);
+    if (path.isEmpty())
+        return {};
+    // A slip of the name must not put another format over a data file.
+    if (!HasSuffix(path, suffix)) {
+        ReportFileError(path + QStringLiteral(": the file needs the extension .") + suffix);
+        return {};
+    }
+    return path;
+}
+
+void DataExchangeCommands::ImportCsv()
+{
+    MessageService::FileRequest request;
+    request.directory = Folder();
+    request.filters = {tr("CSV 文件(*.csv)"), tr("所有文件(*)")};
+    request.defaultSuffix = QStringLiteral("csv");
+    const QString path = m_messages.OpenFileName(&m_window, request);
+    if (path.isEmpty())
+        return;
+    std::string text;
+    std::string error;
+    if (!FileIo::ReadWholeFile(Bytes(path), &text, &error)) {
+        ReportFileError(path + QStringLiteral(": ") + Text(error));
+        return;
+    }
+    const CsvImport::Result result = CsvImport::Read(text, m_host.Document().Plan());
+    if (!result.ok) {
+        ReportFileError(path + QStringLiteral(": ") + Text(result.error));
+        return;
+    }
+    ApplyImport(result);
+
+    // The report ends with its count; the rows it names come first.
+    QStringList lines = Text(result.Report()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QString summary = lines.isEmpty() ? QString() : lines.takeLast();
+    QString message = summary;
+    if (!lines.isEmpty())
+        message += QStringLiteral("\n\n") + ListedLines(lines, ReportLines);
+    m_messages.Inform(&m_window, result.skipped > 0 ? MessageService::Icon::Warning : MessageService::Icon::Information,
+                      message);
+}
+
+void DataExchangeCommands::ApplyImport(const CsvImport::Result& result)
+{
+    if (result.channels.empty())
+        return;
+    // One step of the undo history; the windows follow the session.
+    m_host.Session().Edit(tr("导入CSV"), [&result](ChannelDocument& doc) { CsvImport::Apply(result, doc); });
+}
+
+void DataExchangeCommands::ExportCsv()
+{
+    const QString path = SaveName(tr("CSV 文件(*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const CsvExport::Result result = CsvExport::Write(m_host.Document());
+    if (!WriteFile(path, result.text))
+        return;
+    const QString written = QStringLiteral("%1 channel%2 written to %3.")
+                                .arg(result.channels)
+                                .arg(result.channels == 1 ? QString() : QStringLiteral("s"), path);
+    if (result.notes.empty()) {
+        ShowNotice(written);
+        return;
+    }
+    // Written all the same: what the layout cannot hold must not go unsaid.
+    QStringList notes;
+    for (const std::string& note : result.notes)
+        notes << Text(note);
+    m_messages.Inform(&m_window, MessageService::Icon::Information,
+                      written + QStringLiteral("\n\n") + ListedLines(notes, ReportLines));
+}
+
+void DataExchangeCommands::ExportPdf()
+{
+    if (!m_paintPages)
+        return;
+    const QString path = SaveName(tr("PDF 文件(*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(MessageService::Caption());
+        writer.setCreator(QStringLiteral("qxp-r46"));
+        if (!m_paintPages(writer)) {
+            ReportFileError(QString());
+            return;
+        }
+    }
+    if (WriteFile(path, pdf.data().toStdString()))
+        ShowNotice(QStringLiteral("Channel list written to %1.").arg(path));
+}
+
+void DataExchangeCommands::OpenBackup()
+{
+    if (!m_openInFolder)
+        return;
+    // Before the first read there is no folder yet; the dialog should
+    // still open where backups will be.
+    const QString folder = BackupFolder::Path();
+    QDir().mkpath(folder);
+    m_openInFolder(folder);
+}
+
+bool DataExchangeCommands::VerifyAfterWrite() const
+{
+    return m_settings.Store().value(VerifyAfterWriteKey(), false).toBool();
+}
+
+void DataExchangeCommands::SetVerifyAfterWrite(bool on)
+{
+    m_settings.Store().setValue(VerifyAfterWriteKey(), on);
+    m_settings.Store().sync();
+    if (m_verify->isChecked() != on)
+        m_verify->setChecked(on);
+}
+
+void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)
+{
+    if (!TransferCompleted(readForm, result))
+        return;
+    const ChannelDocument& doc = m_host.Document();
+    QString text = Text(TransferSummary::Read(doc));
+    const BackupStore store(Bytes(BackupFolder::Path()));
+    const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
+    if (backup.ok) {
+        text += QStringLiteral(" Backup: ") + QFileInfo(QFile::decodeName(backup.path.c_str())).fileName();
+    } else {
+        // The read counts all the same; the user should know the copy that
+        // would survive a bad write is missing.
+        m_messages.Inform(&m_window, MessageService::Icon::Warning,
+                          QStringLiteral("No backup of the radio was written.\n\n") + Text(backup.error));
+    }
+    ShowNotice(text);
+}
+
+void DataExchangeCommands::WriteEnded(const QDialog& writeForm, int result)
+{
+    if (!TransferCompleted(writeForm, result))
+        return;
+    QString text = Text(TransferSummary::Written(m_host.Document()));
+    if (VerifyAfterWrite())
+        text += QLatin1Char(' ') + VerifyWrite();
+    ShowNotice(text);
+}
+
+// Reads the radio back and says what differs; returns the verdict for the
+// notice.
+QString DataExchangeCommands::VerifyWrite()
+{
+    m_readBackHost.Session().BeginLongChange().ClearDocument();
+    m_readBackHost.Session().EndLongChange(QString(), true);
+    const int result = m_messages.RunModal(*m_readBackForm);
+    if (!TransferCompleted(*m_readBackForm, result))
+        return QStringLiteral("Not verified: the radio was not read back to the end.");
+    const WriteVerification::Result verification =
+        WriteVerification::Compare(m_host.Document(), m_readBackHost.Document());
+    QString verdict = Text(verification.Verdict());
+    if (verification.Confirmed())
+        return verdict;
+    QStringList lines;
+    for (const std::string& line : verification.Lines())
+        lines << Text(line);
+    m_messages.Inform(&m_window, MessageService::Icon::Warning,
+                      verdict + QLatin1Char('\n') + ListedLines(lines, ReportLines));
+    if (verdict.endsWith(QLatin1Char(':')))
+        verdict.chop(1);
+    return verdict + QLatin1Char('.');
+}
+
+void DataExchangeCommands::ShowNotice(const QString& text)
+{
+    m_notice->setGeometry(m_statusArea.rect());
+    m_notice->setText(text);
+    m_notice->setToolTip(text);
+    m_notice->show();
+    m_notice->raise();
+    m_noticeTimer.start();
+}
+
+QString DataExchangeCommands::NoticeText() const
+{
+    return m_notice->isVisible() || m_noticeTimer.isActive() ? m_notice->text() : QString();
+}

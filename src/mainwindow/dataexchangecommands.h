@@ -1,0 +1,110 @@
+#pragma once
+
+#include "csvimport.h"
+#include "readbackhost.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class AppSettings;
+class DocumentHost;
+class MessageService;
+class QAction;
+class QDialog;
+class QLabel;
+class QPagedPaintDevice;
+class QWidget;
+class TReadForm;
+class TransferDialog;
+
+// The main window's commands that take channels in and out of the program
+// and say how a transfer to or from the radio ended: CSV import and export,
+// the channel list as PDF, the backups of every complete read, and the
+// read-back that checks a write.
+//
+// Captions are Chinese inside tr(); message boxes are English, as the
+// program's others are. Every box and file dialog goes through the message
+// service, and every file is written through the atomic writer.
+class DataExchangeCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The settings value that switches the read-back after a write on.
+    static const QString& VerifyAfterWriteKey();
+    // How long the status bar keeps saying how a transfer ended.
+    static constexpr int NoticeMs = 6000;
+    // Rows of the import report listed in its box; the rest are counted.
+    static constexpr int ReportLines = 30;
+
+    // `window` parents the boxes and dialogs and heads the printed pages
+    // with its caption; `statusArea` is covered by the notices. All must
+    // outlive this object.
+    DataExchangeCommands(QWidget& window, MessageService& messages, DocumentHost& host, AppSettings& settings,
+                         QWidget& statusArea);
+    ~DataExchangeCommands() override;
+
+    // Opens a data file with a dialog that starts in `folder`, as 打开 does.
+    void SetOpenInFolder(std::function<void(const QString& folder)> open) { m_openInFolder = std::move(open); }
+    // Paints the channel list as printing does; false when it could not.
+    void SetPagePainter(std::function<bool(QPagedPaintDevice&)> paint) { m_paintPages = std::move(paint); }
+
+    // Puts the commands into the window's menus "文件" (File1) and "设备"
+    // (Device1), beside the commands they belong with.
+    void InstallInMenus();
+
+    // The dialog that reads the radio back after a write, into a document
+    // of its own. Its port set-up is the caller's, as for the other
+    // transfer dialogs.
+    TransferDialog& ReadBackForm();
+
+    // Called when the read dialog has closed with `result`: a complete read
+    // leaves a backup and a notice.
+    void ReadEnded(const QDialog& readForm, int result);
+    // Called when the write dialog has closed with `result`: a complete
+    // write is read back and compared when that is switched on, and a
+    // notice says how it went.
+    void WriteEnded(const QDialog& writeForm, int result);
+
+    QString NoticeText() const;
+
+    void ImportCsv();
+    void ExportCsv();
+    void ExportPdf();
+    void OpenBackup();
+    void SetVerifyAfterWrite(bool on);
+    bool VerifyAfterWrite() const;
+
+private:
+    QAction* MakeAction(const char* objectName, const QString& text, void (DataExchangeCommands::*handler)());
+    // The one place an import changes the document.
+    void ApplyImport(const CsvImport::Result& result);
+    QString SaveName(const QString& filter, const QString& suffix);
+    bool WriteFile(const QString& path, const std::string& bytes);
+    void ReportFileError(const QString& cause);
+    void ShowNotice(const QString& text);
+    QString VerifyWrite();
+    QString Folder() const;
+
+    QWidget& m_window;
+    MessageService& m_messages;
+    DocumentHost& m_host;
+    AppSettings& m_settings;
+    QWidget& m_statusArea;
+    std::function<void(const QString&)> m_openInFolder;
+    std::function<bool(QPagedPaintDevice&)> m_paintPages;
+
+    QAction* m_importCsv = nullptr;
+    QAction* m_exportCsv = nullptr;
+    QAction* m_exportPdf = nullptr;
+    QAction* m_openBackup = nullptr;
+    QAction* m_verify = nullptr;
+    QLabel* m_notice = nullptr;
+    QTimer m_noticeTimer;
+    ReadBackHost m_readBackHost;
+    std::unique_ptr<TReadForm> m_readBackForm;
+};

@@ -1,0 +1,110 @@
+#include "channelrows.h"
+
+#include "recordlayout.h"
+#include "recordtext.h"
+
+namespace ChannelRows {
+
+namespace {
+
+using RecordLayout::MemorySlot::IsChannel;
+using RecordLayout::MemorySlot::LastChannel;
+
+std::string MemoryRecord(const ChannelDocument& doc, int slot)
+{
+    return std::string(doc.Record(RecordKind::Memory, slot));
+}
+
+// Stores `record` at `slot` under that slot's label.
+void PutAt(ChannelDocument& doc, int slot, std::string_view record)
+{
+    doc.StoreMemory(slot, Relabeled(record, slot));
+}
+
+} // namespace
+
+std::string Relabeled(std::string_view record, int slot)
+{
+    if (record.empty())
+        return {};
+    const std::size_t comma = record.find(',');
+    const std::string_view rest = comma == std::string_view::npos ? std::string_view() : record.substr(comma);
+    return RecordText::ChannelLabel(slot) + std::string(rest);
+}
+
+bool InUse(const ChannelDocument& doc, RecordKind kind, int slot)
+{
+    return doc.Record(kind, slot).size() >= 2;
+}
+
+std::vector<int> Paste(ChannelDocument& doc, ClipboardRules::Grid grid, int firstSlot,
+                       const std::vector<std::string>& rows)
+{
+    using ClipboardRules::Grid;
+    std::vector<int> refused;
+    const int slots = grid == Grid::Dtmf ? ChannelDocument::DtmfSlots : ChannelDocument::MemorySlots;
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        const std::string& row = rows[static_cast<std::size_t>(i)];
+        if (row.empty())
+            continue;
+        const int slot = firstSlot + i;
+        if (slot < 0 || slot >= slots || !ClipboardRules::PasteOffered(row, grid, slot + 1, 0, doc.Plan())) {
+            refused.push_back(i);
+            continue;
+        }
+        if (grid == Grid::Dtmf)
+            doc.StoreDtmf(slot, ClipboardRules::PastedDtmf(slot, row));
+        else
+            doc.StoreMemory(slot, ClipboardRules::PastedChannel(grid, RecordText::ChannelLabel(slot), row, doc.Plan()));
+    }
+    return refused;
+}
+
+bool InsertEmpty(ChannelDocument& doc, int slot)
+{
+    if (!IsChannel(slot) || InUse(doc, RecordKind::Memory, LastChannel))
+        return false;
+    for (int to = LastChannel; to > slot; --to)
+        PutAt(doc, to, MemoryRecord(doc, to - 1));
+    doc.ClearMemory(slot);
+    return true;
+}
+
+bool DeleteAndShiftUp(ChannelDocument& doc, int slot, int count)
+{
+    if (!IsChannel(slot) || count < 1)
+        return false;
+    if (slot + count - 1 > LastChannel)
+        count = LastChannel - slot + 1;
+    for (int to = slot; to <= LastChannel; ++to) {
+        const int from = to + count;
+        if (from <= LastChannel)
+            PutAt(doc, to, MemoryRecord(doc, from));
+        else
+            doc.ClearMemory(to);
+    }
+    return true;
+}
+
+bool MoveBlock(ChannelDocument& doc, int slot, int count, int by)
+{
+    const int last = slot + count - 1;
+    if (count < 1 || (by != -1 && by != 1) || !IsChannel(slot) || !IsChannel(last))
+        return false;
+    const int neighbour = by < 0 ? slot - 1 : last + 1;
+    if (!IsChannel(neighbour))
+        return false;
+    const std::string passed = MemoryRecord(doc, neighbour);
+    if (by < 0) {
+        for (int from = slot; from <= last; ++from)
+            PutAt(doc, from - 1, MemoryRecord(doc, from));
+        PutAt(doc, last, passed);
+    } else {
+        for (int from = last; from >= slot; --from)
+            PutAt(doc, from + 1, MemoryRecord(doc, from));
+        PutAt(doc, slot, passed);
+    }
+    return true;
+}
+
+} // namespace ChannelRows

@@ -1,0 +1,362 @@
+// The main window's data exchange: CSV in and out, the channel list as PDF,
+// the backup of every complete read, and the read-back after a write,
+// against the simulated radio on its pseudo-terminal.
+#include "backupfolder.h"
+#include "channeldocument.h"
+#include "channellistlayout.h"
+#include "commentcodec.h"
+#include "dataexchangecommands.h"
+#include "datafile.h"
+#include "fakemessageservice.h"
+#include "guitestmain.h"
+#include "recordtext.h"
+#include "tmainform.h"
+#include "treadform.h"
+#include "tstringgrid.h"
+#include "twriteform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The simulator with the given options, at full speed; its device becomes
+// COM1 in the test's settings store.
+class Sim
+{
+public:
+    explicit Sim(QStringList options)
+    {
+        options << QStringLiteral("--baud") << QStringLiteral("0");
+        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
+        if (m_process.waitForReadyRead(10000))
+            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        store.setValue(QStringLiteral("Ports/COM1"), m_device);
+        store.sync();
+    }
+    ~Sim()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    bool Ok() const { return !m_device.isEmpty(); }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+bool WaitClosed(QDialog& form, int timeoutMs)
+{
+    if (form.isVisible()) {
+        QEventLoop loop;
+        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return !form.isVisible();
+}
+
+// A radio of type 0,1 with one repeater channel in slot 12, whose write is
+// MW 0,0,012 (13th write command), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
+void FillRepeater(ChannelDocument& doc)
+{
+    doc.StoreRadioType("0,1,00,1,1,,");
+    doc.ClearDocument();
+    doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
+}
+
+QStringList BackupFiles()
+{
+    return QDir(BackupFolder::Path()).entryList(QDir::Files);
+}
+
+} // namespace
+
+class TestDataExchange : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    FakeMessageService m_messages;
+    std::unique_ptr<TMainForm> m_form;
+    std::unique_ptr<TReadForm> m_read;
+    std::unique_ptr<TWriteForm> m_write;
+    int m_cancelAt = -1; // progress at which a read is cancelled
+
+    QString TempPath(const QString& name) const { return m_dir.filePath(name); }
+
+    void Trigger(const char* action)
+    {
+        auto* item = m_form->findChild<QAction*>(QLatin1String(action));
+        QVERIFY2(item, action);
+        item->trigger();
+    }
+
+    void MakeForm()
+    {
+        m_read.reset();
+        m_write.reset();
+        m_form = std::make_unique<TMainForm>(m_messages);
+        m_read = std::make_unique<TReadForm>(*m_form, m_form.get());
+        m_write = std::make_unique<TWriteForm>(*m_form, m_form.get());
+        TMainForm::Dialogs dialogs;
+        dialogs.read = m_read.get();
+        dialogs.write = m_write.get();
+        m_form->SetDialogs(dialogs);
+    }
+
+private slots:
+    void init()
+    {
+        GuiTest::ClearStore();
+        QDir(BackupFolder::Path()).removeRecursively();
+        m_messages = FakeMessageService();
+        m_cancelAt = -1;
+        m_messages.onModal = [this](QDialog& dialog) -> int {
+            dialog.open();
+            if (m_cancelAt >= 0) {
+                auto* progress = dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+                if (!QTest::qWaitFor([&] { return progress->value() >= m_cancelAt; }, 10000))
+                    qWarning("the read never came as far as the cancel");
+                dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            }
+            WaitClosed(dialog, 15000);
+            return dialog.result();
+        };
+        MakeForm();
+    }
+
+    void cleanup()
+    {
+        m_read.reset();
+        m_write.reset();
+        m_form.reset();
+    }
+
+    void importCsv_data()
+    {
+        QTest::addColumn<QByteArray>("csv"); // empty: the other tool's export in tests/data
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("nameOfSlot0");
+
+        QTest::newRow("other tool's export")
+            << QByteArray()
+            << QStringLiteral("warning 11 channels imported, 5 rows changed, 3 rows skipped.\n\n"
+                              "columns not kept, the radio has no place for them: Comment, Power\n"
+                              "line 5 (003): mode NFM: the radio uses FM here\n"
+                              "line 6 (004): DTCS is not available on this radio; stored without tone\n"
+                              "line 9 (007): cross mode Tone->Tone is not available on this radio; stored as "
+                              "tone 100.0 Hz\n"
+                              "line 11 (009): skipped: mode USB is not available on this radio\n"
+                              "line 12 (010): mode NFM: the radio uses FM here; step 12.5kHz stored as 6.25kHz\n"
+                              "line 13 (011): skipped: frequency 52.525000 MHz is outside the radio's bands\n"
+                              "line 14 (012): skipped: duplex \"off\" (transmit inhibited) is not available on "
+                              "this radio\n"
+                              "line 15 (013): tone 69.3 Hz stored as 67.0 Hz")
+            << "W1AW";
+
+        QByteArray many = "Location,Name,Frequency,Mode\r\n0,KEEP,145.500000,FM\r\n";
+        for (int row = 1; row <= 35; ++row)
+            many += QByteArray::number(row) + ",SSB,144.300000,USB\r\n";
+        QString listed;
+        for (int line = 3; line < 3 + 30; ++line)
+            listed += QStringLiteral("\nline %1 (%2): skipped: mode USB is not available on this radio")
+                          .arg(line)
+                          .arg(line - 2, 3, 10, QLatin1Char('0'));
+        QTest::newRow("many rows reported")
+            << many
+            << QStringLiteral("warning 1 channel imported, 0 rows changed, 35 rows skipped.\n") + listed +
+                   QStringLiteral("\n... and 5 more")
+            << "KEEP";
+
+        QTest::newRow("no location column")
+            << QByteArray("Name,Frequency\r\nA,145.500000\r\n")
+            << QStringLiteral("error File Open error.\n\nPATH: the header line has no Location column") << QString();
+    }
+
+    void importCsv()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, message);
+        QFETCH(QString, nameOfSlot0);
+        QString path = QStringLiteral(QXP_CSV_DATA "/tool-export.csv");
+        if (!csv.isEmpty()) {
+            path = TempPath(QStringLiteral("in.csv"));
+            QVERIFY(WriteAll(path, csv));
+        }
+        message.replace(QLatin1String("PATH"), path);
+        m_messages.fileNames = {path};
+        Trigger("ImportCsv1");
+
+        QCOMPARE(m_messages.log, (QStringList{QStringLiteral("open"), message}));
+        QCOMPARE(m_form->Changed(), !nameOfSlot0.isEmpty());
+        QCOMPARE(m_form->Grid(1)->Cell(3, 1), nameOfSlot0);
+    }
+
+    // What one export writes, an import into an empty document brings back:
+    // exported again, the file is the same.
+    void exportedCsvImportsAgain()
+    {
+        m_form->SetCommandLine({QStringLiteral(QXP_TEST_DATA "/sample.46")});
+        m_form->show();
+        QTRY_VERIFY(m_form->windowTitle().contains(QLatin1String("sample.46")));
+        const QString first = TempPath(QStringLiteral("first.csv"));
+        const QString second = TempPath(QStringLiteral("second.csv"));
+        m_messages.fileNames = {first};
+        Trigger("ExportCsv1");
+
+        MakeForm();
+        m_messages.fileNames = {first, second};
+        Trigger("ImportCsv1");
+        Trigger("ExportCsv1");
+        const QByteArray written = ReadAll(first);
+        QCOMPARE(written.count("\r\n"), 8); // the header and sample.46's 7 channels
+        QCOMPARE(ReadAll(second), written);
+    }
+
+    void pdfHasThePrintedPages()
+    {
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+                doc.StoreMemory(slot, RecordText::ChannelLabel(slot) +
+                                          ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+        });
+        const QString path = TempPath(QStringLiteral("list.pdf"));
+        m_messages.fileNames = {path};
+        Trigger("ExportPdf1");
+
+        const QByteArray pdf = ReadAll(path);
+        QVERIFY(pdf.startsWith("%PDF"));
+        const auto pages = ChannelListLayout::Layout(m_form->Document(), m_form->windowTitle().toStdString(),
+                                                     CommentCodec::Decode(m_form->Document().Comment()).toStdString());
+        QVERIFY(pages.size() > 1);
+        QCOMPARE(QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))),
+                 static_cast<int>(pages.size()));
+    }
+
+    void backupAfterACompleteRead_data()
+    {
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<int>("backups");
+        QTest::newRow("complete") << -1 << 1;
+        QTest::newRow("cancelled") << 20 << 0;
+    }
+
+    void backupAfterACompleteRead()
+    {
+        QFETCH(int, cancelAt);
+        QFETCH(int, backups);
+        ChannelDocument image;
+        FillRepeater(image);
+        const QString imagePath = TempPath(QStringLiteral("image.46"));
+        QVERIFY(WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
+        Sim sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
+                 cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
+        QVERIFY(sim.Ok());
+        m_cancelAt = cancelAt;
+        Trigger("Read1");
+
+        QCOMPARE(m_messages.log, QStringList{QStringLiteral("modal TReadForm")});
+        const QStringList files = BackupFiles();
+        QCOMPARE(files.size(), backups);
+        if (backups == 0) {
+            QCOMPARE(m_form->DataExchange().NoticeText(), QString());
+            return;
+        }
+        QCOMPARE(ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
+                 QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+        QCOMPARE(m_form->DataExchange().NoticeText(),
+                 QStringLiteral("Read 1 channel from the radio. Backup: ") + files[0]);
+    }
+
+    void openBackupStartsInTheBackupFolder()
+    {
+        Trigger("OpenBackup1");
+        QCOMPARE(m_messages.requests.size(), 1);
+        QCOMPARE(m_messages.requests[0].directory, BackupFolder::Path());
+    }
+
+    void verifyAfterWrite_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("lostWrite");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("notice");
+
+        const QString wrote = QStringLiteral("Wrote 1 channel to the radio.");
+        QTest::newRow("off") << false << QString() << QString() << wrote;
+        QTest::newRow("every write taken")
+            << true << QString() << QString()
+            << wrote + QStringLiteral(" Verified: every channel confirmed (226 records compared).");
+        QTest::newRow("name lost") << true << "15"
+                                   << "warning Verification failed: 1 difference between the file and the radio:\n"
+                                      "012: name: written \"RPT1\", read back \"\""
+                                   << wrote + QStringLiteral(
+                                                  " Verification failed: 1 difference between the file and the radio.");
+    }
+
+    void verifyAfterWrite()
+    {
+        QFETCH(bool, verify);
+        QFETCH(QString, lostWrite);
+        QFETCH(QString, box);
+        QFETCH(QString, notice);
+        QStringList options{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")};
+        if (!lostWrite.isEmpty())
+            options << QStringLiteral("--ignore-write") << lostWrite;
+        Sim sim(options);
+        QVERIFY(sim.Ok());
+
+        auto* item = m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"));
+        QVERIFY(item->isCheckable());
+        QVERIFY(!item->isChecked());
+        if (verify)
+            item->trigger();
+        // Kept for the next start.
+        MakeForm();
+        QCOMPARE(m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"))->isChecked(), verify);
+
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) { FillRepeater(doc); });
+        m_form->Session().TakeAsSaved();
+        m_messages.answers = {QMessageBox::Yes};
+        Trigger("Write1");
+
+        QStringList expected{m_messages.log.value(0), QStringLiteral("modal TWriteForm")};
+        if (verify)
+            expected << QStringLiteral("modal ReadBackForm");
+        if (!box.isEmpty())
+            expected << box;
+        QCOMPARE(m_messages.log, expected);
+        QCOMPARE(m_form->DataExchange().NoticeText(), notice);
+        QCOMPARE(m_form->Changed(), false);
+    }
+};
+
+QXP_GUI_TEST_MAIN(TestDataExchange)
+#include "tst_dataexchange.moc"
