@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-serialport-dev libgl-dev
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   fonts-noto-cjk fonts-liberation
   xvfb xauth
   desktop-file-utils appstream shared-mime-info dpkg-dev groff-base
@@ -28,6 +28,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$jobs"
+# The build/ tree through its preset: "dev" by default, "ci" (warnings as
+# errors) when CI asks, so the checks that follow reuse it as it is.
+preset=${1:-dev}
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake --preset "$preset" "${launcher[@]}" >/dev/null
+cmake --build --preset "$preset" -j2

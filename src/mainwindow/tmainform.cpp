@@ -1,10 +1,10 @@
 #include "tmainform.h"
 
-#include "dataexchangecommands.h"
 #include "channellistlayout.h"
 #include "channelrows.h"
 #include "clipboardrules.h"
 #include "commentcodec.h"
+#include "dataexchangecommands.h"
 #include "document/gridtablemodel.h"
 #include "gridtext.h"
 #include "recordlayout.h"
@@ -26,12 +26,8 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QClipboard>
-#include <QMimeData>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -44,11 +40,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -60,9 +61,6 @@ constexpr int kClientHeight = 358;
 
 // Merges the steps of typing in the comment box into one.
 constexpr int kCommentTyping = 1;
-
-// More rows than the memory grid has are not ours, whatever the format.
-constexpr int kMaxClipboardRows = ChannelDocument::MemorySlots;
 
 QString Latin1(const std::string& text)
 {
@@ -277,7 +275,8 @@ void TMainForm::BuildMenus()
     m_popup2->addAction(MakeAction("Copy3", tr("复制"), &TMainForm::Copy1Click));
     m_popup2->addAction(MakeAction("Paste3", tr("粘贴"), &TMainForm::Paste1Click));
 
-    m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del, findChild<QAction*>(QStringLiteral("Delete2"))};
+    m_cutActions = {cut, findChild<QAction*>(QStringLiteral("Cut2")), del,
+                    findChild<QAction*>(QStringLiteral("Delete2"))};
     m_rowActions = {insertRow, deleteShift, rowSeparator, findChild<QAction*>(QStringLiteral("InsertRow2")),
                     findChild<QAction*>(QStringLiteral("DeleteShift2"))};
     m_pasteMain = paste;
@@ -469,32 +468,15 @@ void TMainForm::ReadClipboard()
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     if (!data)
         return;
-    auto bytes = [data](const QString& format) {
-        QByteArray text = data->data(format);
-        const int nul = text.indexOf('\0');
-        if (nul >= 0)
-            text.truncate(nul);
-        return text;
-    };
-    QList<QByteArray> lines;
-    if (data->hasFormat(ClipboardFormat()))
-        lines = {bytes(ClipboardFormat())};
-    else if (data->hasFormat(RowsClipboardFormat()))
-        lines = bytes(RowsClipboardFormat()).split('\n');
-    else
+    const bool severalRows = !data->hasFormat(ClipboardFormat());
+    if (severalRows && !data->hasFormat(RowsClipboardFormat()))
         return;
-    // A record never exceeds 99 characters, and no grid has more rows than
-    // the memory grid; longer content is not ours to cut, and the paste
-    // buffer keeps what it had.
-    if (lines.isEmpty() || lines.size() > kMaxClipboardRows)
+    const QByteArray text = data->data(severalRows ? RowsClipboardFormat() : ClipboardFormat());
+    std::optional<std::vector<std::string>> rows =
+        ClipboardRules::PasteRows(std::string_view(text.constData(), text.size()), severalRows);
+    if (!rows)
         return;
-    std::vector<std::string> rows;
-    for (const QByteArray& line : lines) {
-        if (line.size() > static_cast<int>(ChannelDocument::RecordCapacity))
-            return;
-        rows.push_back(RecordText::TabsToCommas(std::string_view(line.constData(), line.size())));
-    }
-    m_pasteRows = std::move(rows);
+    m_pasteRows = std::move(*rows);
     m_session.SetPasteBuffer(m_pasteRows.front());
 }
 
@@ -659,8 +641,8 @@ void TMainForm::Paste1Click()
             break;
         case ClipboardRules::Grid::Call:
             doc.StoreCall(slot, ClipboardRules::PastedChannel(
-                                    grid, doc.GetField(RecordKind::Call, slot, RecordLayout::ChannelField::Key),
-                                    buffer, doc.Plan()));
+                                    grid, doc.GetField(RecordKind::Call, slot, RecordLayout::ChannelField::Key), buffer,
+                                    doc.Plan()));
             break;
         }
     });
@@ -673,9 +655,9 @@ void TMainForm::ReportRefusedRows(const std::vector<int>& refused)
         return;
     QStringList labels;
     for (int index : refused) {
-        const std::string& row = m_pasteRows.size() > 1 ? m_pasteRows[static_cast<std::size_t>(index)]
-                                                         : std::string(m_session.Document().Record(
-                                                               RecordKind::PasteBuffer, 0));
+        const std::string& row = m_pasteRows.size() > 1
+                                     ? m_pasteRows[static_cast<std::size_t>(index)]
+                                     : std::string(m_session.Document().Record(RecordKind::PasteBuffer, 0));
         labels << Latin1(std::string(RecordText::Field(row, RecordLayout::ChannelField::Key)));
     }
     m_messages.Inform(this, MessageService::Icon::Information,
@@ -732,8 +714,7 @@ void TMainForm::MoveRows(int by)
     using RecordLayout::MemorySlot::IsChannel;
     if (count != chosen.size() || !IsChannel(first + by) || !IsChannel(first + count - 1 + by))
         return;
-    m_session.Edit(tr("移动"),
-                   [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
+    m_session.Edit(tr("移动"), [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
     const int current = CurrentSlot() + by;
     m_grids[0]->SelectRows(first + by + 1, first + by + count, current + 1);
 }
@@ -947,8 +928,8 @@ void TMainForm::Print1Click()
 bool TMainForm::PrintTo(QPagedPaintDevice& device) const
 {
     const ChannelDocument& doc = m_session.Document();
-    const auto pages = ChannelListLayout::Layout(doc, windowTitle().toStdString(),
-                                                 CommentCodec::Decode(doc.Comment()).toStdString());
+    const auto pages =
+        ChannelListLayout::Layout(doc, windowTitle().toStdString(), CommentCodec::Decode(doc.Comment()).toStdString());
     return ChannelListPainter::Paint(device, pages);
 }
 

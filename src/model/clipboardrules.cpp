@@ -1,13 +1,19 @@
 #include "clipboardrules.h"
 
+#include "channeldocument.h"
 #include "recordlayout.h"
 #include "recordtext.h"
+
+#include <algorithm>
 
 namespace ClipboardRules {
 
 namespace {
 
-char First(std::string_view field) { return field.empty() ? '\0' : field[0]; }
+char First(std::string_view field)
+{
+    return field.empty() ? '\0' : field[0];
+}
 
 bool NameCharacter(char c)
 {
@@ -16,7 +22,31 @@ bool NameCharacter(char c)
 
 } // namespace
 
-bool IsChannelRecord(std::string_view pasteBuffer) { return pasteBuffer.size() >= 20; }
+bool IsChannelRecord(std::string_view pasteBuffer)
+{
+    return pasteBuffer.size() >= 20;
+}
+
+std::optional<std::vector<std::string>> PasteRows(std::string_view content, bool severalRows)
+{
+    content = content.substr(0, content.find('\0'));
+    std::vector<std::string> rows;
+    for (;;) {
+        const std::size_t end = severalRows ? content.find('\n') : std::string_view::npos;
+        const std::string_view line = content.substr(0, end);
+        if (line.size() > ChannelDocument::RecordCapacity ||
+            rows.size() >= static_cast<std::size_t>(ChannelDocument::MemorySlots))
+            return std::nullopt;
+        std::string row = RecordText::TabsToCommas(line);
+        row.erase(std::remove_if(row.begin(), row.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }),
+                  row.end());
+        rows.push_back(std::move(row));
+        if (end == std::string_view::npos)
+            return rows;
+        content.remove_prefix(end + 1);
+    }
+}
 
 bool PasteOffered(std::string_view buffer, Grid grid, int row, int rowBand, const BandPlan& plan)
 {

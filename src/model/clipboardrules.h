@@ -2,8 +2,10 @@
 
 #include "bandplan.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // What the private clipboard format may carry and where it may go. A
 // clipboard text is one record with its commas as TABs. A channel record
@@ -18,6 +20,15 @@ namespace ClipboardRules {
 enum class Grid { Memory = 1, Vfo = 2, Call = 3, Dtmf = 4 };
 
 bool IsChannelRecord(std::string_view pasteBuffer);
+
+// The rows a paste takes from what another program may have put on the
+// clipboard under one of our formats: one record, or several, one to a line
+// (`severalRows`). The content is cut at a NUL, TABs become commas again,
+// and other control characters are dropped (a line feed or carriage return
+// in a record would split its line in the data file). Nothing when a row is
+// longer than a record can be or there are more rows than the memory grid
+// has: the paste buffer then keeps what it had rather than cut records.
+std::optional<std::vector<std::string>> PasteRows(std::string_view content, bool severalRows);
 
 // Whether Paste is offered for the current row of the grid. `row` is the
 // grid row (1 = first data row); for the VFO grid `rowBand` is the band of

@@ -4,6 +4,8 @@
 
 AppSettings::AppSettings() : m_settings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")) {}
 
+AppSettings::AppSettings(const QString& iniFile) : m_settings(iniFile, QSettings::IniFormat) {}
+
 QString AppSettings::RadioType() const
 {
     const QString type = m_settings.value(QStringLiteral("Type")).toString();
@@ -61,9 +63,15 @@ AppSettings::Startup AppSettings::LoadAtStartup(BandPlan& plan, const QString& w
     return s;
 }
 
-void AppSettings::SetPath(const QString& folder) { m_settings.setValue(QStringLiteral("Path"), folder); }
+void AppSettings::SetPath(const QString& folder)
+{
+    m_settings.setValue(QStringLiteral("Path"), folder);
+}
 
-void AppSettings::SetCommPort(const QString& port) { m_settings.setValue(QStringLiteral("CommPort"), port); }
+void AppSettings::SetCommPort(const QString& port)
+{
+    m_settings.setValue(QStringLiteral("CommPort"), port);
+}
 
 void AppSettings::StoreBandPlan(const BandPlan& plan)
 {

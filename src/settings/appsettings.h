@@ -13,6 +13,8 @@ class AppSettings
 {
 public:
     AppSettings();
+    // The same values in the given INI file instead of the user's store.
+    explicit AppSettings(const QString& iniFile);
 
     // Read-only look-ups: nothing is written back.
     QString RadioType() const; // "Type", or the default record when empty

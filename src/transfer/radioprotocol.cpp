@@ -108,6 +108,12 @@ std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capa
     return text;
 }
 
+std::string_view WithoutPadding(std::string_view text)
+{
+    const std::size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? text : text.substr(0, last + 1);
+}
+
 bool IsStrayLine(std::string_view line)
 {
     return ReplyText(line, 0, 1).empty();

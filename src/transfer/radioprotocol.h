@@ -71,6 +71,13 @@ std::size_t NameEcho(int slot);
 // text early.
 std::string ReplyText(std::string_view reply, std::size_t echo, std::size_t capacity = ReplyCapacity);
 
+// The reply text without the blanks that pad its end: line noise (no
+// field the radio sends ends in a blank, and a name's trailing blanks do
+// not show), which would otherwise stay in the record and make it differ
+// from the radio's. A text of blanks alone is kept: for a name it means
+// "no name", which the name rules decide.
+std::string_view WithoutPadding(std::string_view text);
+
 // A line with nothing in it but control characters, such as a lone
 // carriage return: line noise, never the reply to a command. Taking it as
 // one would put every later reply in the wrong slot.

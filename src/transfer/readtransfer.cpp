@@ -67,7 +67,9 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
     const std::size_t echo = EchoOf(m_last);
     if (!IsReplyTo(reply, m_command, echo))
         return TransferStep::KeepWaiting();
-    const std::string text = ReplyText(reply, echo);
+    // The identity is compared as it comes, blanks and all.
+    const std::string whole = ReplyText(reply, echo);
+    const std::string text(m_last == Step::Identity ? whole : WithoutPadding(whole));
 
     switch (m_last) {
     case Step::Hello:

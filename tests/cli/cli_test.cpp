@@ -1,5 +1,7 @@
 // End-to-end runs of qxp-r46-cli as a separate process, with its own empty
 // settings store.
+#include "smalldisk.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -10,6 +12,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -85,15 +88,14 @@ protected:
     std::string m_dir;
 };
 
-const char* const kCurrentFile =
-    "COMMENT\r\n"
-    "\xC4\xE3\xBA\xC3 club\r\n" // GBK for the two characters of "hello"
-    "MEMORY\r\n"
-    "012\t00145500000\t3\t2\t0\t1\t0\t\t09\t\t09\t000600000\t1\t\t\t\t\tRPT1\r\n"
-    "PR\t00433000000\t6\t0\t0\t0\t0\t\t09\t\t09\t005000000\t\t\t\t\t\t\r\n"
-    "DTMF\r\n"
-    "03\t123A\r\n"
-    "04\t\r\n";
+const char* const kCurrentFile = "COMMENT\r\n"
+                                 "\xC4\xE3\xBA\xC3 club\r\n" // GBK for the two characters of "hello"
+                                 "MEMORY\r\n"
+                                 "012\t00145500000\t3\t2\t0\t1\t0\t\t09\t\t09\t000600000\t1\t\t\t\t\tRPT1\r\n"
+                                 "PR\t00433000000\t6\t0\t0\t0\t0\t\t09\t\t09\t005000000\t\t\t\t\t\t\r\n"
+                                 "DTMF\r\n"
+                                 "03\t123A\r\n"
+                                 "04\t\r\n";
 
 TEST_F(CliTest, ListPrintsTheSectionsWithTheCommentInUtf8)
 {
@@ -141,10 +143,12 @@ TEST_F(CliTest, ConvertTurnsAnOldFileIntoTheCurrentLayout)
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string written = Slurp(Path("new.46"));
     EXPECT_EQ(written.rfind("COMMENT\r\nold\r\nMEMORY\r\n"
-                                     "000\t00145000000\t5\t2\t0\t0\t0\t\t09\t\t09\t000600000\t0\t\t\t\t\tHOME\r\n"
-                                     "CALL\r\n", 0), 0u);
-    EXPECT_EQ(Cli({"list", Path("new.46")}).out.rfind(
-                  "Comment\nold\nMemory Channel\n000 145.000MHz 20kHz - Offset:0.60MHz Name:HOME\nVFO\n", 0),
+                            "000\t00145000000\t5\t2\t0\t0\t0\t\t09\t\t09\t000600000\t0\t\t\t\t\tHOME\r\n"
+                            "CALL\r\n",
+                            0),
+              0u);
+    EXPECT_EQ(Cli({"list", Path("new.46")})
+                  .out.rfind("Comment\nold\nMemory Channel\n000 145.000MHz 20kHz - Offset:0.60MHz Name:HOME\nVFO\n", 0),
               0u);
 }
 
@@ -152,10 +156,10 @@ TEST_F(CliTest, FileErrorsSayFileOpenErrorAndExitTwo)
 {
     Spit(Path("club.46"), kCurrentFile);
     Spit(Path("club.txt"), kCurrentFile);
-    for (const CliRun& run : {Cli({"list", Path("missing.46")}), Cli({"list", Path("club.txt")}),
-                           Cli({"list", m_dir}), Cli({"convert", Path("club.46"), Path("out.txt")}),
-                           Cli({"convert", Path("missing.r46"), Path("out.46")}),
-                           Cli({"convert", Path("club.46"), Path("no/such/dir/out.46")})}) {
+    for (const CliRun& run :
+         {Cli({"list", Path("missing.46")}), Cli({"list", Path("club.txt")}), Cli({"list", m_dir}),
+          Cli({"convert", Path("club.46"), Path("out.txt")}), Cli({"convert", Path("missing.r46"), Path("out.46")}),
+          Cli({"convert", Path("club.46"), Path("no/such/dir/out.46")})}) {
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.err, "File Open error.\n");
         EXPECT_EQ(run.out, "");
@@ -185,27 +189,57 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaitingOrBeingReplaced)
     ASSERT_EQ(::mkfifo(Path("pipe.txt").c_str(), 0600), 0);
     ASSERT_EQ(::symlink(Path("pipe.46").c_str(), Path("to-pipe.46").c_str()), 0);
     ASSERT_EQ(::symlink(Path("missing.46").c_str(), Path("dangling.46").c_str()), 0);
+    ASSERT_EQ(::mkdir(Path("folder.46").c_str(), 0700), 0);
+    ASSERT_EQ(::symlink(Path("folder.46").c_str(), Path("to-folder.46").c_str()), 0);
+    // A device that never ends: read through, it would never let go.
+    ASSERT_EQ(::symlink("/dev/zero", Path("to-zero.46").c_str()), 0);
+    const bool device = ::mknod(Path("zero.46").c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0; // only as root
     std::vector<std::vector<std::string>> runs = {
         {"list", Path("pipe.46")},
         {"list", Path("pipe.txt")},
+        {"list", Path("folder.46")},
+        {"list", Path("to-folder.46")},
+        {"list", Path("to-zero.46")},
         {"convert", Path("pipe.46"), Path("out.46")},
+        {"convert", Path("to-zero.46"), Path("out.46")},
         {"convert", Path("club.46"), Path("pipe.46")},
         {"convert", Path("club.46"), Path("to-pipe.46")},
         {"convert", Path("club.46"), Path("dangling.46")},
+        {"convert", Path("club.46"), Path("folder.46")},
+        {"convert", Path("club.46"), Path("to-folder.46")},
+        {"convert", Path("club.46"), Path("to-zero.46")},
     };
+    if (device) {
+        runs.push_back({"list", Path("zero.46")});
+        runs.push_back({"convert", Path("club.46"), Path("zero.46")});
+    }
 #ifdef QXP_CLI_PRINT
     runs.push_back({"print", Path("pipe.46"), Path("list.pdf")});
 #endif
     for (const auto& args : runs) {
         const CliRun run = Cli(args);
-        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1];
+        EXPECT_EQ(run.status, 2) << args[0] << " " << args[1] << " " << args.back();
         EXPECT_EQ(run.err, "File Open error.\n");
     }
-    struct stat st {};
-    ASSERT_EQ(::stat(Path("pipe.46").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO was replaced";
-    ASSERT_EQ(::lstat(Path("dangling.46").c_str(), &st), 0);
-    EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link was replaced";
+    const struct {
+        const char* name;
+        mode_t kind; // as lstat sees it
+    } kept[] = {{"pipe.46", S_IFIFO},
+                {"to-pipe.46", S_IFLNK},
+                {"dangling.46", S_IFLNK},
+                {"folder.46", S_IFDIR},
+                {"to-folder.46", S_IFLNK},
+                {"to-zero.46", S_IFLNK},
+                {"zero.46", static_cast<mode_t>(device ? S_IFCHR : 0)}};
+    for (const auto& k : kept) {
+        struct stat st {
+        };
+        const mode_t kind = ::lstat(Path(k.name).c_str(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+        EXPECT_EQ(kind, k.kind) << k.name << " was replaced";
+    }
+    EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0);
+    struct stat st {
+    };
 
     // A link to a regular file is written through and stays a link.
     Spit(Path("target.46"), "old");
@@ -214,6 +248,42 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaitingOrBeingReplaced)
     ASSERT_EQ(::lstat(Path("alias.46").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_EQ(Slurp(Path("target.46")).rfind("COMMENT\r\n", 0), 0u);
+}
+
+// As root only, on a file system of the test's own: the output that was
+// there stays as it was, byte for byte, and nothing else is left behind.
+TEST_F(CliTest, FailingFileSystemsKeepTheOldOutput)
+{
+    const struct {
+        const char* what;
+        const char* options;
+        const char* failure;
+    } cases[] = {
+        {"full", "size=64k", "fill"},
+        {"read-only", "size=64k", "read-only"},
+        // The folder and the old output take the only two inodes.
+        {"no inodes left", "size=64k,nr_inodes=2", ""},
+    };
+    Spit(Path("club.46"), kCurrentFile);
+    for (const auto& c : cases) {
+        const std::string folder = Path(std::string("disk-") + c.failure);
+        ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+        SmallDisk disk(folder, c.options);
+        if (!disk.Mounted())
+            GTEST_SKIP() << "needs root to mount a small tmpfs";
+        const std::string out = folder + "/out.46";
+        Spit(out, "precious");
+        if (std::string(c.failure) == "fill") {
+            disk.Fill();
+        } else if (std::string(c.failure) == "read-only") {
+            ASSERT_TRUE(disk.MakeReadOnly());
+        }
+        const CliRun run = Cli({"convert", Path("club.46"), out});
+        EXPECT_EQ(run.status, 2) << c.what;
+        EXPECT_EQ(run.err, "File Open error.\n") << c.what;
+        EXPECT_EQ(Slurp(out), "precious") << c.what;
+        EXPECT_EQ(std::system(("test $(ls -A '" + folder + "' | grep -c 'out.46.') -eq 0").c_str()), 0) << c.what;
+    }
 }
 
 TEST_F(CliTest, WhatConvertWritesListReadsBack)
@@ -230,7 +300,7 @@ TEST_F(CliTest, WhatConvertWritesListReadsBack)
 TEST_F(CliTest, UsageErrorsExitOneAndHelpDescribesEveryVerb)
 {
     for (const CliRun& run : {Cli({}), Cli({"list"}), Cli({"convert", "a.46"}), Cli({"frobnicate"}),
-                           Cli({"list", "--bogus", "a.46"}), Cli({"list", "a.46", "--type"})}) {
+                              Cli({"list", "--bogus", "a.46"}), Cli({"list", "a.46", "--type"})}) {
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find("Usage:"), std::string::npos);
     }

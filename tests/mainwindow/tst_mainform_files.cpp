@@ -12,10 +12,12 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "smalldisk.h"
+
 #include <fcntl.h>
 #include <memory>
-#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -40,51 +42,47 @@ bool WriteAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Contents that stand for a FIFO in the file tables.
+// Contents that stand for what is no file in the file tables: a FIFO, a
+// folder, a device that never ends (made only by root, so the test skips
+// it otherwise), and links to each.
 const QByteArray kFifo = QByteArrayLiteral("<fifo>");
+const QByteArray kFolder = QByteArrayLiteral("<folder>");
+const QByteArray kDevice = QByteArrayLiteral("<device>");
+const QByteArray kLinkToFifo = QByteArrayLiteral("<link to a fifo>");
+const QByteArray kLinkToFolder = QByteArrayLiteral("<link to a folder>");
+const QByteArray kLinkToDevice = QByteArrayLiteral("<link to a device>");
 
 // Empty contents leave no file at all.
 bool MakeFile(const QString& path, const QByteArray& contents)
 {
-    QFile::remove(path);
+    const QByteArray name = QFile::encodeName(path);
+    const QByteArray target = name + ".target";
+    for (const QByteArray& old : {name, target}) // what an earlier row left
+        if (::unlink(old.constData()) != 0)
+            ::rmdir(old.constData());
     if (contents == kFifo)
-        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+        return ::mkfifo(name.constData(), 0600) == 0;
+    if (contents == kFolder)
+        return ::mkdir(name.constData(), 0700) == 0;
+    if (contents == kDevice) // what /dev/zero is
+        return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+    if (contents == kLinkToFifo)
+        return ::mkfifo(target.constData(), 0600) == 0 && ::symlink(target.constData(), name.constData()) == 0;
+    if (contents == kLinkToFolder)
+        return ::mkdir(target.constData(), 0700) == 0 && ::symlink(target.constData(), name.constData()) == 0;
+    if (contents == kLinkToDevice)
+        return ::symlink("/dev/zero", name.constData()) == 0;
     return contents.isEmpty() || WriteAll(path, contents);
 }
 
-// A small file system of its own, so that a test can fill it. Needs root;
-// unmounted when the test ends, whatever happened.
-class SmallDisk
+// The kind of file at `path`, links not followed, to see that nothing was
+// replaced.
+mode_t KindOf(const QString& path)
 {
-public:
-    explicit SmallDisk(const QString& folder) : m_folder(QFile::encodeName(folder))
-    {
-        m_mounted = ::geteuid() == 0 && ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-    bool Mounted() const { return m_mounted; }
-    // Writes a file until the disk refuses more.
-    void Fill() const
-    {
-        const QByteArray filler = m_folder + "/filler";
-        const int fd = ::open(filler.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const QByteArray block(4096, 'f');
-        while (fd >= 0 && ::write(fd, block.constData(), block.size()) > 0) {
-        }
-        if (fd >= 0)
-            ::close(fd);
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
+    struct stat st {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
 
 // A V1.00 file: comment, 221 memory lines (only channel 000 used), names.
 QByteArray V100File()
@@ -255,6 +253,14 @@ private slots:
             << "pipe.r46" << kFifo << QString() << QStringList{"open", kFileError} << QString();
         QTest::newRow("FIFO, wrong extension")
             << "pipe.txt" << kFifo << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("folder") << "folder.46" << kFolder << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("device") << "zero.46" << kDevice << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("link to a FIFO") << "to-pipe.46" << kLinkToFifo << QString() << QStringList{"open", kFileError}
+                                        << QString();
+        QTest::newRow("link to a folder")
+            << "to-folder.46" << kLinkToFolder << QString() << QStringList{"open", kFileError} << QString();
+        QTest::newRow("link to a device")
+            << "to-zero.r46" << kLinkToDevice << QString() << QStringList{"open", kFileError} << QString();
     }
 
     void open()
@@ -266,6 +272,8 @@ private slots:
         QFETCH(QString, memory000);
 
         const QString path = TempPath(fileName);
+        if (contents == kDevice && ::geteuid() != 0)
+            QSKIP("only root makes device nodes");
         QVERIFY(MakeFile(path, contents));
         m_messages.fileNames = {path};
 
@@ -378,25 +386,38 @@ private slots:
     void saveAs_data()
     {
         QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QByteArray>("there"); // what the chosen name already is
         QTest::addColumn<bool>("saved");
-        QTest::newRow("extension .46") << "fine.46" << true;
-        QTest::newRow("wrong extension") << "wrong.txt" << false;
-        QTest::newRow("no extension") << "bare" << false;
-        QTest::newRow("folder missing") << "no/such/folder/x.46" << false;
+        QTest::newRow("extension .46") << "fine.46" << QByteArray() << true;
+        QTest::newRow("wrong extension") << "wrong.txt" << QByteArray() << false;
+        QTest::newRow("no extension") << "bare" << QByteArray() << false;
+        QTest::newRow("folder missing") << "no/such/folder/x.46" << QByteArray() << false;
+        // Refused at once and left as they are.
+        QTest::newRow("FIFO") << "pipe.46" << kFifo << false;
+        QTest::newRow("folder") << "folder.46" << kFolder << false;
+        QTest::newRow("device") << "zero.46" << kDevice << false;
+        QTest::newRow("link to a FIFO") << "to-pipe.46" << kLinkToFifo << false;
+        QTest::newRow("link to a folder") << "to-folder.46" << kLinkToFolder << false;
+        QTest::newRow("link to a device") << "to-zero.46" << kLinkToDevice << false;
     }
 
     void saveAs()
     {
         QFETCH(QString, chosen);
+        QFETCH(QByteArray, there);
         QFETCH(bool, saved);
+        if (there == kDevice && ::geteuid() != 0)
+            QSKIP("only root makes device nodes");
         const QString path = TempPath(QStringLiteral("source.46"));
         MakeChangedNamedDocument(path);
         const QString target = TempPath(chosen);
+        QVERIFY(MakeFile(target, there));
+        const mode_t kind = KindOf(target);
         m_messages.fileNames = {target};
 
         QCOMPARE(m_form->Save2Click(), saved);
 
-        QCOMPARE(QFile::exists(target), saved);
+        QCOMPARE(KindOf(target), saved ? mode_t(S_IFREG) : kind);
         QCOMPARE(m_form->Changed(), !saved);
         QCOMPARE(m_form->DocumentName(), saved ? target : path);
         if (saved) {
@@ -423,16 +444,38 @@ private slots:
         QVERIFY(m_form->Changed());
     }
 
-    void fullDiskKeepsTheOldFileAndTheChangedFlag()
+    // As root only, on a file system of the test's own. Read-only as a
+    // folder without write permission is failedSaveKeepsTheOldFile's case
+    // (which root writes into).
+    void failingFileSystemKeepsTheOldFileAndTheChangedFlag_data()
     {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("full") << "size=64k"
+                              << "fill";
+        QTest::newRow("read-only") << "size=64k"
+                                   << "read-only";
+        // The folder and the file take the only two: the new copy that
+        // would replace the file finds none.
+        QTest::newRow("no inodes left") << "size=64k,nr_inodes=2" << QString();
+    }
+
+    void failingFileSystemKeepsTheOldFileAndTheChangedFlag()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, failure);
         QTemporaryDir mountPoint;
-        SmallDisk disk(mountPoint.path());
+        SmallDisk disk(QFile::encodeName(mountPoint.path()).toStdString(), options.toStdString());
         if (!disk.Mounted())
             QSKIP("needs root to mount a small tmpfs");
         const QString path = mountPoint.filePath(QStringLiteral("full.46"));
         MakeChangedNamedDocument(path);
         const QByteArray before = ReadAll(path);
-        disk.Fill();
+        if (failure == QLatin1String("fill")) {
+            disk.Fill();
+        } else if (failure == QLatin1String("read-only")) {
+            QVERIFY(disk.MakeReadOnly());
+        }
 
         m_form->Save1Click();
 

@@ -1,9 +1,13 @@
+#include "channeldocument.h"
 #include "clipboardrules.h"
 #include "recordtext.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -108,6 +112,38 @@ TEST(ClipboardPastedChannel, KeepsTheTargetsIdentityAndNormalises)
         const std::string record = ClipboardRules::PastedChannel(c.grid, c.key, c.buffer, Plan(c.type));
         EXPECT_EQ(std::count(record.begin(), record.end(), ','), 17) << record;
     }
+}
+
+TEST(ClipboardPasteRows, TakeOnlyWhatRecordsCanHold)
+{
+    using Rows = std::optional<std::vector<std::string>>;
+    const std::string manyRows = [] {
+        std::string rows;
+        for (int i = 0; i < ChannelDocument::MemorySlots; ++i)
+            rows += "0\n";
+        return rows;
+    }();
+    const struct {
+        std::string content;
+        bool severalRows;
+        Rows rows;
+    } cases[] = {
+        {"012\t00145500000\t3", false, Rows{{"012,00145500000,3"}}},
+        {std::string("02\t12*#\0junk", 12), false, Rows{{"02,12*#"}}},
+        // Control characters from another program never reach a record.
+        {"000\t0014\x03"
+         "5000000\t5\r\n",
+         false, Rows{{"000,00145000000,5"}}},
+        {"012\t1\r\n\n013\t2", true, Rows{{"012,1", "", "013,2"}}},
+        {std::string(100, '1'), false, std::nullopt},
+        {"1\n" + std::string(100, '1'), true, std::nullopt},
+        {std::string(99, '1') + std::string(1, '\0') + "tail", false, Rows{{std::string(99, '1')}}},
+        // One row more than the memory grid has: the last line after the
+        // final line feed.
+        {manyRows, true, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ClipboardRules::PasteRows(c.content, c.severalRows), c.rows) << c.content;
 }
 
 TEST(ClipboardPastedDtmf, TakesTheTargetSlotAndTheCode)

@@ -56,7 +56,7 @@ private slots:
         CommEventBridge bridge(
             comm,
             [&](TQComm& sender, std::uint32_t size) {
-                onUiThread = onUiThread && QThread::currentThread() == qApp->thread();
+                onUiThread = onUiThread && QThread::currentThread() == QCoreApplication::instance()->thread();
                 std::string line(size, '\0');
                 sender.ReadData(line.data(), size);
                 lines << QString::fromStdString(line);
@@ -107,7 +107,8 @@ private slots:
         UseDialogSettings(comm, m_path);
         int calls = 0;
         {
-            CommEventBridge bridge(comm, [&](TQComm&, std::uint32_t) { ++calls; }, [](const QString&) {});
+            CommEventBridge bridge(
+                comm, [&](TQComm&, std::uint32_t) { ++calls; }, [](const QString&) {});
             comm.OpenCommport();
             Send("A\r");
             // Let the event thread post, but close before the post is handled.

@@ -11,8 +11,11 @@
 #include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
+#include "holderprocess.h"
 #include "portmap.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
@@ -21,6 +24,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -115,6 +120,47 @@ bool WaitClosed(QDialog& form, int timeoutMs)
 QProgressBar* Progress(QDialog& form)
 {
     return form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+}
+
+// Whether this process still has the device open, under any name.
+bool HoldsDevice(const QString& device)
+{
+    struct stat target {
+    };
+    if (::stat(QFile::encodeName(device).constData(), &target) != 0)
+        return false;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::Files | QDir::System)) {
+        struct stat open {
+        };
+        if (::stat(QFile::encodeName(fds.filePath(fd)).constData(), &open) == 0 && S_ISCHR(open.st_mode) &&
+            open.st_rdev == target.st_rdev)
+            return true;
+    }
+    return false;
+}
+
+// Rows of the fault run for this ctest shard: QXP_FAULT_SHARD is "k/n"
+// (row i belongs to shard i % n + 1), or "none" for the run of the other
+// test functions; unset, every row runs.
+bool InThisShard(int row)
+{
+    const QByteArray shard = qgetenv("QXP_FAULT_SHARD");
+    if (shard.isEmpty())
+        return true;
+    const QList<QByteArray> parts = shard.split('/');
+    if (parts.size() != 2 || parts[1].toInt() <= 0)
+        return false;
+    return row % parts[1].toInt() + 1 == parts[0].toInt();
+}
+
+void WriteImage(const QString& path)
+{
+    ChannelDocument image;
+    FillSample(image);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
 }
 
 } // namespace
@@ -362,6 +408,134 @@ private slots:
         QCOMPARE(host.afterReadUpdates, afterReadUpdates);
         QCOMPARE(host.refreshes, refreshes);
         QCOMPARE(host.messages.log, QStringList{message});
+    }
+
+    // The fault run: the radio fails in one way from (or at) its N-th
+    // command, for many N, or the port cannot be had. Every transfer ends
+    // within 2.5 s of what a clean one takes, with one of its messages or,
+    // where the fault was line noise only, as a clean one ends; the port is
+    // closed afterwards; a read that ends without a message holds exactly
+    // the radio's records. Commands of a read: 1 "AI 0", 2 "ID", 3 "TYD",
+    // 4 "FL", 17..19 channel 12, 216..218 edge U3, 231..233 "PR", 234..237
+    // "CR", 238..244 "VR"/"PC", 245..254 "DM"; a write's 230 is its
+    // first "CW", 238 its "VMC 0,0".
+    void faultRun_data()
+    {
+        QTest::addColumn<bool>("reading");
+        QTest::addColumn<QStringList>("simOptions");
+        QTest::addColumn<QString>("port"); // HELD: COM1 with another program on it
+
+        struct Plan {
+            bool reading;
+            QList<int> silences;
+            QList<int> glitches;
+        };
+        const Plan plans[] = {
+            {true, {0, 2, 17, 233, 253}, {2, 3, 17, 19, 218, 237, 244, 254}},
+            {false, {0, 2, 17, 240}, {2, 3, 17}},
+        };
+        int row = 0;
+        const auto add = [&row](bool reading, const QString& what, const QStringList& options, const QString& port) {
+            if (InThisShard(row++))
+                QTest::newRow(qPrintable((reading ? QStringLiteral("read ") : QStringLiteral("write ")) + what))
+                    << reading << options << port;
+        };
+        for (const Plan& plan : plans) {
+            for (const int n : plan.silences)
+                for (const char* kind : {"--stop-after", "--garbage-after", "--hangup-after"})
+                    add(plan.reading, QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(n),
+                        {QLatin1String(kind), QString::number(n)}, QStringLiteral("COM1"));
+            for (const int n : plan.glitches) {
+                add(plan.reading, QStringLiteral("--stray-cr %1").arg(n), {"--stray-cr", QString::number(n)}, "COM1");
+                add(plan.reading, QStringLiteral("--control-chars %1").arg(n), {"--control-chars", QString::number(n)},
+                    "COM1");
+                add(plan.reading, QStringLiteral("--pad-reply %1:3000").arg(n),
+                    {"--pad-reply", QStringLiteral("%1:3000").arg(n)}, "COM1");
+            }
+            add(plan.reading, QStringLiteral("missing device"), {}, QStringLiteral("COM2"));
+            add(plan.reading, QStringLiteral("device held by another program"), {}, QStringLiteral("HELD"));
+        }
+        if (qgetenv("QXP_FAULT_SHARD") == "none")
+            QTest::newRow("left to the shards") << true << QStringList() << QString();
+    }
+
+    void faultRun()
+    {
+        if (qgetenv("QXP_FAULT_SHARD") == "none")
+            QSKIP("run by the tst_transferforms_faults_* tests");
+        QFETCH(bool, reading);
+        QFETCH(QStringList, simOptions);
+        QFETCH(QString, port);
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        WriteImage(imagePath);
+        ChannelDocument image;
+        FillSample(image);
+        const QStringList common{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                                 imagePath};
+
+        struct Outcome {
+            QStringList messages;
+            qint64 ms = 0;
+            int afterReadUpdates = 0;
+            QString document;
+        };
+        const auto run = [&](const QStringList& options, const QString& portName) {
+            Sim sim(common + options);
+            std::unique_ptr<HolderProcess> holder;
+            if (portName == QLatin1String("HELD"))
+                holder = std::make_unique<HolderProcess>(std::vector<std::string>{"/bin/sleep", "30"},
+                                                         sim.Device().toStdString());
+            FakeHost host;
+            host.port = portName == QLatin1String("COM2") ? portName : QStringLiteral("COM1");
+            std::unique_ptr<QDialog> form;
+            if (reading)
+                form = std::make_unique<TReadForm>(host);
+            else
+                form = std::make_unique<TWriteForm>(host);
+            QElapsedTimer clock;
+            clock.start();
+            form->open();
+            while (form->isVisible() && host.messages.log.isEmpty() && clock.elapsed() < 10000)
+                QTest::qWait(5);
+            Outcome outcome;
+            outcome.ms = clock.elapsed();
+            // A port that cannot be had leaves the dialog waiting for Cancel.
+            if (form->isVisible() && host.messages.log.size() == 1 &&
+                host.messages.log.first().startsWith(QLatin1String("error COM port is invalid.")))
+                form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            if (!WaitClosed(*form, 1000))
+                outcome.messages << QStringLiteral("dialog still open");
+            QTest::qWait(50); // a late reply or the cancel timer would come now
+            if (HoldsDevice(sim.Device()))
+                outcome.messages << QStringLiteral("port still open");
+            outcome.messages += host.messages.log;
+            outcome.afterReadUpdates = host.afterReadUpdates;
+            outcome.document = QString::fromStdString(DataFile::WriteDataFile(host.doc));
+            return outcome;
+        };
+
+        static qint64 cleanMs = -1;
+        if (cleanMs < 0) {
+            const Outcome clean = run({}, QStringLiteral("COM1"));
+            QCOMPARE(clean.messages, QStringList());
+            cleanMs = clean.ms;
+        }
+        const Outcome faulty = run(simOptions, port);
+        QVERIFY2(faulty.ms <= cleanMs + 2500, qPrintable(QStringLiteral("%1 ms").arg(faulty.ms)));
+        if (faulty.messages.isEmpty()) {
+            if (reading) {
+                QCOMPARE(faulty.afterReadUpdates, 1);
+                QCOMPARE(faulty.document, QString::fromStdString(DataFile::WriteDataFile(image)));
+            }
+            return;
+        }
+        QCOMPARE(faulty.messages.size(), 1);
+        const QString& message = faulty.messages.first();
+        QVERIFY2(message == QLatin1String("error Communication timeout error.") ||
+                     message == QLatin1String("error The radio is invalid.\nPlease check and try again.") ||
+                     message == QLatin1String("error COM port is invalid.\nPlease check and try again."),
+                 qPrintable(message));
     }
 };
 
