@@ -42,8 +42,7 @@ private:
     std::string_view m_rest;
 };
 
-template <typename Transfer>
-void Run(Transfer& transfer, RadioSim& radio, Replies& replies)
+template <typename Transfer> void Run(Transfer& transfer, RadioSim& radio, Replies& replies)
 {
     ReplyReader reader;
     TransferStep step = transfer.Start();

@@ -5,9 +5,9 @@
 
 #include "channeldocument.h"
 #include "channellistlayout.h"
-#include "shared/channellistpainter.h"
 #include "document/documentsession.h"
 #include "fileio.h"
+#include "shared/channellistpainter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

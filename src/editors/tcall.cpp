@@ -17,7 +17,10 @@ void TCALL::showEvent(QShowEvent* event)
                  m_host.GridRow(3));
 }
 
-ChannelForm TCALL::LoadItem(int item) { return ChannelRules::LoadCall(m_host.Document(), item); }
+ChannelForm TCALL::LoadItem(int item)
+{
+    return ChannelRules::LoadCall(m_host.Document(), item);
+}
 
 ChannelRules::StoreResult TCALL::StoreItem(ChannelDocument& doc, int item, const ChannelForm& form)
 {

@@ -1,7 +1,7 @@
 #include "teditordialog.h"
 
-#include "shared/documenthost.h"
 #include "editorwidgets.h"
+#include "shared/documenthost.h"
 #include "shared/messageservice.h"
 
 #include <QKeyEvent>

@@ -3,9 +3,9 @@
 #include "channelcontrols.h"
 #include "channeldocument.h"
 #include "channelrules.h"
-#include "shared/documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
+#include "shared/documenthost.h"
 #include "tupdown.h"
 
 #include <QCheckBox>
@@ -121,9 +121,8 @@ bool TMemory::StoreChannel()
     // session marks it so.
     const ChannelForm form = ReadForm();
     ChannelRules::StoreResult result;
-    m_host.Session().Edit(windowTitle(), [&](ChannelDocument& doc) {
-        result = ChannelRules::StoreChannel(doc, Position(), form);
-    });
+    m_host.Session().Edit(windowTitle(),
+                          [&](ChannelDocument& doc) { result = ChannelRules::StoreChannel(doc, Position(), form); });
     if (Refused(result.outcome))
         return false;
     // The boxes keep the typed text; only the steps show what was stored.

@@ -25,7 +25,10 @@ int TVFO::BandOfItem(int item) const
     return item >= 0 && item < static_cast<int>(m_bands.size()) ? m_bands[static_cast<std::size_t>(item)] : 1;
 }
 
-int TVFO::Band() const { return BandOfItem(CurrentItem()); }
+int TVFO::Band() const
+{
+    return BandOfItem(CurrentItem());
+}
 
 void TVFO::LoadBand(int band)
 {
@@ -34,7 +37,10 @@ void TVFO::LoadBand(int band)
             LoadShown(static_cast<int>(item));
 }
 
-ChannelForm TVFO::LoadItem(int item) { return ChannelRules::LoadBand(m_host.Document(), BandOfItem(item)); }
+ChannelForm TVFO::LoadItem(int item)
+{
+    return ChannelRules::LoadBand(m_host.Document(), BandOfItem(item));
+}
 
 ChannelRules::StoreResult TVFO::StoreItem(ChannelDocument& doc, int item, const ChannelForm& form)
 {

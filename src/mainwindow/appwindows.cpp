@@ -43,9 +43,9 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
     m_mainForm->SetPortChecker([probe](const QString& port) { return (*probe)(port); });
     m_mainForm->SetPortTexts([ports](const QString& port) { return ports->DeviceLine(port); },
                              [ports](const QString& port) { return ports->InvalidCause(port); });
-    for (TransferDialog* transfer : {static_cast<TransferDialog*>(m_readForm.get()),
-                                     static_cast<TransferDialog*>(m_writeForm.get()),
-                                     &m_mainForm->DataExchange().ReadBackForm()}) {
+    for (TransferDialog* transfer :
+         {static_cast<TransferDialog*>(m_readForm.get()), static_cast<TransferDialog*>(m_writeForm.get()),
+          &m_mainForm->DataExchange().ReadBackForm()}) {
         transfer->SetPortResolver([ports](const std::string& name) {
             return QFile::encodeName(ports->DevicePath(QString::fromStdString(name))).toStdString();
         });

@@ -14,17 +14,16 @@
 
 namespace {
 
-const char Usage[] =
-    "Usage: qxp-r46 [--simulated-radio] [FILE]\n"
-    "       qxp-r46 --help | --version\n"
-    "\n"
-    "Programs the channel memory of the QZ-R46 hand-held radio.\n"
-    "\n"
-    "  FILE                open this .46 or .r46 file at start\n"
-    "  --simulated-radio   put the built-in simulated radio on the chosen port\n"
-    "                      for this run only (the settings are not changed)\n"
-    "  --help              show this text\n"
-    "  --version           show the version\n";
+const char Usage[] = "Usage: qxp-r46 [--simulated-radio] [FILE]\n"
+                     "       qxp-r46 --help | --version\n"
+                     "\n"
+                     "Programs the channel memory of the QZ-R46 hand-held radio.\n"
+                     "\n"
+                     "  FILE                open this .46 or .r46 file at start\n"
+                     "  --simulated-radio   put the built-in simulated radio on the chosen port\n"
+                     "                      for this run only (the settings are not changed)\n"
+                     "  --help              show this text\n"
+                     "  --version           show the version\n";
 
 // Answered before any window or display is needed, so they work from a
 // plain terminal too.
@@ -53,7 +52,8 @@ int main(int argc, char** argv)
     if (AnsweredOnTheTerminal(argc, argv, &status))
         return status;
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("qxp-r46"), QIcon(QStringLiteral(":/icons/qxp-r46-64.png"))));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("qxp-r46"), QIcon(QStringLiteral(":/icons/qxp-r46-64.png"))));
     // Lets the desktop match the windows to the launcher entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.queldor.QxpR46"));
     // The built-in simulated radio keeps its memory under these names, in

@@ -12,4 +12,7 @@ PortProbe::PortProbe(PortMap& ports)
     });
 }
 
-bool PortProbe::operator()(const QString& portName) { return m_comm.CheckCommportValid(portName.toStdString()); }
+bool PortProbe::operator()(const QString& portName)
+{
+    return m_comm.CheckCommportValid(portName.toStdString());
+}

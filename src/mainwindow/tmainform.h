@@ -216,8 +216,8 @@ private:
     QMenu* m_popup2 = nullptr;
     QAction* m_com1 = nullptr;
     QAction* m_com2 = nullptr;
-    QList<QAction*> m_cutActions; // Cut1, Cut2, Delete1, Delete2
-    QList<QAction*> m_rowActions; // InsertRow1, DeleteShift1 and their pop-up twins
+    QList<QAction*> m_cutActions;     // Cut1, Cut2, Delete1, Delete2
+    QList<QAction*> m_rowActions;     // InsertRow1, DeleteShift1 and their pop-up twins
     QAction* m_pasteMain = nullptr;   // Paste1 (and SpeedButton3)
     QAction* m_pastePopup1 = nullptr; // Paste2
     QAction* m_pastePopup2 = nullptr; // Paste3

@@ -11,12 +11,15 @@ namespace ChannelListing {
 namespace {
 
 constexpr std::array<const char*, 39> kPrintedTones = {
-    "67.0Hz", "69.4Hz", "71.9Hz", "74.4Hz", "77.0Hz", "79.7Hz", "82.5Hz", "85.4Hz", "88.5Hz", "91.5Hz",
-    "94.8Hz", "97.4Hz", "100.0Hz", "103.5Hz", "107.2Hz", "110.9Hz", "114.8Hz", "118.8Hz", "123.0Hz", "127.3Hz",
+    "67.0Hz",  "69.4Hz",  "71.9Hz",  "74.4Hz",  "77.0Hz",  "79.7Hz",  "82.5Hz",  "85.4Hz",  "88.5Hz",  "91.5Hz",
+    "94.8Hz",  "97.4Hz",  "100.0Hz", "103.5Hz", "107.2Hz", "110.9Hz", "114.8Hz", "118.8Hz", "123.0Hz", "127.3Hz",
     "131.8Hz", "136.5Hz", "141.3Hz", "146.2Hz", "151.4Hz", "156.7Hz", "162.2Hz", "167.9Hz", "173.8Hz", "179.9Hz",
     "186.2Hz", "192.8Hz", "203.5Hz", "210.7Hz", "218.1Hz", "225.7Hz", "233.6Hz", "241.8Hz", "250.3Hz"};
 
-char First(std::string_view field) { return field.empty() ? '\0' : field[0]; }
+char First(std::string_view field)
+{
+    return field.empty() ? '\0' : field[0];
+}
 
 std::string Label(RecordKind kind, std::string_view code, const BandPlan& plan)
 {

@@ -37,7 +37,10 @@ private:
     int m_fd;
 };
 
-std::string ErrnoText(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string ErrnoText(const std::string& what)
+{
+    return what + ": " + std::strerror(errno);
+}
 
 // Callers that only care whether it worked may pass no error text.
 bool Fail(std::string* error, std::string text)
@@ -74,7 +77,8 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0)
         return Fail(error, ErrnoText(path));
-    struct stat st {};
+    struct stat st {
+    };
     if (::fstat(fd.Get(), &st) != 0)
         return Fail(error, ErrnoText(path));
     if (!S_ISREG(st.st_mode))
@@ -102,7 +106,8 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
     // A symbolic link stays a link: the file it points to is replaced. A
     // link to nothing is refused rather than replaced by a file.
     std::string path = requested;
-    struct stat lst {};
+    struct stat lst {
+    };
     if (::lstat(requested.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
         char resolved[PATH_MAX];
         if (!::realpath(requested.c_str(), resolved))
@@ -112,7 +117,8 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
 
     // The rename would put a file in place of a device, a FIFO or a socket
     // (as root, of /dev/null itself), so only regular files are replaced.
-    struct stat old {};
+    struct stat old {
+    };
     const bool existed = ::stat(path.c_str(), &old) == 0;
     if (existed && !S_ISREG(old.st_mode))
         return Fail(error, path + ": not a regular file");

@@ -8,9 +8,9 @@ namespace RecordText {
 
 namespace {
 
-constexpr std::array<const char*, RecordLayout::MemorySlot::Count - RecordLayout::MemorySlot::FirstScanEdge> kEdgeLabels = {
-    "L0", "U0", "L1", "U1", "L2", "U2", "L3", "U3", "L4", "U4", "L5",
-    "U5", "L6", "U6", "L7", "U7", "L8", "U8", "L9", "U9", "PR"};
+constexpr std::array<const char*, RecordLayout::MemorySlot::Count - RecordLayout::MemorySlot::FirstScanEdge>
+    kEdgeLabels = {"L0", "U0", "L1", "U1", "L2", "U2", "L3", "U3", "L4", "U4", "L5",
+                   "U5", "L6", "U6", "L7", "U7", "L8", "U8", "L9", "U9", "PR"};
 
 constexpr int kMaxFields = 19;
 

@@ -117,16 +117,37 @@ void TQComm::SetFlowControl(TFlowControl value)
         ApplyLineSetting(LineSetting::FlowControl, device->Fd());
 }
 
-void TQComm::SetEventType(TEventType value) { m_eventType = value; }
-void TQComm::SetInBuffSize(std::uint32_t value) { m_inBuffSize = value; }
-void TQComm::SetOutBuffSize(std::uint32_t value) { m_outBuffSize = value; }
-void TQComm::SetRxThreshold(std::uint32_t value) { m_rxThreshold = value; }
-void TQComm::SetXonSendSize(std::uint16_t value) { m_xonSendSize = value; }
-void TQComm::SetXoffSendSize(std::uint16_t value) { m_xoffSendSize = value; }
+void TQComm::SetEventType(TEventType value)
+{
+    m_eventType = value;
+}
+void TQComm::SetInBuffSize(std::uint32_t value)
+{
+    m_inBuffSize = value;
+}
+void TQComm::SetOutBuffSize(std::uint32_t value)
+{
+    m_outBuffSize = value;
+}
+void TQComm::SetRxThreshold(std::uint32_t value)
+{
+    m_rxThreshold = value;
+}
+void TQComm::SetXonSendSize(std::uint16_t value)
+{
+    m_xonSendSize = value;
+}
+void TQComm::SetXoffSendSize(std::uint16_t value)
+{
+    m_xoffSendSize = value;
+}
 
 // The event character is looked for by the event thread, not by the
 // driver, so the new one counts from the next arrival on.
-void TQComm::SetEventChar(std::uint16_t value) { m_eventChar = value; }
+void TQComm::SetEventChar(std::uint16_t value)
+{
+    m_eventChar = value;
+}
 
 void TQComm::SetOnCommEvent(TCommEvent handler)
 {
@@ -590,7 +611,10 @@ int TQComm::CountInBuff()
     return static_cast<int>(count);
 }
 
-int TQComm::CountOutBuff() { return m_portStatus ? DriverOutQueue() : -1; }
+int TQComm::CountOutBuff()
+{
+    return m_portStatus ? DriverOutQueue() : -1;
+}
 
 int TQComm::DriverOutQueue() const
 {

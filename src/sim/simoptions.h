@@ -25,7 +25,7 @@ struct SimOptions {
         std::size_t length;
     };
     std::vector<Padding> padding; // the reply padded with blanks to a length
-    int ignoreWrite = -1; // the Nth write command (from 1) is answered but not stored
+    int ignoreWrite = -1;         // the Nth write command (from 1) is answered but not stored
     bool help = false;
 
     // Nothing usable (with the reason in *error) for an unknown option, a

@@ -87,8 +87,8 @@ private:
     ChannelDocument& m_doc;
     Step m_last = Step::Idle;
     std::string m_command; // as sent last: its reply begins with it
-    int m_slot = 0; // memory slot 0..220, then DTMF memory 0..9
-    int m_band = 0; // CALL slot 0..1, then VFO slot 0..4
+    int m_slot = 0;        // memory slot 0..220, then DTMF memory 0..9
+    int m_band = 0;        // CALL slot 0..1, then VFO slot 0..4
     int m_progress = 0;
     bool m_cleared = false;
     FixedText<100> m_record;

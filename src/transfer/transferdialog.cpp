@@ -1,10 +1,10 @@
 #include "transferdialog.h"
 
 #include "appsettings.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
 #include "portlink.h"
 #include "radioprotocol.h"
+#include "shared/documenthost.h"
+#include "shared/messageservice.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "twriteform.h"
 
-#include "writetransfer.h"
 #include "shared/documenthost.h"
+#include "writetransfer.h"
 
 TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent)
     : TransferDialog(host, tr("写入"), tr("正在向设备写入数据。。。"), parent)

@@ -536,7 +536,11 @@ TEST_P(TransferCliFaults, EndsInTimeWithItsMessageOrTheRadiosRecords)
     ::unlink(Path("out.46").c_str());
 
     const Timed faulty = Run({fault.kind, std::to_string(fault.command) + fault.extra}, fault.verb);
-    EXPECT_LE(faulty.ms, clean.ms + 2500) << faulty.run.err;
+    // Within 2.5 s of where a clean run would end; twice the clean time
+    // leaves room for a loaded machine or a sanitizer build, where the
+    // process itself starts and runs slower, while a wait that went on
+    // past the reply time-out still shows.
+    EXPECT_LE(faulty.ms, 2 * clean.ms + 2500) << faulty.run.err;
     const bool reading = std::string(fault.verb) == "read";
     if (faulty.run.status == 0) {
         if (reading)

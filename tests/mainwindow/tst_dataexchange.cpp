@@ -244,8 +244,8 @@ private slots:
     {
         m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
             for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
-                doc.StoreMemory(slot, RecordText::ChannelLabel(slot) +
-                                          ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+                doc.StoreMemory(slot,
+                                RecordText::ChannelLabel(slot) + ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
         });
         const QString path = TempPath(QStringLiteral("list.pdf"));
         m_messages.fileNames = {path};

@@ -102,10 +102,9 @@ private slots:
         for (const char* edit : {"paste", "cut", "delete several", "cut several DTMF", "insert row", "delete and shift",
                                  "move down", "comment typing"})
             QTest::newRow(edit) << edit << none;
-        QTest::newRow("paste several, one refused")
-            << "paste several"
-            << QStringList{"info 1 copied row(s) were not pasted: 001.\n"
-                           "They do not fit the band limits or the rows."};
+        QTest::newRow("paste several, one refused") << "paste several"
+                                                    << QStringList{"info 1 copied row(s) were not pasted: 001.\n"
+                                                                   "They do not fit the band limits or the rows."};
     }
 
     // Apply, undo: the whole document and the grids as before, and not
@@ -328,8 +327,7 @@ private slots:
         pdf.open(QIODevice::WriteOnly);
         QPdfWriter writer(&pdf);
         QVERIFY(m_form->PrintTo(writer));
-        const auto pages =
-            ChannelListLayout::Layout(Doc(), m_form->windowTitle().toStdString(), std::string());
+        const auto pages = ChannelListLayout::Layout(Doc(), m_form->windowTitle().toStdString(), std::string());
         QCOMPARE(int(pages.size()), 4);
         QVERIFY(pdf.data().startsWith("%PDF"));
         QVERIFY2(pdf.data().contains("/Count 4"), "four pages in the PDF");

@@ -31,10 +31,7 @@
 namespace {
 
 struct Editors {
-    explicit Editors(DocumentHost& host)
-        : memory(host), vfo(host), call(host), dtmf(host), read(host), write(host)
-    {
-    }
+    explicit Editors(DocumentHost& host) : memory(host), vfo(host), call(host), dtmf(host), read(host), write(host) {}
 
     TMemory memory;
     TVFO vfo;

@@ -9,12 +9,12 @@
 #include "tdtmf.h"
 #include "thelpviewer.h"
 #include "tmainform.h"
+#include "tmemory.h"
 #include "tportsetupform.h"
 #include "treadform.h"
-#include "twriteform.h"
-#include "tmemory.h"
 #include "tvfo.h"
 #include "twelcome.h"
+#include "twriteform.h"
 #include "uilanguage.h"
 #include "untranslatedtexts.h"
 
@@ -47,8 +47,7 @@ const Window kWindows[] = {
     {"TDTMF", [](FakeDocumentHost& host) { return std::make_unique<TDTMF>(host); }, {}},
     // The language menu reads the same in both languages, so that either
     // reader finds it.
-    {"TMainForm", [](FakeDocumentHost& host) { return std::make_unique<TMainForm>(host.messages); },
-     {"Language1"}},
+    {"TMainForm", [](FakeDocumentHost& host) { return std::make_unique<TMainForm>(host.messages); }, {"Language1"}},
     {"TReadForm", [](FakeDocumentHost& host) { return std::make_unique<TReadForm>(host); }, {}, false},
     {"TWriteForm", [](FakeDocumentHost& host) { return std::make_unique<TWriteForm>(host); }, {}, false},
     {"TPortSetupForm", [](FakeDocumentHost&) { return std::make_unique<TPortSetupForm>(nullptr); }, {}},

@@ -38,11 +38,9 @@ TEST(ChannelListingLine, AppendsEachPartUnderItsCondition)
          "440MHz 440.000MHz 25kHz"},
         {RecordKind::Call, "0,1,00,1,1,,", "1,00430000000,6,0,0,0,0,,09,,09,005000000,,,,,,",
          "430MHz 430.000MHz 25kHz"},
-        {RecordKind::Call, "0,1,00,1,1,,", "0,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,,",
-         "144MHz 144.000MHz 5kHz"},
+        {RecordKind::Call, "0,1,00,1,1,,", "0,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,,", "144MHz 144.000MHz 5kHz"},
         // Values outside the tables print as they are stored.
-        {RecordKind::Memory, "0,2,00,1,1,,", "020,00145000000,x,0,0,1,0,,,,09,000600000,0,,,,,",
-         "020 145.000MHz x T:"},
+        {RecordKind::Memory, "0,2,00,1,1,,", "020,00145000000,x,0,0,1,0,,,,09,000600000,0,,,,,", "020 145.000MHz x T:"},
     };
     for (const auto& c : cases) {
         BandPlan plan;
@@ -68,10 +66,17 @@ TEST(ChannelListingList, SectionsInOrderWithCommentOnlyWhenPresent)
     doc.StoreMemory(1, "001,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
     doc.StoreMemory(2, "002,0");
     doc.StoreDtmf(4, "04,#*");
-    const std::vector<std::string> expected = {
-        "Memory Channel", "001 145.000MHz 20kHz", "VFO", "118MHz 118.000MHz 12.5kHz",
-        "144MHz 144.000MHz 5kHz RF:High", "440MHz 440.000MHz 25kHz RF:High", "CALL Channel",
-        "144MHz 144.000MHz 5kHz", "440MHz 440.000MHz 25kHz", "DTMF Memory", "04 #*"};
+    const std::vector<std::string> expected = {"Memory Channel",
+                                               "001 145.000MHz 20kHz",
+                                               "VFO",
+                                               "118MHz 118.000MHz 12.5kHz",
+                                               "144MHz 144.000MHz 5kHz RF:High",
+                                               "440MHz 440.000MHz 25kHz RF:High",
+                                               "CALL Channel",
+                                               "144MHz 144.000MHz 5kHz",
+                                               "440MHz 440.000MHz 25kHz",
+                                               "DTMF Memory",
+                                               "04 #*"};
     EXPECT_EQ(ChannelListing::ListLines(doc), expected);
 
     doc.SetComment("note");
@@ -94,18 +99,33 @@ TEST(GridText, CellsAndStatusPanelsOfARow)
     };
     using G = GridText::Grid;
     const Case cases[] = {
-        {G::Memory, 200, "199,00145000000,5,1,1,0,0,,09,,09,000600000,1,,,,,RPT", {"*", "199", "145.000", "RPT"},
+        {G::Memory,
+         200,
+         "199,00145000000,5,1,1,0,0,,09,,09,000600000,1,,,,,RPT",
+         {"*", "199", "145.000", "RPT"},
          {"Offset : 0.60MHz", "+ R", ""}},
         // The lock-out mark is for the numbered channels only.
-        {G::Memory, 201, "L0,00145000000,5,0,0,1,0,,02,,09,000600000,1,,,,,", {"", "L0", "145.000", ""},
+        {G::Memory,
+         201,
+         "L0,00145000000,5,0,0,1,0,,02,,09,000600000,1,,,,,",
+         {"", "L0", "145.000", ""},
          {"", "", "T : 69.0"}},
         {G::Memory, 6, "x", {"", "005", "", ""}, {"", "", ""}},
-        {G::Memory, 221, "PR,00145000000,5,0,1,0,1,,09,,13,000600000,,,00144500000,5,,", {"", "PR", "145.000", ""},
+        {G::Memory,
+         221,
+         "PR,00145000000,5,0,1,0,1,,09,,13,000600000,,,00144500000,5,,",
+         {"", "PR", "145.000", ""},
          {"Tx Frequency : 144.500MHz", "+-", "CT : 100.0Hz"}},
         // VFO rows list the bands the radio has: 118, 144, 440 MHz.
-        {G::Vfo, 3, "6,00435000000,6,3,0,0,0,,09,,09,005000000,,,,,0,", {"", "440MHz", "435.000", ""},
+        {G::Vfo,
+         3,
+         "6,00435000000,6,3,0,0,0,,09,,09,005000000,,,,,0,",
+         {"", "440MHz", "435.000", ""},
          {"", "-7.6", ""}},
-        {G::Call, 2, "1,00440000000,6,2,0,0,0,,09,,09,005000000,,,,,,", {"", "440MHz", "440.000", ""},
+        {G::Call,
+         2,
+         "1,00440000000,6,2,0,0,0,,09,,09,005000000,,,,,,",
+         {"", "440MHz", "440.000", ""},
          {"Offset : 5.00MHz", "-", ""}},
         {G::Dtmf, 4, "03,123A", {"", "3", "123A", ""}, {"", "", ""}},
     };

@@ -35,8 +35,7 @@ TEST(DataFileWrite, NewDocumentWritesTheDefaultsInOrder)
     ChannelDocument doc;
     doc.ClearDocument();
     EXPECT_EQ(DataFile::WriteDataFile(doc),
-              Crlf({"COMMENT", "", "MEMORY", "CALL",
-                    "0\t00144000000\t0\t0\t0\t0\t0\t\t09\t\t09\t000600000\t\t\t\t\t\t",
+              Crlf({"COMMENT", "", "MEMORY", "CALL", "0\t00144000000\t0\t0\t0\t0\t0\t\t09\t\t09\t000600000\t\t\t\t\t\t",
                     "1\t00440000000\t6\t0\t0\t0\t0\t\t09\t\t09\t005000000\t\t\t\t\t\t", "VFO",
                     "1\t00118000000\t3\t0\t0\t0\t0\t\t09\t\t09\t000600000\t\t\t\t\t\t",
                     "2\t00144000000\t0\t0\t0\t0\t0\t\t09\t\t09\t000600000\t\t\t\t\t0\t",
@@ -90,8 +89,8 @@ TEST(DataFileRoundTrip, EveryUsedSlotComesBackInItsPlace)
     for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot) {
         const std::string label = RecordText::ChannelLabel(slot);
         const std::string mhz = std::to_string(144 + random() % 300);
-        doc.StoreMemory(slot, label + ",00" + mhz + "012500,3,1,0,1,0,,09,,12,000600000," +
-                                  (slot < 200 ? "1" : "") + ",,,,,N" + std::to_string(slot % 100));
+        doc.StoreMemory(slot, label + ",00" + mhz + "012500,3,1,0,1,0,,09,,12,000600000," + (slot < 200 ? "1" : "") +
+                                  ",,,,,N" + std::to_string(slot % 100));
     }
     for (int slot = 0; slot < ChannelDocument::DtmfSlots; ++slot)
         doc.StoreDtmf(slot, "0" + std::to_string(slot) + ",1234567890ABCD*#");
@@ -109,32 +108,31 @@ TEST(DataFileRoundTrip, EveryUsedSlotComesBackInItsPlace)
 
 TEST(DataFileRead, PlacesRecordsBySlotKeyInAnyOrder)
 {
-    const ChannelDocument doc = Read(
-        "anything at all\n"
-        "my comment\n"
-        "000\t00145000000\tbefore any section\n"
-        "DTMF\n"
-        "03\t123A\r\n"
-        "VFO\n"
-        "2\t00146000000\t3\n"
-        "5\t00340000000\t3\n"
-        "MEMORY\n"
-        "017\t00145500000\t5\n"
-        "PR\t00433000000\t6\n"
-        "U9\t00430000000\t6\n"
-        "L0\t00431000000\t6\n"
-        "xyz\t00145000000\n"
-        "221\t00145000000\n"
-        "\n"
-        "CALL\n"
-        "0\t00145500000\n"
-        "7\t00435000000\n"
-        "MEMORY\n"
-        "017\t00146000000\t5\n"
-        "DTMF\n"
-        "10\t999\n"
-        "x1\t999\n"
-        "01\t55");
+    const ChannelDocument doc = Read("anything at all\n"
+                                     "my comment\n"
+                                     "000\t00145000000\tbefore any section\n"
+                                     "DTMF\n"
+                                     "03\t123A\r\n"
+                                     "VFO\n"
+                                     "2\t00146000000\t3\n"
+                                     "5\t00340000000\t3\n"
+                                     "MEMORY\n"
+                                     "017\t00145500000\t5\n"
+                                     "PR\t00433000000\t6\n"
+                                     "U9\t00430000000\t6\n"
+                                     "L0\t00431000000\t6\n"
+                                     "xyz\t00145000000\n"
+                                     "221\t00145000000\n"
+                                     "\n"
+                                     "CALL\n"
+                                     "0\t00145500000\n"
+                                     "7\t00435000000\n"
+                                     "MEMORY\n"
+                                     "017\t00146000000\t5\n"
+                                     "DTMF\n"
+                                     "10\t999\n"
+                                     "x1\t999\n"
+                                     "01\t55");
     EXPECT_EQ(doc.Comment(), "my comment");
     EXPECT_EQ(doc.Record(RecordKind::Memory, 0), "") << "a record before MEMORY is ignored";
     EXPECT_EQ(doc.Record(RecordKind::Memory, 17), "017,00146000000,5") << "a later line replaces an earlier one";
@@ -164,8 +162,8 @@ TEST(DataFileRead, MalformedInputNeverOverflowsASlot)
 {
     static const char kCall[] = "\nCALL\n0\t\0\t1\n";
     static const char kBinary[] = "MEMORY\n001\t\x01\x02\xff\xfe\t\0bin\n";
-    std::string contents = "C\n\nMEMORY\n000\t" + std::string(100000, '9') + "\nDTMF\n05\t" +
-                           std::string(5000, '1') + "\nVFO\n2" + std::string(3000, '\t');
+    std::string contents = "C\n\nMEMORY\n000\t" + std::string(100000, '9') + "\nDTMF\n05\t" + std::string(5000, '1') +
+                           "\nVFO\n2" + std::string(3000, '\t');
     contents.append(kCall, sizeof kCall - 1);
     contents.append(kBinary, sizeof kBinary - 1);
     const ChannelDocument doc = Read(contents);
@@ -180,7 +178,7 @@ TEST(DataFileRead, MalformedInputNeverOverflowsASlot)
 TEST(DataFileRead, NoLineEndsAndEmptyFilesLeaveTheDocumentDefaulted)
 {
     for (const std::string& contents : {std::string(), std::string("COMMENT"), std::string("\n"),
-                                       std::string(200000, 'x'), std::string("\r\r\r\n\r\n")}) {
+                                        std::string(200000, 'x'), std::string("\r\r\r\n\r\n")}) {
         const ChannelDocument doc = Read(contents);
         EXPECT_EQ(doc.Record(RecordKind::Memory, 0), "");
         EXPECT_EQ(doc.Record(RecordKind::Vfo, 1), "2,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,0,");
@@ -195,25 +193,24 @@ const char* const kV100Memory =
 TEST(DataFileV100, BuildsCurrentRecordsFromOldLines)
 {
     std::string file = "old comment\r\n";
-    file += kV100Memory;                                                     // slot 0
-    file += "a,b,c,00145000000,5,1,0,0,0,,09,,09,000700000,0,p,q,r,s\r\n";      // slot 1
-    file += "\r\n";                                                          // slot 2 empty
+    file += kV100Memory;                                                   // slot 0
+    file += "a,b,c,00145000000,5,1,0,0,0,,09,,09,000700000,0,p,q,r,s\r\n"; // slot 1
+    file += "\r\n";                                                        // slot 2 empty
     for (int line = 5; line <= 222; ++line)
         file += line == 222 ? "a,b,c,00146000000,5,0,0,0,0,,09,,09,,,\r\n" : "\r\n"; // slot 220
-    file += "NAME0\r\n";                                                     // name of slot 0
+    file += "NAME0\r\n";                                                             // name of slot 0
     file += "\r\n";
-    file += "ORPHAN\r\n";                                                    // name of empty slot 2
+    file += "ORPHAN\r\n"; // name of empty slot 2
     for (int line = 226; line <= 442; ++line)
         file += "\r\n";
-    file += "PRNAME\r\n";  // line 443: slot 220
-    file += "AFTER\r\n";   // line 444: past the end of the layout
+    file += "PRNAME\r\n"; // line 443: slot 220
+    file += "AFTER\r\n";  // line 444: past the end of the layout
 
     ChannelDocument doc;
     doc.ClearDocument();
     DataFile::ReadV100File(file, doc);
     EXPECT_EQ(doc.Comment(), "old comment");
-    EXPECT_EQ(doc.Record(RecordKind::Memory, 0),
-              "000,00433000000,6,2,0,1,0,,09,,09,005000000,1,,00438000000,6,,NAME0");
+    EXPECT_EQ(doc.Record(RecordKind::Memory, 0), "000,00433000000,6,2,0,1,0,,09,,09,005000000,1,,00438000000,6,,NAME0");
     EXPECT_EQ(doc.Record(RecordKind::Memory, 1), "001,00145000000,5,1,0,0,0,,09,,09,000700000,0,,,,,");
     EXPECT_EQ(doc.Record(RecordKind::Memory, 2), "") << "a name alone does not make a channel";
     EXPECT_EQ(doc.Record(RecordKind::Memory, 220), "PR,00146000000,5,0,0,0,0,,09,,09,000600000,,,,,,PRNAME");
@@ -242,9 +239,9 @@ TEST(DataFileFormat, ExtensionsAreComparedWithoutCase)
 {
     using DataFile::Format;
     const std::pair<const char*, Format> cases[] = {
-        {"a.46", Format::Current},   {"/x/y/A.46", Format::Current}, {"b.r46", Format::V100},
-        {"B.R46", Format::V100},     {"c.R46", Format::V100},        {"d.txt", Format::Unknown},
-        {"noext", Format::Unknown},  {"dir.46/file", Format::Unknown}, {"x.460", Format::Unknown},
+        {"a.46", Format::Current},     {"/x/y/A.46", Format::Current},   {"b.r46", Format::V100},
+        {"B.R46", Format::V100},       {"c.R46", Format::V100},          {"d.txt", Format::Unknown},
+        {"noext", Format::Unknown},    {"dir.46/file", Format::Unknown}, {"x.460", Format::Unknown},
         {"x.46.bak", Format::Unknown},
     };
     for (const auto& [path, format] : cases)

@@ -55,8 +55,8 @@ TEST(SerialPort, CommPortNamesThePortAndIgnoresNumbersOutOfRange)
         TCommPort port;
         const char* name;
     } cases[] = {
-        {TCommPort::Com2, "COM2"}, {TCommPort::Com4, "COM4"}, {TCommPort::Com3, "COM3"}, {TCommPort::Com1, "COM1"},
-        {static_cast<TCommPort>(4), "COM1"}, {static_cast<TCommPort>(200), "COM1"},
+        {TCommPort::Com2, "COM2"}, {TCommPort::Com4, "COM4"},           {TCommPort::Com3, "COM3"},
+        {TCommPort::Com1, "COM1"}, {static_cast<TCommPort>(4), "COM1"}, {static_cast<TCommPort>(200), "COM1"},
     };
     for (const auto& c : cases) {
         comm.SetCommPort(c.port);
@@ -72,8 +72,13 @@ TEST(SerialPort, PortNamesBecomeDevices)
         const char* name;
         const char* device;
     } defaults[] = {
-        {"COM1", "/dev/ttyS0"}, {"COM2", "/dev/ttyS1"}, {"COM3", "/dev/ttyS2"}, {"COM4", "/dev/ttyS3"},
-        {"/dev/pts/7", "/dev/pts/7"}, {"COM5", "COM5"}, {"", ""},
+        {"COM1", "/dev/ttyS0"},
+        {"COM2", "/dev/ttyS1"},
+        {"COM3", "/dev/ttyS2"},
+        {"COM4", "/dev/ttyS3"},
+        {"/dev/pts/7", "/dev/pts/7"},
+        {"COM5", "COM5"},
+        {"", ""},
     };
     for (const auto& c : defaults)
         EXPECT_EQ(comm.DevicePath(c.name), c.device) << c.name;
@@ -239,8 +244,7 @@ TEST(SerialPort, OpenSetsRawLineWithXonXoffAndCloseRestoresTheDevice)
     EXPECT_EQ(open.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP | IXANY), 0u) << "bytes untouched";
     EXPECT_EQ(open.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF}) << "Xon/Xoff both ways";
     EXPECT_EQ(open.c_oflag & OPOST, 0u);
-    EXPECT_EQ(open.c_cflag & (CSIZE | PARENB | CSTOPB | CLOCAL | CREAD | CRTSCTS),
-              tcflag_t{CS8 | CLOCAL | CREAD});
+    EXPECT_EQ(open.c_cflag & (CSIZE | PARENB | CSTOPB | CLOCAL | CREAD | CRTSCTS), tcflag_t{CS8 | CLOCAL | CREAD});
     EXPECT_EQ(open.c_cc[VSTART], 17);
     EXPECT_EQ(open.c_cc[VSTOP], 19);
     EXPECT_EQ(LineSpeed::Get(line.SettingsFd()), 9600u);
@@ -294,9 +298,9 @@ TEST(SerialPort, XonXoffLimitsFollowTheSendSizes)
         std::uint16_t xonLimit;
         std::uint16_t xoffLimit;
     } cases[] = {
-        {1024, 768, 256, 256, 256},   // the transfer dialogs
+        {1024, 768, 256, 256, 256},     // the transfer dialogs
         {4096, 2048, 1024, 1024, 2048}, // the defaults
-        {100, 200, 5, 5, 65436},      // 16-bit arithmetic wraps
+        {100, 200, 5, 5, 65436},        // 16-bit arithmetic wraps
     };
     for (const auto& c : cases) {
         TQComm comm;
@@ -325,11 +329,10 @@ TEST(SerialPort, WriteNeedsMoreFreeBytesThanItWrites)
         std::uint32_t count;
         bool refused;
     } cases[] = {
-        {1014, 10, true},  // exactly 10 free
-        {1014, 9, false},  // 10 free for 9
-        {0, 1024, true},   // all free, but not more than the write
-        {0, 1023, false},
-        {1030, 1, true},   // a driver holding more than we asked for
+        {1014, 10, true},                  // exactly 10 free
+        {1014, 9, false},                  // 10 free for 9
+        {0, 1024, true},                   // all free, but not more than the write
+        {0, 1023, false}, {1030, 1, true}, // a driver holding more than we asked for
     };
     for (const auto& c : cases) {
         comm.queued = c.queued;

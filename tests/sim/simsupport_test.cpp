@@ -61,10 +61,20 @@ TEST(SimFaults, LosesOnlyTheNthWriteCommand)
         const char* command;
         bool write;
     } commands[] = {
-        {"MR 0,0,005", false}, {"MW 0,0,005", true},         {"MNA 0,005", false},      {"MNA 0,005,RPT", true},
-        {"MNA 0,005,", true},  {"PC 0", false},              {"PC 0,2", true},          {"DM 03", false},
-        {"DM 03,12E", true},   {"CW 0,0,00145000000", true}, {"VW 2,00146000000", true}, {"VMC 0,0", false},
-        {"ID", false},         {"MW", true},
+        {"MR 0,0,005", false},
+        {"MW 0,0,005", true},
+        {"MNA 0,005", false},
+        {"MNA 0,005,RPT", true},
+        {"MNA 0,005,", true},
+        {"PC 0", false},
+        {"PC 0,2", true},
+        {"DM 03", false},
+        {"DM 03,12E", true},
+        {"CW 0,0,00145000000", true},
+        {"VW 2,00146000000", true},
+        {"VMC 0,0", false},
+        {"ID", false},
+        {"MW", true},
     };
     SimFaults faults(SimFaults::Never, SimFaults::Never, SimFaults::Never, 3);
     int writes = 0;
@@ -79,10 +89,28 @@ TEST(SimOptions, ParsesEveryOptionAndRefusesBadOnes)
 {
     SimOptions options;
     std::string error;
-    ASSERT_TRUE(SimOptions::Parse({"--image", "in.46", "--save=out.46", "--type", "0,1,00,1,1,1,1", "--limits",
-                                   "00136,00174", "--id", "QZ-R99", "--log", "rx.log", "--baud", "9600",
-                                   "--latency-ms=25", "--stop-after", "5", "--garbage-after", "3", "--hangup-after",
-                                   "7", "--ignore-write", "12"},
+    ASSERT_TRUE(SimOptions::Parse({"--image",
+                                   "in.46",
+                                   "--save=out.46",
+                                   "--type",
+                                   "0,1,00,1,1,1,1",
+                                   "--limits",
+                                   "00136,00174",
+                                   "--id",
+                                   "QZ-R99",
+                                   "--log",
+                                   "rx.log",
+                                   "--baud",
+                                   "9600",
+                                   "--latency-ms=25",
+                                   "--stop-after",
+                                   "5",
+                                   "--garbage-after",
+                                   "3",
+                                   "--hangup-after",
+                                   "7",
+                                   "--ignore-write",
+                                   "12"},
                                   &options, &error))
         << error;
     EXPECT_EQ(options.imagePath, "in.46");

@@ -522,7 +522,7 @@ private slots:
             cleanMs = clean.ms;
         }
         const Outcome faulty = run(simOptions, port);
-        QVERIFY2(faulty.ms <= cleanMs + 2500, qPrintable(QStringLiteral("%1 ms").arg(faulty.ms)));
+        QVERIFY2(faulty.ms <= 2 * cleanMs + 2500, qPrintable(QStringLiteral("%1 ms").arg(faulty.ms)));
         if (faulty.messages.isEmpty()) {
             if (reading) {
                 QCOMPARE(faulty.afterReadUpdates, 1);
