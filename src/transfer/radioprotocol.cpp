@@ -324,7 +324,8 @@ std::string PowerWriteCommand(const ChannelDocument& doc, int vfoSlot)
 
 std::string DtmfWriteCommand(const ChannelDocument& doc, int index)
 {
-    return "DM " + Field(doc, RecordKind::Dtmf, index, DtmfField::Number) + "," + DtmfToRadio(Field(doc, RecordKind::Dtmf, index, DtmfField::Code));
+    return "DM " + Field(doc, RecordKind::Dtmf, index, DtmfField::Number) + "," +
+           DtmfToRadio(Field(doc, RecordKind::Dtmf, index, DtmfField::Code));
 }
 
 } // namespace RadioProtocol

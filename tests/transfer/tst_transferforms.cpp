@@ -8,11 +8,11 @@
 #include "channeldocument.h"
 #include "datafile.h"
 #include "document/documenthistory.h"
-#include "shared/documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "holderprocess.h"
 #include "portmap.h"
+#include "shared/documenthost.h"
 
 #include <QDir>
 #include <QElapsedTimer>
