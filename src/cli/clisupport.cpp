@@ -57,4 +57,18 @@ std::string Cp936ToUtf8(const std::string& bytes)
     return text.toStdString();
 }
 
+bool HasExtension(const std::string& path, const std::string& extension)
+{
+    if (path.size() < extension.size())
+        return false;
+    for (std::size_t i = 0; i < extension.size(); ++i) {
+        char c = path[path.size() - extension.size() + i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        if (c != extension[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace CliCommands

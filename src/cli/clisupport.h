@@ -26,4 +26,9 @@ BandPlan RadioPlan(const CliOptions& options);
 // The comment's code page 936 bytes as UTF-8 for a terminal or a PDF.
 std::string Cp936ToUtf8(const std::string& bytes);
 
+// Whether `path` ends with `extension` (".pdf"), ignoring ASCII case: an
+// output of the wrong kind must not land over another file by a slip of
+// the arguments.
+bool HasExtension(const std::string& path, const std::string& extension);
+
 } // namespace CliCommands

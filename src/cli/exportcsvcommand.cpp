@@ -13,21 +13,6 @@
 
 namespace CliCommands {
 
-namespace {
-
-bool EndsWithCsv(const std::string& path)
-{
-    if (path.size() < 4)
-        return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return ext == ".csv";
-}
-
-} // namespace
-
 int ExportCsv(const std::vector<std::string>& args)
 {
     CliOptions options;
@@ -38,7 +23,7 @@ int ExportCsv(const std::vector<std::string>& args)
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     // A slip of the arguments must not put CSV over a data file.
-    if (!EndsWithCsv(out))
+    if (!HasExtension(out, ".csv"))
         return FileError(out + ": the output needs the extension .csv");
 
     ChannelDocument doc;

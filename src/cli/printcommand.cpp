@@ -18,21 +18,6 @@
 
 namespace CliCommands {
 
-namespace {
-
-bool EndsWithPdf(const std::string& path)
-{
-    if (path.size() < 4)
-        return false;
-    std::string ext = path.substr(path.size() - 4);
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return ext == ".pdf";
-}
-
-} // namespace
-
 int Print(const std::vector<std::string>& args)
 {
     CliOptions options;
@@ -42,7 +27,7 @@ int Print(const std::vector<std::string>& args)
         return UsageError("print needs FILE and OUT.pdf");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
-    if (!EndsWithPdf(out)) {
+    if (!HasExtension(out, ".pdf")) {
         return FileError();
     }
 
