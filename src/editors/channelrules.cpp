@@ -264,19 +264,24 @@ ChannelForm LoadChannel(const ChannelDocument& doc, int slot)
 
 StoreResult StoreChannel(ChannelDocument& doc, int slot, const ChannelForm& form)
 {
+    std::string record;
+    const StoreResult result = ChannelRecord(doc, slot, form, &record);
+    if (result.outcome == Outcome::Done)
+        doc.StoreMemory(slot, record);
+    return result;
+}
+
+StoreResult ChannelRecord(const ChannelDocument& doc, int slot, const ChannelForm& form, std::string* record)
+{
     const BandPlan& plan = doc.Plan();
     const RecordFields field(doc, RecordKind::Memory, slot);
     // A name loaded longer than the radio's six characters is not cut: the
     // name box lets it be edited within its loaded length.
     const std::size_t nameLength = std::max(kNameLength, field(ChannelField::Name).size());
     std::string name = form.name.substr(0, nameLength);
-    std::string record;
     const std::string lockout = Flag(form.lockout && MemorySlot::IsChannel(slot));
-    const StoreResult result = BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx) <= 1),
-                                                  RecordText::ChannelLabel(slot), lockout, std::move(name), &record);
-    if (result.outcome == Outcome::Done)
-        doc.StoreMemory(slot, record);
-    return result;
+    return BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx) <= 1),
+                              RecordText::ChannelLabel(slot), lockout, std::move(name), record);
 }
 
 EntryResult ApplyChannelEntry(const BandPlan& plan, const ChannelForm& form)

@@ -40,6 +40,9 @@ struct EntryResult {
 // Memory channel slot 0..220.
 ChannelForm LoadChannel(const ChannelDocument& doc, int slot);
 StoreResult StoreChannel(ChannelDocument& doc, int slot, const ChannelForm& form);
+// The record StoreChannel would store, without storing it: `record` is set
+// only when the outcome is Done.
+StoreResult ChannelRecord(const ChannelDocument& doc, int slot, const ChannelForm& form, std::string* record);
 // Enter in a frequency or offset box: fits what was typed and shows it,
 // storing nothing.
 EntryResult ApplyChannelEntry(const BandPlan& plan, const ChannelForm& form);

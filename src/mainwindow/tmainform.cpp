@@ -11,8 +11,10 @@
 #include "recordtext.h"
 #include "shared/channellistpainter.h"
 #include "shared/messageservice.h"
+#include "shared/rowsclipboard.h"
 #include "taboutbox.h"
 #include "tcall.h"
+#include "tchanneltableform.h"
 #include "tdtmf.h"
 #include "thelpviewer.h"
 #include "tmemory.h"
@@ -222,6 +224,10 @@ void TMainForm::BuildMenus()
     QAction* insertRow = MakeAction("InsertRow1", tr("插入空行"), &TMainForm::InsertRow1Click);
     QAction* deleteShift = MakeAction("DeleteShift1", tr("删除并上移"), &TMainForm::DeleteShift1Click);
     edit->addActions({insertRow, deleteShift});
+    edit->addSeparator();
+    QAction* table = MakeAction("ChannelTable1", tr("频道表..."), &TMainForm::ChannelTable1Click);
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    edit->addAction(table);
 
     QMenu* help = bar->addMenu(tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -465,15 +471,7 @@ void TMainForm::StringGrid2Click()
 
 void TMainForm::ReadClipboard()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data)
-        return;
-    const bool severalRows = !data->hasFormat(ClipboardFormat());
-    if (severalRows && !data->hasFormat(RowsClipboardFormat()))
-        return;
-    const QByteArray text = data->data(severalRows ? RowsClipboardFormat() : ClipboardFormat());
-    std::optional<std::vector<std::string>> rows =
-        ClipboardRules::PasteRows(std::string_view(text.constData(), text.size()), severalRows);
+    std::optional<std::vector<std::string>> rows = RowsClipboard::Read();
     if (!rows)
         return;
     m_pasteRows = std::move(*rows);
@@ -505,14 +503,12 @@ void TMainForm::UpdateClipboardCommands()
 
 const QString& TMainForm::ClipboardFormat()
 {
-    static const QString format = QStringLiteral("application/x-qxp-r46-cf-qxp");
-    return format;
+    return RowsClipboard::OneRowFormat();
 }
 
 const QString& TMainForm::RowsClipboardFormat()
 {
-    static const QString format = QStringLiteral("application/x-qxp-r46-rows");
-    return format;
+    return RowsClipboard::SeveralRowsFormat();
 }
 
 int TMainForm::VfoSlotOfRow(int row) const
@@ -542,33 +538,23 @@ RecordKind TMainForm::ActiveKind() const
     return GridText::KindOf(static_cast<GridText::Grid>(m_activeGrid));
 }
 
-std::string TMainForm::RowsForClipboard(const QList<int>& chosen) const
+std::vector<std::string> TMainForm::RowsForClipboard(const QList<int>& chosen) const
 {
-    std::string text;
-    for (int i = 0; i < chosen.size(); ++i) {
-        if (i > 0)
-            text += '\n';
-        text += RecordText::CommasToTabs(m_session.Document().Record(ActiveKind(), chosen[i]));
-    }
-    return text;
+    std::vector<std::string> records;
+    for (int slot : chosen)
+        records.emplace_back(m_session.Document().Record(ActiveKind(), slot));
+    return records;
 }
 
-void TMainForm::PutOnClipboard(const std::string& text, int rows)
+void TMainForm::PutOnClipboard(const std::vector<std::string>& records)
 {
-    auto* data = new QMimeData;
-    const QByteArray bytes(text.data(), static_cast<int>(text.size()));
-    // One row travels exactly as it always has; several rows in a format
-    // of their own, which older copies of the program do not take.
-    data->setData(rows == 1 ? ClipboardFormat() : RowsClipboardFormat(), bytes);
-    // For spreadsheets: one line per row, one column per field.
-    data->setText(QString::fromLatin1(bytes));
-    QGuiApplication::clipboard()->setMimeData(data);
+    RowsClipboard::Put(records);
     UpdateClipboardCommands();
 }
+
 void TMainForm::Copy1Click()
 {
-    const QList<int> chosen = SelectedSlots();
-    PutOnClipboard(RowsForClipboard(chosen), static_cast<int>(chosen.size()));
+    PutOnClipboard(RowsForClipboard(SelectedSlots()));
 }
 
 void TMainForm::Cut1Click()
@@ -581,7 +567,7 @@ void TMainForm::Cut1Click()
         return;
     }
     const QList<int> chosen = SelectedSlots();
-    const std::string text = RowsForClipboard(chosen);
+    const std::vector<std::string> records = RowsForClipboard(chosen);
     const bool memory = m_activeGrid == 1;
     m_session.Edit(tr("剪切"), [&](ChannelDocument& doc) {
         for (int slot : chosen) {
@@ -591,7 +577,7 @@ void TMainForm::Cut1Click()
                 doc.ClearDtmf(slot);
         }
     });
-    PutOnClipboard(text, static_cast<int>(chosen.size()));
+    PutOnClipboard(records);
 }
 
 void TMainForm::Delete1Click()
@@ -996,6 +982,18 @@ void TMainForm::Com1_MnuClick()
 void TMainForm::Com2_MnuClick()
 {
     SelectPort(QStringLiteral("COM2"), m_com2, m_com1);
+}
+
+void TMainForm::ChannelTable1Click()
+{
+    if (!m_channelTable) {
+        m_channelTable = new TChannelTableForm(*this, m_history, m_settings.Store(), this);
+        m_channelTable->SetMainCaption(windowTitle());
+        connect(this, &QWidget::windowTitleChanged, m_channelTable, &TChannelTableForm::SetMainCaption);
+    }
+    m_channelTable->show();
+    m_channelTable->raise();
+    m_channelTable->activateWindow();
 }
 
 void TMainForm::PortSetup1Click()

@@ -25,6 +25,7 @@ class QMenu;
 class QToolButton;
 class TAboutBox;
 class TCALL;
+class TChannelTableForm;
 class TDTMF;
 class THelpViewer;
 class TMemory;
@@ -132,6 +133,8 @@ public slots:
     void Com1_MnuClick();
     void Com2_MnuClick();
     void PortSetup1Click();
+    // "频道表...": the channel table beside this window, made on first use.
+    void ChannelTable1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
@@ -167,7 +170,7 @@ private:
     // The grids of this program take several rows at once in the memory and
     // DTMF grids; the others act on the current row.
     QList<int> SelectedSlots() const;
-    std::string RowsForClipboard(const QList<int>& chosen) const;
+    std::vector<std::string> RowsForClipboard(const QList<int>& chosen) const;
     void RememberFolderOf(const QString& path);
     void ShowComment();
     void Edit2Change(const QString& text);
@@ -182,7 +185,7 @@ private:
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
     RecordKind ActiveKind() const;
-    void PutOnClipboard(const std::string& text, int rows);
+    void PutOnClipboard(const std::vector<std::string>& records);
     void ReadClipboard();
     void ReportFileError(const QString& cause = QString());
     void ReportRefusedRows(const std::vector<int>& refused);
@@ -196,6 +199,7 @@ private:
     QString m_folder;
     QString m_portChoice;
     int m_activeGrid = 1;
+    TChannelTableForm* m_channelTable = nullptr; // a child window, made on first use
     // What the private clipboard formats held when last read, one record
     // (with commas) per copied row; the paste buffer keeps the first.
     std::vector<std::string> m_pasteRows;

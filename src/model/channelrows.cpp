@@ -3,6 +3,10 @@
 #include "recordlayout.h"
 #include "recordtext.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 namespace ChannelRows {
 
 namespace {
@@ -105,6 +109,63 @@ bool MoveBlock(ChannelDocument& doc, int slot, int count, int by)
         PutAt(doc, slot, passed);
     }
     return true;
+}
+
+namespace {
+
+// A frequency field as a number; a damaged one sorts after every channel.
+std::uint64_t FrequencyKey(std::string_view record)
+{
+    const std::string_view digits = RecordText::Field(record, RecordLayout::ChannelField::RxFrequency);
+    if (digits.empty() || digits.size() > 18)
+        return std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return std::numeric_limits<std::uint64_t>::max();
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return value;
+}
+
+} // namespace
+
+bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
+{
+    std::vector<int> places;
+    for (int slot : slots)
+        if (IsChannel(slot) && InUse(doc, RecordKind::Memory, slot))
+            places.push_back(slot);
+    std::sort(places.begin(), places.end());
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+
+    std::vector<std::string> records;
+    records.reserve(places.size());
+    for (int slot : places)
+        records.push_back(MemoryRecord(doc, slot));
+    std::vector<std::string> sorted = records;
+    if (key == SortKey::RxFrequency) {
+        std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+            return FrequencyKey(a) < FrequencyKey(b);
+        });
+    } else {
+        // Unnamed channels go after the named ones.
+        std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
+            const std::string_view nameA = RecordText::Field(a, RecordLayout::ChannelField::Name);
+            const std::string_view nameB = RecordText::Field(b, RecordLayout::ChannelField::Name);
+            if (nameA.empty() != nameB.empty())
+                return nameB.empty();
+            return nameA < nameB;
+        });
+    }
+    bool moved = false;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (sorted[i] == records[i])
+            continue;
+        PutAt(doc, places[i], sorted[i]);
+        moved = true;
+    }
+    return moved;
 }
 
 } // namespace ChannelRows

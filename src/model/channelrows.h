@@ -36,6 +36,13 @@ bool DeleteAndShiftUp(ChannelDocument& doc, int slot, int count);
 // False at the ends.
 bool MoveBlock(ChannelDocument& doc, int slot, int count, int by);
 
+enum class SortKey { RxFrequency, Name };
+// Puts the channels of the given numbered slots that are in use into the
+// order of `key`, within the slots they occupy: empty slots stay empty, and
+// channels with the same key keep their order. Scan edges and the priority
+// channel are left where they are. False when nothing moved.
+bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key);
+
 // A slot "in use" shows in the grid: 2 characters or more.
 bool InUse(const ChannelDocument& doc, RecordKind kind, int slot);
 
