@@ -141,7 +141,12 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The channel table uses the session, history and settings, which go
+    // before the base class deletes the children.
+    delete m_channelTable;
+}
 
 TStringGrid* TMainForm::Grid(int number) const
 {

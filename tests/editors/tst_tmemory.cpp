@@ -1,5 +1,6 @@
 #include "editortest.h"
 #include "tmemory.h"
+#include "typedentrycases.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -178,6 +179,29 @@ private slots:
         QCOMPARE(m_host->Whole(), before);
         m_host->history.redo();
         QCOMPARE(m_host->Whole(), after);
+    }
+
+    // The same typing the channel table's cell tests use (typedentrycases.h).
+    void typedValuesStoreWhatTheChannelTableStores_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(std::size(TypedEntryCases::kCases)); ++i)
+            QTest::newRow(TypedEntryCases::kCases[i].what) << i;
+    }
+    void typedValuesStoreWhatTheChannelTableStores()
+    {
+        QFETCH(int, index);
+        const TypedEntryCases::Case& c = TypedEntryCases::kCases[index];
+        m_host->doc.StoreRadioType(c.type);
+        m_host->doc.ClearDocument();
+        m_host->doc.StoreMemory(TypedEntryCases::kSlot, c.before);
+        m_host->rows[1] = TypedEntryCases::kSlot + 1;
+        Open(*m_dialog);
+        Type(*m_dialog, c.box, QString::fromLatin1(c.typed));
+        Click(*m_dialog, "Button2");
+        const std::string_view stored = m_host->doc.Record(RecordKind::Memory, TypedEntryCases::kSlot);
+        QCOMPARE(stored, std::string_view(c.stored ? c.stored : c.before));
+        QCOMPARE(m_dialog->isVisible(), c.stored == nullptr);
     }
 
     void aRefusedStoreKeepsTheChannelAndTheTyping()

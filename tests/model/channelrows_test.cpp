@@ -158,3 +158,67 @@ TEST(ChannelRows, PasteOfSeveralRowsReportsTheRowsItRefused)
 }
 
 } // namespace
+
+namespace {
+
+std::string Named(int slot, const char* rx, const char* name)
+{
+    return Channel(slot, rx) + name;
+}
+
+struct SortCase {
+    const char* what;
+    std::map<int, std::string> before;
+    std::vector<int> slots;
+    ChannelRows::SortKey key;
+    bool moved;
+    std::map<int, std::string> after;
+};
+
+// Channels move only among the slots they occupied; equal keys keep their
+// order; what is outside the chosen numbered channels stays.
+TEST(ChannelRows, SortWithinTheOccupiedSlots)
+{
+    using ChannelRows::SortKey;
+    const SortCase cases[] = {
+        {"by frequency, empty slots stay empty",
+         {{0, Channel(0, "00146000000")}, {2, Channel(2, "00145000000")}, {5, Channel(5, "00144000000")}},
+         {0, 1, 2, 3, 4, 5},
+         SortKey::RxFrequency,
+         true,
+         {{0, Channel(0, "00144000000")}, {2, Channel(2, "00145000000")}, {5, Channel(5, "00146000000")}}},
+        {"equal frequencies keep their order",
+         {{0, Named(0, "00145000000", "B")}, {1, Named(1, "00144000000", "X")}, {2, Named(2, "00145000000", "A")}},
+         {0, 1, 2},
+         SortKey::RxFrequency,
+         true,
+         {{0, Named(0, "00144000000", "X")}, {1, Named(1, "00145000000", "B")}, {2, Named(2, "00145000000", "A")}}},
+        {"by name, unnamed channels last",
+         {{3, Channel(3, "00144000000")}, {4, Named(4, "00145000000", "ZED")}, {5, Named(5, "00146000000", "ABE")}},
+         {3, 4, 5},
+         SortKey::Name,
+         true,
+         {{3, Named(3, "00146000000", "ABE")}, {4, Named(4, "00145000000", "ZED")}, {5, Channel(5, "00144000000")}}},
+        {"only the chosen slots; scan edges never move",
+         {{0, Channel(0, "00146000000")}, {1, Channel(1, "00145000000")}, {9, Channel(9, "00144000000")},
+          {200, Channel(200, "00118000000")}},
+         {0, 1, 200},
+         SortKey::RxFrequency,
+         true,
+         {{0, Channel(0, "00145000000")}, {1, Channel(1, "00146000000")}, {9, Channel(9, "00144000000")},
+          {200, Channel(200, "00118000000")}}},
+        {"in order already",
+         {{0, Channel(0, "00144000000")}, {7, Channel(7, "00145000000")}},
+         {0, 7},
+         SortKey::RxFrequency,
+         false,
+         {{0, Channel(0, "00144000000")}, {7, Channel(7, "00145000000")}}},
+    };
+    for (const SortCase& c : cases) {
+        ChannelDocument doc = With(c.before);
+        EXPECT_EQ(ChannelRows::Sort(doc, c.slots, c.key), c.moved) << c.what;
+        EXPECT_EQ(Whole(doc), Whole(With(c.after))) << c.what;
+    }
+}
+
+} // namespace
