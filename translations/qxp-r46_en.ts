@@ -65,6 +65,21 @@
     </message>
 </context>
 <context>
+    <name>ChannelTableModel</name>
+    <message>
+        <source>编辑频道表</source>
+        <translation>Edit Channel Table</translation>
+    </message>
+    <message>
+        <source>设置多个频道</source>
+        <translation>Set Several Channels</translation>
+    </message>
+    <message>
+        <source>排序</source>
+        <translation>Sort</translation>
+    </message>
+</context>
+<context>
     <name>DataExchangeCommands</name>
     <message>
         <source>导入CSV...</source>
@@ -145,6 +160,85 @@ Qt edition for Linux.</translation>
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TChannelTableForm</name>
+    <message>
+        <source>查找名称或频率</source>
+        <translation>Find a name or frequency</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>频道表 - </source>
+        <translation>Channel Table - </translation>
+    </message>
+    <message>
+        <source>所选行的</source>
+        <translation>Selected rows:</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>插入空行</source>
+        <translation>Insert Empty Row</translation>
+    </message>
+    <message>
+        <source>删除并上移</source>
+        <translation>Delete and Move Up</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <source>按接收频率排序</source>
+        <translation>Sort by RX Frequency</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Sort by Name</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Move</translation>
     </message>
 </context>
 <context>
@@ -327,6 +421,10 @@ Qt edition for Linux.</translation>
     <message>
         <source>QXP-R46 文件(*.46)</source>
         <translation>QXP-R46 Files(*.46)</translation>
+    </message>
+    <message>
+        <source>频道表...</source>
+        <translation>Channel Table...</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include "twelcome.h"
 #include "twriteform.h"
 #include "uilanguage.h"
+#include "tchanneltableform.h"
 #include "untranslatedtexts.h"
 
 #include <QFile>
@@ -51,6 +52,12 @@ const Window kWindows[] = {
     {"TReadForm", [](FakeDocumentHost& host) { return std::make_unique<TReadForm>(host); }, {}, false},
     {"TWriteForm", [](FakeDocumentHost& host) { return std::make_unique<TWriteForm>(host); }, {}, false},
     {"TPortSetupForm", [](FakeDocumentHost&) { return std::make_unique<TPortSetupForm>(nullptr); }, {}},
+    {"TChannelTableForm",
+     [](FakeDocumentHost& host) {
+         static QSettings store;
+         return std::make_unique<TChannelTableForm>(host, host.history, store);
+     },
+     {}},
 };
 
 } // namespace
