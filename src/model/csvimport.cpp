@@ -191,6 +191,19 @@ private:
         return Trim(m_row->fields[it->second]);
     }
 
+    // A quoted name keeps the blanks at its start: the radio shows them, and
+    // an export quotes a name that begins with one so that it comes back.
+    std::string Name() const
+    {
+        const auto it = m_columns.find("NAME");
+        if (it == m_columns.end() || it->second >= m_row->fields.size())
+            return {};
+        const std::string& text = m_row->fields[it->second];
+        if (it->second >= m_row->quoted.size() || !m_row->quoted[it->second])
+            return Trim(text);
+        return text.substr(0, text.find_last_not_of(" \t") + 1);
+    }
+
     bool Skip(std::string reason)
     {
         m_skip = std::move(reason);
@@ -384,7 +397,7 @@ private:
             Changed("skip \"" + skip + "\" is unknown; not stored");
         }
 
-        const std::string rawName = Get("NAME");
+        const std::string rawName = Name();
         std::string name;
         for (char c : Upper(rawName)) {
             if (name.size() == 6)

@@ -49,6 +49,7 @@ std::vector<CsvTable::Row> CsvTable::Parse(std::string_view text)
         row.line = line;
         std::string field;
         bool quoted = false;
+        bool opened = false;
         bool rowDone = false;
         while (!rowDone) {
             if (i >= text.size()) {
@@ -84,12 +85,15 @@ std::vector<CsvTable::Row> CsvTable::Parse(std::string_view text)
                 // are a common slip and are dropped with the quote.
                 field.clear();
                 quoted = true;
+                opened = true;
                 ++i;
                 continue;
             }
             if (c == ',') {
                 row.fields.push_back(std::move(field));
+                row.quoted.push_back(opened);
                 field.clear();
+                opened = false;
                 ++i;
                 continue;
             }
@@ -103,6 +107,7 @@ std::vector<CsvTable::Row> CsvTable::Parse(std::string_view text)
             ++i;
         }
         row.fields.push_back(std::move(field));
+        row.quoted.push_back(opened);
         bool blank = true;
         for (const std::string& f : row.fields)
             blank = blank && IsBlank(f);

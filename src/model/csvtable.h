@@ -15,6 +15,9 @@ public:
     struct Row {
         int line = 0; // 1-based line of the file where the row begins
         std::vector<std::string> fields;
+        // Per field: it opened with a quote, so blanks at its start are the
+        // writer's and not a slip of the hand.
+        std::vector<bool> quoted;
         bool unclosedQuote = false; // a quote ran to the end of the text
     };
 

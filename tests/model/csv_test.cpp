@@ -232,6 +232,8 @@ TEST(CsvImport, EachRowRule)
          "name \"2m-us   b\" stored as \"2M-US\""},
         {plain, "5,146.0,,,x\x01,,,,,,,", "005,00146000000,9" + tail146,
          "tone mode \"x\\x01\" is unknown; stored without tone"},
+        {plain, "5,146.0,,,,,,,,,,\"\x9d\x9e\xd6 2m\"", "005,00146000000,9" + tail146 + " 2M",
+         "name \"\x9d\x9e\xd6 2m\" stored as \" 2M\""},
     };
     for (const auto& c : cases) {
         BandPlan plan;
@@ -243,6 +245,12 @@ TEST(CsvImport, EachRowRule)
             note += (note.empty() ? "" : " | ") + n.text;
         EXPECT_EQ(result.channels.empty() ? "" : result.channels[0].record, c.record) << c.row;
         EXPECT_EQ(note, c.note) << c.row;
+
+        // What was stored must come back unchanged from an export.
+        ChannelDocument doc = Document(c.type);
+        CsvImport::Apply(result, doc);
+        const CsvImport::Result again = CsvImport::Read(CsvExport::Write(doc).text, plan);
+        EXPECT_EQ(again.channels.empty() ? "" : again.channels[0].record, c.record) << c.row << " exported";
     }
 }
 
