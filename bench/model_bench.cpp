@@ -1,6 +1,9 @@
 // Reading and writing a full document (all 221 memory slots used, every
-// DTMF memory set), and the command-line listing as a whole process.
+// DTMF memory set), the command-line listing as a whole process, and the
+// channel table's work on that document.
+#include "channelcells.h"
 #include "channeldocument.h"
+#include "channelrows.h"
 #include "datafile.h"
 #include "recordtext.h"
 
@@ -13,6 +16,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -89,5 +93,48 @@ void BM_CliListProcess(benchmark::State& state)
 BENCHMARK(BM_CliListProcess)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Every cell of the channel table once: what a search through all rows, or
+// a repaint of a very tall window, costs.
+void BM_ChannelTableAllCells(benchmark::State& state)
+{
+    const ChannelDocument doc = FullDocument();
+    for (auto _ : state) {
+        std::size_t length = 0;
+        for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+            for (int column = 0; column < ChannelCells::ColumnCount; ++column)
+                length += ChannelCells::Text(doc, slot, static_cast<ChannelCells::Column>(column)).size();
+        benchmark::DoNotOptimize(length);
+    }
+}
+BENCHMARK(BM_ChannelTableAllCells)->Unit(benchmark::kMicrosecond);
+
+// One value for all 221 channels through the rules, as the table's bar sets it.
+void BM_ChannelTableSetToneOnAll(benchmark::State& state)
+{
+    const ChannelDocument doc = FullDocument();
+    std::vector<int> slots;
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        slots.push_back(slot);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ChannelCells::EvaluateRows(doc, slots, ChannelCells::Column::Tone, "88.5Hz"));
+}
+BENCHMARK(BM_ChannelTableSetToneOnAll)->Unit(benchmark::kMicrosecond);
+
+void BM_SortByFrequency(benchmark::State& state)
+{
+    ChannelDocument doc = FullDocument();
+    for (int slot = 0; slot <= 199; ++slot)
+        doc.StoreMemory(slot, RecordText::ChannelLabel(slot) + ",00" + std::to_string(145999 - slot * 7) +
+                                  "000,3,0,0,0,0,,09,,09,000600000,0,,,,,");
+    std::vector<int> slots;
+    for (int slot = 0; slot <= 199; ++slot)
+        slots.push_back(slot);
+    for (auto _ : state) {
+        ChannelDocument copy = doc;
+        benchmark::DoNotOptimize(ChannelRows::Sort(copy, slots, ChannelRows::SortKey::RxFrequency));
+    }
+}
+BENCHMARK(BM_SortByFrequency)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

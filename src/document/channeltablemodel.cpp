@@ -65,7 +65,8 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return refused->second.first;
         return Latin1(ChannelCells::Text(m_session.Document(), slot, column));
     case Qt::CheckStateRole:
-        if (!ChannelCells::IsFlag(column) || marked || !ChannelRows::InUse(m_session.Document(), RecordKind::Memory, slot))
+        if (!ChannelCells::IsFlag(column) || marked ||
+            !ChannelRows::InUse(m_session.Document(), RecordKind::Memory, slot))
             return {};
         return ChannelCells::Text(m_session.Document(), slot, column) == "On" ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole: return marked ? refused->second.second : QVariant();

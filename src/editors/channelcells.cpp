@@ -256,8 +256,7 @@ std::string Text(const ChannelDocument& doc, int slot, Column column)
     case Column::TxFrequency: return form.Split() ? form.tx : std::string();
     case Column::Step: return FrequencyRules::StepNames[static_cast<std::size_t>(form.rxStep)];
     case Column::Tone: return form.tone ? FrequencyRules::ToneNames[static_cast<std::size_t>(form.toneIndex)] : kOff;
-    case Column::Ctcss:
-        return form.ctcss ? FrequencyRules::ToneNames[static_cast<std::size_t>(form.ctcssIndex)] : kOff;
+    case Column::Ctcss: return form.ctcss ? FrequencyRules::ToneNames[static_cast<std::size_t>(form.ctcssIndex)] : kOff;
     case Column::Reverse: return form.reverse ? kOn : kOff;
     case Column::Lockout: return form.lockout ? kOn : kOff;
     case Column::Name: return form.name;
@@ -312,7 +311,8 @@ Result Evaluate(const ChannelDocument& doc, int slot, Column column, std::string
         if (!normalized)
             return Refused(kBadOffset);
         if (!wanted || *wanted != *normalized)
-            notes.push_back("Offset is stored as " + RecordText::FormatOffset(FrequencyRules::RecordOffset(*normalized)) +
+            notes.push_back("Offset is stored as " +
+                            RecordText::FormatOffset(FrequencyRules::RecordOffset(*normalized)) +
                             " MHz: the radio takes 0 to 29.95 MHz in 50 kHz steps.");
         form.offset = offset;
         break;

@@ -16,7 +16,20 @@ class ChannelDocument;
 // caller stores as one change.
 namespace ChannelCells {
 
-enum class Column { Channel, RxFrequency, Shift, Offset, TxFrequency, Step, Tone, Ctcss, Reverse, Lockout, Name, Count };
+enum class Column {
+    Channel,
+    RxFrequency,
+    Shift,
+    Offset,
+    TxFrequency,
+    Step,
+    Tone,
+    Ctcss,
+    Reverse,
+    Lockout,
+    Name,
+    Count
+};
 constexpr int ColumnCount = static_cast<int>(Column::Count);
 
 // The column's title, in the main window's memory grid's words.

@@ -2,10 +2,10 @@
 
 #include "channelcelldelegate.h"
 #include "channelcells.h"
-#include "document/channeltablefilter.h"
-#include "document/channeltablemodel.h"
 #include "channeldocument.h"
 #include "clipboardrules.h"
+#include "document/channeltablefilter.h"
+#include "document/channeltablemodel.h"
 #include "recordlayout.h"
 #include "recordtext.h"
 #include "shared/documenthost.h"
@@ -98,6 +98,8 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
     m_report->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(m_report, 1);
     connect(m_model, &ChannelTableModel::CellReport, this, &TChannelTableForm::Report);
+    // A read or an opened file may bring a radio with other shifts.
+    connect(&host.Session(), &DocumentSession::DocumentReset, this, &TChannelTableForm::FillValueChoices);
 
     BuildMenus(history);
 
@@ -197,8 +199,8 @@ void TChannelTableForm::BuildMenus(QUndoStack& history)
     edit->addSeparator();
     QAction* byFrequency = add("TableSortFrequency1", tr("按接收频率排序"), QKeySequence(),
                                [this] { SortSelected(ChannelRows::SortKey::RxFrequency); });
-    QAction* byName = add("TableSortName1", tr("按名称排序"), QKeySequence(),
-                          [this] { SortSelected(ChannelRows::SortKey::Name); });
+    QAction* byName =
+        add("TableSortName1", tr("按名称排序"), QKeySequence(), [this] { SortSelected(ChannelRows::SortKey::Name); });
     edit->addSeparator();
     add("TableFind1", tr("查找"), QKeySequence(Qt::CTRL | Qt::Key_F), [this] {
         m_search->setFocus();
@@ -356,8 +358,7 @@ void TChannelTableForm::PasteRows()
         return;
     QStringList labels;
     for (int index : refused)
-        labels << Latin1(RecordText::Field((*rows)[static_cast<std::size_t>(index)],
-                                           RecordLayout::ChannelField::Key));
+        labels << Latin1(RecordText::Field((*rows)[static_cast<std::size_t>(index)], RecordLayout::ChannelField::Key));
     m_host.Messages().Inform(this, MessageService::Icon::Information,
                              QStringLiteral("%1 copied row(s) were not pasted: %2.\n"
                                             "They do not fit the band limits or the rows.")
@@ -377,8 +378,7 @@ void TChannelTableForm::InsertRow()
                                  QStringLiteral("Channel 199 is in use.\nPlease delete it first."));
         return;
     }
-    m_host.Session().Edit(tr("插入空行"),
-                          [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, chosen.front()); });
+    m_host.Session().Edit(tr("插入空行"), [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, chosen.front()); });
 }
 
 void TChannelTableForm::DeleteAndShiftUp()

@@ -145,9 +145,8 @@ bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
         records.push_back(MemoryRecord(doc, slot));
     std::vector<std::string> sorted = records;
     if (key == SortKey::RxFrequency) {
-        std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {
-            return FrequencyKey(a) < FrequencyKey(b);
-        });
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const std::string& a, const std::string& b) { return FrequencyKey(a) < FrequencyKey(b); });
     } else {
         // Unnamed channels go after the named ones.
         std::stable_sort(sorted.begin(), sorted.end(), [](const std::string& a, const std::string& b) {

@@ -65,11 +65,10 @@ TEST(ChannelCells, CellsTheEditorHasNoBoxFor)
         {"a step re-fits the frequency", TypedEntryCases::kDefaultType, 5,
          "005,00145006250,1,0,0,0,0,,09,,09,000600000,0,,,,,", Column::Step, "12.5", Verdict::Coerced,
          "005,00145000000,3,0,0,0,0,,09,,09,000600000,0,,,,,"},
-        {"split takes the receive frequency to transmit on and ends reverse", TypedEntryCases::kDefaultType, 5,
-         kToneOn, Column::Shift, "Split", Verdict::Coerced,
-         "005,00145000000,3,0,0,1,0,,12,,09,000600000,0,,00145000000,3,,RPT"},
-        {"an emptied transmit frequency ends the split", TypedEntryCases::kDefaultType, 5, kSplit,
-         Column::TxFrequency, "", Verdict::Stored, "005,00435000000,6,0,0,0,0,,09,,09,005000000,0,,,,,SAT"},
+        {"split takes the receive frequency to transmit on and ends reverse", TypedEntryCases::kDefaultType, 5, kToneOn,
+         Column::Shift, "Split", Verdict::Coerced, "005,00145000000,3,0,0,1,0,,12,,09,000600000,0,,00145000000,3,,RPT"},
+        {"an emptied transmit frequency ends the split", TypedEntryCases::kDefaultType, 5, kSplit, Column::TxFrequency,
+         "", Verdict::Stored, "005,00435000000,6,0,0,0,0,,09,,09,005000000,0,,,,,SAT"},
         {"a split channel is not reversed", TypedEntryCases::kDefaultType, 5, kSplit, Column::Reverse, "On",
          Verdict::Refused, nullptr},
         {"-7.6 MHz on a radio without it", TypedEntryCases::kDefaultType, 5, kToneOn, Column::Shift, "-7.6",
@@ -82,8 +81,8 @@ TEST(ChannelCells, CellsTheEditorHasNoBoxFor)
          "NEW", Verdict::Refused, nullptr},
         {"an empty slot takes the defaults of the typed frequency's band", TypedEntryCases::kDefaultType, 5, "",
          Column::RxFrequency, "435", Verdict::Stored, "005,00435000000,6,0,0,0,0,,09,,09,005000000,0,,,,,"},
-        {"an empty receive frequency is refused, not a channel at 118 MHz", TypedEntryCases::kDefaultType, 5,
-         kToneOn, Column::RxFrequency, "", Verdict::Refused, nullptr},
+        {"an empty receive frequency is refused, not a channel at 118 MHz", TypedEntryCases::kDefaultType, 5, kToneOn,
+         Column::RxFrequency, "", Verdict::Refused, nullptr},
     };
     for (const Case& c : cases) {
         const ChannelDocument doc = Document(c.type, {{c.slot, c.before}});
@@ -98,10 +97,10 @@ TEST(ChannelCells, CellsTheEditorHasNoBoxFor)
 
 TEST(ChannelCells, ManyRowsLeaveEmptySlotsOutAndRefuseRowByRow)
 {
-    ChannelDocument doc = Document(TypedEntryCases::kDefaultType,
-                                   {{0, "000,00145000000,3,0,0,0,0,,09,,09,000600000,0,,,,,"},
-                                    {2, "002,00145000000,3,0,0,0,0,,09,,09,000600000,1,,,,,"},
-                                    {200, "L0,00145000000,3,0,0,0,0,,09,,09,000600000,0,,,,,"}});
+    ChannelDocument doc =
+        Document(TypedEntryCases::kDefaultType, {{0, "000,00145000000,3,0,0,0,0,,09,,09,000600000,0,,,,,"},
+                                                 {2, "002,00145000000,3,0,0,0,0,,09,,09,000600000,1,,,,,"},
+                                                 {200, "L0,00145000000,3,0,0,0,0,,09,,09,000600000,0,,,,,"}});
     const std::vector<RowResult> rows = EvaluateRows(doc, {0, 1, 2, 200}, Column::Lockout, "On");
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].result.verdict, Verdict::Stored);

@@ -10,7 +10,7 @@ namespace TypedEntryCases {
 
 struct Case {
     const char* what;
-    const char* type; // the radio's type record
+    const char* type;   // the radio's type record
     const char* before; // memory slot 5's record ("" = empty)
     const char* box;    // the editor's box
     ChannelCells::Column column;

@@ -143,10 +143,11 @@ private slots:
         QTest::newRow("frequency rounded, and said so")
             << 0 << int(C::RxFrequency) << "145.2561" << QString::fromStdString(Channel(0, "00145250000", "RPT"))
             << true;
-        QTest::newRow("name upper-cased") << 0 << int(C::Name) << "club"
-                                          << QString::fromStdString(Channel(0, "00145000000", "CLUB")) << false;
+        QTest::newRow("name upper-cased")
+            << 0 << int(C::Name) << "club" << QString::fromStdString(Channel(0, "00145000000", "CLUB")) << false;
         QTest::newRow("an empty row becomes a channel")
-            << 3 << int(C::RxFrequency) << "145.5" << "003,00145500000,0,0,0,0,0,,09,,09,000600000,0,,,,," << false;
+            << 3 << int(C::RxFrequency) << "145.5"
+            << "003,00145500000,0,0,0,0,0,,09,,09,000600000,0,,,,," << false;
         QTest::newRow("two dots refused") << 0 << int(C::RxFrequency) << "145.5.5" << QString() << true;
     }
     void typingInACell()

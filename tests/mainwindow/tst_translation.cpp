@@ -6,6 +6,7 @@
 #include "guitestmain.h"
 #include "taboutbox.h"
 #include "tcall.h"
+#include "tchanneltableform.h"
 #include "tdtmf.h"
 #include "thelpviewer.h"
 #include "tmainform.h"
@@ -16,7 +17,6 @@
 #include "twelcome.h"
 #include "twriteform.h"
 #include "uilanguage.h"
-#include "tchanneltableform.h"
 #include "untranslatedtexts.h"
 
 #include <QFile>
