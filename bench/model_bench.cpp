@@ -68,8 +68,8 @@ void BM_CliListProcess(benchmark::State& state)
     std::ofstream(file, std::ios::binary) << DataFile::WriteDataFile(FullDocument());
     const std::string tool = QXP_CLI_PATH;
     const std::string typeOption = "--type=0,2,00,1,1,,";
-    char* argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("list"),
-                    const_cast<char*>(typeOption.c_str()), const_cast<char*>(file.c_str()), nullptr};
+    char* argv[] = {const_cast<char*>(tool.c_str()), const_cast<char*>("list"), const_cast<char*>(typeOption.c_str()),
+                    const_cast<char*>(file.c_str()), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
