@@ -314,8 +314,10 @@ void TChannelTableForm::SortSelected(ChannelRows::SortKey key)
 void TChannelTableForm::CopyRows()
 {
     const std::vector<std::string> records = SelectedRecords();
-    if (!records.empty())
-        RowsClipboard::Put(records);
+    if (records.empty())
+        return;
+    RowsClipboard::Put(records);
+    emit RowsCopied();
 }
 
 void TChannelTableForm::CutRows()
@@ -329,6 +331,7 @@ void TChannelTableForm::CutRows()
             doc.ClearMemory(slot);
     });
     RowsClipboard::Put(records);
+    emit RowsCopied();
 }
 
 void TChannelTableForm::DeleteRows()

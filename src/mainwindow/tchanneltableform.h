@@ -53,6 +53,10 @@ public:
     void DeleteAndShiftUp();
     void MoveRows(int by);
 
+signals:
+    // Rows went to the clipboard: the main window's Paste follows.
+    void RowsCopied();
+
 protected:
     void hideEvent(QHideEvent* event) override;
 

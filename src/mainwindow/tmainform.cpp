@@ -995,6 +995,7 @@ void TMainForm::ChannelTable1Click()
         m_channelTable = new TChannelTableForm(*this, m_history, m_settings.Store(), this);
         m_channelTable->SetMainCaption(windowTitle());
         connect(this, &QWidget::windowTitleChanged, m_channelTable, &TChannelTableForm::SetMainCaption);
+        connect(m_channelTable, &TChannelTableForm::RowsCopied, this, &TMainForm::UpdateClipboardCommands);
     }
     m_channelTable->show();
     m_channelTable->raise();

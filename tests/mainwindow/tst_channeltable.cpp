@@ -262,6 +262,7 @@ private slots:
         SelectRows(*table, 0, 1);
         QTest::keyClick(table->Table(), Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->mimeData()->hasFormat(TMainForm::RowsClipboardFormat()));
+        QVERIFY(m_form->findChild<QAction*>(QStringLiteral("Paste1"))->isEnabled());
         QTest::mouseClick(table->Table()->viewport(), Qt::LeftButton, {},
                           CellCentre(*table, 10, ChannelCells::Column::Channel));
         QTest::keyClick(table->Table(), Qt::Key_V, Qt::ControlModifier);
