@@ -23,7 +23,8 @@
 class ChannelNavigator
 {
 public:
-    class Host : public EditorHost
+    // EditorHost is virtual, so that a dialog can implement its part once.
+    class Host : public virtual EditorHost
     {
     public:
         // Puts a channel's number or label back into the number box.

@@ -2,6 +2,7 @@
 
 #include "charfiltervalidator.h"
 #include "frequencyrules.h"
+#include "selectornavigator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,6 +106,19 @@ QGroupBox* Group(QWidget* parent, const char* name, const QString& caption)
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(QLatin1String(name));
     return group;
+}
+
+void PickInList(SelectorNavigator& navigator, QComboBox* list, int index)
+{
+    if (index != navigator.Current())
+        navigator.Pick(index);
+    list->setCurrentIndex(navigator.Selected());
+}
+
+void NavigateList(SelectorNavigator& navigator, QComboBox* list, NavKey key)
+{
+    navigator.Navigate(key);
+    list->setCurrentIndex(navigator.Selected());
 }
 
 std::optional<char> TypedChar(const QKeyEvent& key)

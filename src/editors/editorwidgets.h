@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editorhost.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
+class SelectorNavigator;
 
 // Building blocks and fixed texts shared by the four editors.
 namespace EditorWidgets {
@@ -47,6 +50,12 @@ QCheckBox* Check(QWidget* parent, const char* name, const QString& caption);
 QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption);
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption);
 QGroupBox* Group(QWidget* parent, const char* name, const QString& caption);
+
+// A selector list driven by its navigator: an item picked in the list, or a
+// navigation key, goes through the navigator's questions, and the list then
+// shows where the navigator stands.
+void PickInList(SelectorNavigator& navigator, QComboBox* list, int index);
+void NavigateList(SelectorNavigator& navigator, QComboBox* list, NavKey key);
 
 // The character a key press types, as the key filters see it: Backspace
 // '\b', Enter '\r', Esc '\x1b', printable ASCII as itself, any other typed

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 using namespace EditorWidgets;
 
@@ -42,30 +41,14 @@ TDTMF::TDTMF(DocumentHost& host, QWidget* parent) : TEditorDialog(host, parent),
     m_code->setMinimumWidth(190);
     groupLayout->addWidget(m_code);
 
-    auto* ok = Button(this, "Button2", tr("确定"));
-    auto* close = Button(this, "Button1", tr("关闭"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
+    const Buttons buttons = LayOut(top, {group}, tr("确定"), tr("关闭"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(top);
-    layout->addWidget(group);
-    layout->addLayout(buttons);
+    setTabOrder(m_code, buttons.ok);
+    setTabOrder(buttons.ok, buttons.close);
+    setTabOrder(buttons.close, m_list);
 
-    setTabOrder(m_code, ok);
-    setTabOrder(ok, close);
-    setTabOrder(close, m_list);
-
-    connect(m_code, &QLineEdit::textChanged, this, [this] {
-        if (!m_loading)
-            m_modified = true;
-    });
+    connect(m_code, &QLineEdit::textChanged, this, &TDTMF::SetModified);
     connect(m_list, &QComboBox::activated, this, &TDTMF::ComboBox1Click);
-    connect(ok, &QPushButton::clicked, this, &TDTMF::Button2Click);
-    connect(close, &QPushButton::clicked, this, &TDTMF::Button1Click);
     InstallKeyHandler();
 }
 
@@ -100,6 +83,7 @@ void TDTMF::StoreDtmf()
     m_modified = false;
 }
 
+// A DTMF code is never refused, so OK and Close always close the dialog.
 bool TDTMF::Store()
 {
     StoreDtmf();
@@ -108,27 +92,12 @@ bool TDTMF::Store()
 
 void TDTMF::ComboBox1Click(int index)
 {
-    if (index != Index())
-        m_navigator.Pick(index);
-    m_list->setCurrentIndex(m_navigator.Selected());
+    PickInList(m_navigator, m_list, index);
 }
 
 void TDTMF::Navigate(NavKey key)
 {
-    m_navigator.Navigate(key);
-    m_list->setCurrentIndex(m_navigator.Selected());
-}
-
-void TDTMF::Button2Click()
-{
-    StoreDtmf();
-    CloseDialog();
-}
-
-void TDTMF::Button1Click()
-{
-    CloseAllowed();
-    CloseDialog();
+    NavigateList(m_navigator, m_list, key);
 }
 
 bool TDTMF::EditKeyPress(QLineEdit* edit, char c)

@@ -4,12 +4,37 @@
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 TEditorDialog::TEditorDialog(DocumentHost& host, QWidget* parent) : QDialog(parent), m_host(host)
 {
     setModal(true);
+}
+
+TEditorDialog::Buttons TEditorDialog::LayOut(QLayout* top, std::initializer_list<QWidget*> boxes,
+                                             const QString& okCaption, const QString& closeCaption)
+{
+    auto* ok = EditorWidgets::Button(this, "Button2", okCaption);
+    auto* close = EditorWidgets::Button(this, "Button1", closeCaption);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(top);
+    for (QWidget* box : boxes)
+        layout->addWidget(box);
+    layout->addLayout(buttons);
+
+    connect(ok, &QPushButton::clicked, this, &TEditorDialog::Button2Click);
+    connect(close, &QPushButton::clicked, this, &TEditorDialog::Button1Click);
+    return {ok, close};
 }
 
 void TEditorDialog::InstallKeyHandler()
@@ -18,10 +43,9 @@ void TEditorDialog::InstallKeyHandler()
         child->installEventFilter(this);
 }
 
-bool TEditorDialog::AskQuestion(EditorHost::Question question)
+bool TEditorDialog::AskYes(Question question)
 {
-    const QString& text =
-        question == EditorHost::Question::Close ? EditorWidgets::CloseQuestion : EditorWidgets::ChangeQuestion;
+    const QString& text = question == Question::Close ? EditorWidgets::CloseQuestion : EditorWidgets::ChangeQuestion;
     return m_host.Messages().Ask(this, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -33,6 +57,18 @@ void TEditorDialog::Inform(const QString& text)
 void TEditorDialog::CloseDialog()
 {
     QDialog::reject();
+}
+
+void TEditorDialog::Button2Click()
+{
+    if (Store())
+        CloseDialog();
+}
+
+void TEditorDialog::Button1Click()
+{
+    if (CloseAllowed())
+        CloseDialog();
 }
 
 bool TEditorDialog::InsertInstead(QLineEdit* edit, char typed, char wanted)

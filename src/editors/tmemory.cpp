@@ -15,8 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace EditorWidgets;
 
@@ -49,20 +47,7 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
     optionsLayout->setColumnStretch(2, 1);
     optionsLayout->setColumnMinimumWidth(1, 90);
 
-    auto* ok = Button(this, "Button2", tr("确定"));
-    auto* close = Button(this, "Button1", tr("关闭"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(top);
-    layout->addWidget(m_controls->GroupBox1);
-    layout->addWidget(m_controls->GroupBox2);
-    layout->addWidget(options);
-    layout->addLayout(buttons);
+    LayOut(top, {m_controls->GroupBox1, m_controls->GroupBox2, options}, tr("确定"), tr("关闭"));
 
     connect(m_controls, &ChannelControls::Edited, this, &TMemory::SetModified);
     connect(m_name, &QLineEdit::textChanged, this, &TMemory::SetModified);
@@ -72,8 +57,6 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
             m_navigator.NumberChanged(text.toStdString());
     });
     connect(m_upDown, &TUpDown::Clicked, this, [this](int delta) { m_navigator.Step(delta); });
-    connect(ok, &QPushButton::clicked, this, &TMemory::Button2Click);
-    connect(close, &QPushButton::clicked, this, &TMemory::Button1Click);
     InstallKeyHandler();
 }
 
@@ -154,18 +137,6 @@ void TMemory::ApplyEntry()
 void TMemory::Navigate(NavKey key)
 {
     m_navigator.Navigate(key, m_number->text().toStdString());
-}
-
-void TMemory::Button2Click()
-{
-    if (StoreChannel())
-        CloseDialog();
-}
-
-void TMemory::Button1Click()
-{
-    if (CloseAllowed())
-        CloseDialog();
 }
 
 bool TMemory::EditKeyPress(QLineEdit* edit, char c)

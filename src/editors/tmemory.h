@@ -20,7 +20,6 @@ public:
     explicit TMemory(DocumentHost& host, QWidget* parent = nullptr);
 
     int Position() const { return m_navigator.Position(); }
-    bool IsModified() const { return m_modified; }
 
     // Fills the controls from memory slot n and clears Modified.
     void LoadChannel(int slot);
@@ -33,23 +32,13 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void Navigate(NavKey key) override;
-    void Button1Click() override;
     bool EditKeyPress(QLineEdit* edit, char c) override;
 
 private:
-    void Button2Click();
     void ApplyForm(const ChannelForm& form);
     ChannelForm ReadForm() const;
-    void SetModified()
-    {
-        if (!m_loading)
-            m_modified = true;
-    }
 
     // ChannelNavigator::Host
-    bool Modified() const override { return m_modified; }
-    void DropChanges() override { m_modified = false; }
-    bool AskYes(Question question) override { return AskQuestion(question); }
     bool Store() override { return StoreChannel(); }
     void Load(int item) override { LoadChannel(item); }
     void ShowNumber(const std::string& text) override;
@@ -61,5 +50,4 @@ private:
     TUpDown* m_upDown;    // UpDown1
     QLineEdit* m_name;    // Edit5
     QCheckBox* m_lockout; // CheckBox3
-    bool m_modified = false;
 };

@@ -10,8 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace EditorWidgets;
 
@@ -31,24 +29,10 @@ TSelectorDialog::TSelectorDialog(DocumentHost& host, QWidget* parent, const char
 
     m_controls = new ChannelControls(this, options);
 
-    auto* ok = Button(this, "Button2", tr("确定"));
-    auto* close = Button(this, "Button1", tr("关闭"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(close);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(top);
-    layout->addWidget(m_controls->GroupBox1);
-    layout->addWidget(m_controls->GroupBox2);
-    layout->addLayout(buttons);
+    LayOut(top, {m_controls->GroupBox1, m_controls->GroupBox2}, tr("确定"), tr("关闭"));
 
     connect(m_controls, &ChannelControls::Edited, this, &TSelectorDialog::SetModified);
     connect(m_list, &QComboBox::activated, this, &TSelectorDialog::ComboBox5Click);
-    connect(ok, &QPushButton::clicked, this, &TSelectorDialog::Button2Click);
-    connect(close, &QPushButton::clicked, this, &TSelectorDialog::Button1Click);
     InstallKeyHandler();
 }
 
@@ -102,27 +86,12 @@ void TSelectorDialog::ApplyEntry()
 
 void TSelectorDialog::ComboBox5Click(int index)
 {
-    if (index != m_navigator.Current())
-        m_navigator.Pick(index);
-    m_list->setCurrentIndex(m_navigator.Selected());
+    PickInList(m_navigator, m_list, index);
 }
 
 void TSelectorDialog::Navigate(NavKey key)
 {
-    m_navigator.Navigate(key);
-    m_list->setCurrentIndex(m_navigator.Selected());
-}
-
-void TSelectorDialog::Button2Click()
-{
-    if (StoreShown())
-        CloseDialog();
-}
-
-void TSelectorDialog::Button1Click()
-{
-    if (CloseAllowed())
-        CloseDialog();
+    NavigateList(m_navigator, m_list, key);
 }
 
 bool TSelectorDialog::EditKeyPress(QLineEdit* edit, char c)

@@ -16,12 +16,11 @@ class QLineEdit;
 // "波段") over a few fixed records, the channel controls, OK and Close, and
 // the store, Enter and navigation flows. A subclass says which records the
 // items are and which rules load, store and fit them.
-class TSelectorDialog : public TEditorDialog, protected EditorHost
+class TSelectorDialog : public TEditorDialog
 {
     Q_OBJECT
 
 public:
-    bool IsModified() const { return m_modified; }
     // The Enter action of the frequency and offset boxes.
     void ApplyEntry();
 
@@ -42,28 +41,17 @@ protected:
     void LoadShown(int item);
 
     void Navigate(NavKey key) override;
-    void Button1Click() override;
     bool EditKeyPress(QLineEdit* edit, char c) override;
 
     ChannelControls* m_controls;
 
 private:
-    void Button2Click();
     void ComboBox5Click(int index);
-    void SetModified()
-    {
-        if (!m_loading)
-            m_modified = true;
-    }
 
     // EditorHost
-    bool Modified() const override { return m_modified; }
-    void DropChanges() override { m_modified = false; }
-    bool AskYes(Question question) override { return AskQuestion(question); }
     bool Store() override { return StoreShown(); }
     void Load(int item) override { LoadShown(item); }
 
     SelectorNavigator m_navigator;
     QComboBox* m_list; // ComboBox5
-    bool m_modified = false;
 };

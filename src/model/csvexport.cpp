@@ -11,6 +11,8 @@
 
 namespace {
 
+using RecordText::MhzText;
+
 // Whole digit texts only: a record field with anything else in it is not
 // a number the radio would take, and guessing would put a wrong channel in
 // the file.
@@ -25,14 +27,6 @@ std::optional<std::int64_t> DigitsValue(std::string_view digits)
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-std::string Mhz(std::int64_t hz)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld.%06lld", static_cast<long long>(hz / 1000000),
-                  static_cast<long long>(hz % 1000000));
-    return buf;
 }
 
 // "88.5Hz" -> "88.5"
@@ -80,23 +74,23 @@ CsvExport::Result CsvExport::Write(const ChannelDocument& doc)
         const auto offsetHz = DigitsValue(Field(record, 11));
         if (shift == "3") {
             duplex = "-";
-            offset = Mhz(7600000);
+            offset = MhzText(7600000);
         } else if (shift == "1" || shift == "2") {
             duplex = shift == "1" ? "+" : "-";
-            offset = Mhz(offsetHz.value_or(0));
+            offset = MhzText(offsetHz.value_or(0));
             if (!offsetHz)
                 note("the offset \"" + std::string(Field(record, 11)) + "\" is not a number; 0 written");
         } else if (!txField.empty()) {
             const auto tx = DigitsValue(txField);
             if (tx && *tx > 0) {
                 duplex = "split";
-                offset = Mhz(*tx);
+                offset = MhzText(*tx);
             } else {
-                offset = Mhz(offsetHz.value_or(0));
+                offset = MhzText(offsetHz.value_or(0));
                 note("the transmit frequency \"" + std::string(txField) + "\" is not a frequency; written as simplex");
             }
         } else {
-            offset = Mhz(offsetHz.value_or(0));
+            offset = MhzText(offsetHz.value_or(0));
         }
         if (Field(record, 4) == "1")
             note("reverse is on; the CSV layout has no column for it");
@@ -139,7 +133,7 @@ CsvExport::Result CsvExport::Write(const ChannelDocument& doc)
         result.text += CsvTable::FormatRow({
             std::to_string(slot),
             name,
-            Mhz(*rx),
+            MhzText(*rx),
             duplex,
             offset,
             tone,

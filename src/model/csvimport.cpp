@@ -16,6 +16,8 @@ namespace {
 
 using FrequencyRules::StepTable;
 using FrequencyRules::ToneNames;
+using RecordText::MhzText;
+using RecordText::ShowControls;
 
 constexpr int kDefaultTone = 7; // 88.5 Hz, what such tools write for "no tone"
 
@@ -26,24 +28,6 @@ std::string Trim(std::string_view text)
         return {};
     const std::size_t last = text.find_last_not_of(" \t");
     return std::string(text.substr(first, last - first + 1));
-}
-
-// File text quoted in a note, with control characters shown rather than
-// sent to a terminal or a message box.
-std::string Shown(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 std::string Upper(std::string text)
@@ -85,14 +69,6 @@ std::optional<std::int64_t> Scaled(std::string_view text, int decimals, bool* ex
     if (exact)
         *exact = !dropped;
     return value;
-}
-
-std::string Mhz(std::int64_t hz)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld.%06lld", static_cast<long long>(hz / 1000000),
-                  static_cast<long long>(hz % 1000000));
-    return buf;
 }
 
 std::string Khz(std::int32_t hz)
@@ -235,9 +211,9 @@ private:
         const BandPlan::MhzRange limits = m_plan.Limits(band);
         const int mhz = f / 1000000;
         if (mhz < limits.lower || mhz > limits.upper)
-            return Skip(std::string(what) + " " + Mhz(f) + " MHz is outside the radio's bands");
+            return Skip(std::string(what) + " " + MhzText(f) + " MHz is outside the radio's bands");
         if (band == 4 && m_plan.TypeFlag(6) == '2' && ((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893)))
-            return Skip(std::string(what) + " " + Mhz(f) + " MHz is in a range this radio leaves out");
+            return Skip(std::string(what) + " " + MhzText(f) + " MHz is in a range this radio leaves out");
 
         // The step of the file when the radio has it and the frequency lies
         // on it; else the coarsest step the frequency lies on, which keeps
@@ -253,7 +229,7 @@ private:
 
         const FrequencyRules::Fit fit = FrequencyRules::FitToBand(f, band, step, m_plan);
         if (fit.rounded || !exact)
-            Changed(std::string(what) + " " + text + " MHz stored as " + Mhz(fit.frequency) + " MHz");
+            Changed(std::string(what) + " " + text + " MHz stored as " + MhzText(fit.frequency) + " MHz");
         out->hz = fit.frequency;
         out->band = band;
         out->step = fit.stepIndex;
@@ -349,16 +325,16 @@ private:
             if (offsetText.empty()) {
                 offset = usual;
                 if (!duplex.empty())
-                    Changed("no offset given; " + Mhz(usual) + " MHz stored");
+                    Changed("no offset given; " + MhzText(usual) + " MHz stored");
             } else if (!exactHz || !normal) {
                 if (!duplex.empty())
                     return Skip("offset \"" + offsetText + "\" is not a number");
                 offset = usual;
-                Changed("offset \"" + offsetText + "\" is not a number; " + Mhz(usual) + " MHz stored");
+                Changed("offset \"" + offsetText + "\" is not a number; " + MhzText(usual) + " MHz stored");
             } else {
                 offset = *normal;
                 if (*exactHz != *normal || !offsetExact)
-                    Changed("offset " + offsetText + " MHz stored as " + Mhz(*normal) + " MHz");
+                    Changed("offset " + offsetText + " MHz stored as " + MhzText(*normal) + " MHz");
             }
             if (duplex == "+")
                 shift = "1";
@@ -529,7 +505,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
             continue;
         }
         if (!ok) {
-            result.notes.push_back({row.line, reader.Label(), "skipped: " + Shown(reader.SkipReason())});
+            result.notes.push_back({row.line, reader.Label(), "skipped: " + ShowControls(reader.SkipReason())});
             ++result.skipped;
             continue;
         }
@@ -541,7 +517,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
             changes += (changes.empty() ? "" : "; ") + std::string("replaces the row of line ") +
                        std::to_string(earlier->second) + " for the same location";
         if (!changes.empty()) {
-            result.notes.push_back({row.line, reader.Label(), Shown(changes)});
+            result.notes.push_back({row.line, reader.Label(), ShowControls(changes)});
             ++result.changed;
         }
         lineOfSlot[reader.Slot()] = row.line;
@@ -561,7 +537,7 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
     }
     if (!unkept.empty())
         result.notes.insert(result.notes.begin(),
-                            {0, "", "columns not kept, the radio has no place for them: " + Shown(unkept)});
+                            {0, "", "columns not kept, the radio has no place for them: " + ShowControls(unkept)});
     result.ok = true;
     return result;
 }

@@ -3,8 +3,6 @@
 #include "channellisting.h"
 #include "recordtext.h"
 
-#include <cstdio>
-
 namespace {
 
 // GetField names fields 0..18.
@@ -25,18 +23,7 @@ bool AllDigits(std::string_view text, std::size_t most)
 // terminal.
 std::string Quoted(std::string_view text)
 {
-    std::string out = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + RecordText::ShowControls(text) + "\"";
 }
 
 std::string OnOff(std::string_view value)

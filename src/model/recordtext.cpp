@@ -3,6 +3,7 @@
 #include "recordlayout.h"
 
 #include <array>
+#include <cstdio>
 
 namespace RecordText {
 
@@ -98,6 +99,30 @@ std::string FormatOffset(std::string_view recordOffset)
     if (d[1] == '0')
         return d.substr(2, 1) + "." + d.substr(3, 2);
     return d.substr(1, 2) + "." + d.substr(3, 2);
+}
+
+std::string MhzText(std::int64_t hz)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%lld.%06lld", static_cast<long long>(hz / 1000000),
+                  static_cast<long long>(hz % 1000000));
+    return buf;
+}
+
+std::string ShowControls(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            out += hex;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 std::string CommasToTabs(std::string_view text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,14 @@ std::string FormatFrequency(std::string_view recordFrequency);
 
 // "000600000" -> "0.60", "029950000" -> "29.95".
 std::string FormatOffset(std::string_view recordOffset);
+
+// 145000000 -> "145.000000": a frequency or offset in Hz as MHz with all six
+// decimals, the form the CSV files and their notes use.
+std::string MhzText(std::int64_t hz);
+
+// The text with its control characters as "\x1B" and the like, so that a
+// note quoting a damaged file or record sends none to a terminal or a box.
+std::string ShowControls(std::string_view text);
 
 std::string CommasToTabs(std::string_view text);
 std::string TabsToCommas(std::string_view text);
