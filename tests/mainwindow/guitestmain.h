@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,19 @@ inline void ClearStore()
     QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
     store.clear();
     store.sync();
+}
+
+// A file's bytes, or nothing when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace GuiTest

@@ -10,6 +10,7 @@
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "recordtext.h"
+#include "simoncom1.h"
 #include "tmainform.h"
 #include "treadform.h"
 #include "tstringgrid.h"
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -30,45 +30,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The simulator with the given options, at full speed; its device becomes
-// COM1 in the test's settings store.
-class Sim
-{
-public:
-    explicit Sim(QStringList options)
-    {
-        options << QStringLiteral("--baud") << QStringLiteral("0");
-        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
-        if (m_process.waitForReadyRead(10000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
-        store.setValue(QStringLiteral("Ports/COM1"), m_device);
-        store.sync();
-    }
-    ~Sim()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    bool Ok() const { return !m_device.isEmpty(); }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
 
 bool WaitClosed(QDialog& form, int timeoutMs)
 {
@@ -208,7 +169,7 @@ private slots:
         QString path = QStringLiteral(QXP_CSV_DATA "/tool-export.csv");
         if (!csv.isEmpty()) {
             path = TempPath(QStringLiteral("in.csv"));
-            QVERIFY(WriteAll(path, csv));
+            QVERIFY(GuiTest::WriteAll(path, csv));
         }
         message.replace(QLatin1String("PATH"), path);
         m_messages.fileNames = {path};
@@ -235,9 +196,9 @@ private slots:
         m_messages.fileNames = {first, second};
         Trigger("ImportCsv1");
         Trigger("ExportCsv1");
-        const QByteArray written = ReadAll(first);
+        const QByteArray written = GuiTest::ReadAll(first);
         QCOMPARE(written.count("\r\n"), 8); // the header and sample.46's 7 channels
-        QCOMPARE(ReadAll(second), written);
+        QCOMPARE(GuiTest::ReadAll(second), written);
     }
 
     void pdfHasThePrintedPages()
@@ -251,7 +212,7 @@ private slots:
         m_messages.fileNames = {path};
         Trigger("ExportPdf1");
 
-        const QByteArray pdf = ReadAll(path);
+        const QByteArray pdf = GuiTest::ReadAll(path);
         QVERIFY(pdf.startsWith("%PDF"));
         const auto pages = ChannelListLayout::Layout(m_form->Document(), m_form->windowTitle().toStdString(),
                                                      CommentCodec::Decode(m_form->Document().Comment()).toStdString());
@@ -275,9 +236,9 @@ private slots:
         ChannelDocument image;
         FillRepeater(image);
         const QString imagePath = TempPath(QStringLiteral("image.46"));
-        QVERIFY(WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
-        Sim sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
-                 cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
+        QVERIFY(GuiTest::WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
+        SimOnCom1 sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
+                       cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
         QVERIFY(sim.Ok());
         m_cancelAt = cancelAt;
         Trigger("Read1");
@@ -289,7 +250,7 @@ private slots:
             QCOMPARE(m_form->DataExchange().NoticeText(), QString());
             return;
         }
-        QCOMPARE(ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
+        QCOMPARE(GuiTest::ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
                  QByteArray::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(m_form->DataExchange().NoticeText(),
                  QStringLiteral("Read 1 channel from the radio. Backup: ") + files[0]);
@@ -330,7 +291,7 @@ private slots:
         QStringList options{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")};
         if (!lostWrite.isEmpty())
             options << QStringLiteral("--ignore-write") << lostWrite;
-        Sim sim(options);
+        SimOnCom1 sim(options);
         QVERIFY(sim.Ok());
 
         auto* item = m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"));

@@ -12,13 +12,14 @@
 #include "guitestmain.h"
 #include "holderprocess.h"
 #include "portmap.h"
+#include "samplechannels.h"
 #include "shared/documenthost.h"
+#include "simoncom1.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -61,48 +62,6 @@ public:
 
     QList<bool> changedCalls;
 };
-
-// The simulator with the given options; its device becomes COM1 (and COM2
-// a port that does not exist) in the test's settings store.
-class Sim
-{
-public:
-    explicit Sim(QStringList options)
-    {
-        options << QStringLiteral("--baud") << QStringLiteral("0");
-        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
-        if (m_process.waitForReadyRead(10000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
-        store.setValue(QStringLiteral("Ports/COM1"), m_device);
-        store.setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
-        store.sync();
-    }
-    ~Sim()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    bool Ok() const { return !m_device.isEmpty(); }
-    const QString& Device() const { return m_device; }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
-// A document with a channel of every kind, on a radio of type 0,1.
-void FillSample(ChannelDocument& doc)
-{
-    doc.StoreRadioType("0,1,00,1,1,,");
-    doc.ClearDocument();
-    doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
-    doc.StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,");
-    doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,EDGE");
-    doc.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
-    doc.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,3,");
-    doc.StoreDtmf(2, "02,12*#");
-}
 
 // Runs the event loop until the dialog closes: QTRY_ sleeps between its
 // polls, which would cost a full poll interval per reply line.
@@ -154,13 +113,11 @@ bool InThisShard(int row)
     return row % parts[1].toInt() + 1 == parts[0].toInt();
 }
 
-void WriteImage(const QString& path)
+bool WriteImage(const QString& path)
 {
     ChannelDocument image;
     FillSample(image);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+    return GuiTest::WriteAll(path, QByteArray::fromStdString(DataFile::WriteDataFile(image)));
 }
 
 } // namespace
@@ -170,7 +127,13 @@ class TransferFormsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { GuiTest::ClearStore(); }
+    // COM1 is the simulator's; COM2 a port that does not exist.
+    void init()
+    {
+        GuiTest::ClearStore();
+        QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"))
+            .setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
+    }
 
     // Line noise with the replies changes nothing in what is read.
     // Commands: 1 "AI 0", 2 "ID", 3 "TYD", 4 "FL", 5..16 the empty slots
@@ -192,14 +155,10 @@ private slots:
         FillSample(image);
         QTemporaryDir dir;
         const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        {
-            QFile file(imagePath);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
-        }
-        Sim sim(QStringList{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
-                            imagePath} +
-                glitches);
+        QVERIFY(WriteImage(imagePath));
+        SimOnCom1 sim(QStringList{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                                  imagePath} +
+                      glitches);
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -235,7 +194,7 @@ private slots:
 
     void writesTheDocumentAndReadsItBack()
     {
-        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
         QVERIFY(sim.Ok());
         FakeHost writer;
         FillSample(writer.doc);
@@ -264,13 +223,9 @@ private slots:
         FillSample(image);
         QTemporaryDir dir;
         const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        {
-            QFile file(imagePath);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
-        }
-        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath,
-                 QStringLiteral("--latency-ms"), QStringLiteral("10")});
+        QVERIFY(WriteImage(imagePath));
+        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath,
+                       QStringLiteral("--latency-ms"), QStringLiteral("10")});
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -292,7 +247,7 @@ private slots:
     // progress and the end wait for it.
     void readGoesOnWhileTheWindowIsBusy()
     {
-        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
         QVERIFY(sim.Ok());
         FakeHost host;
         TReadForm form(host);
@@ -380,7 +335,7 @@ private slots:
         QFETCH(int, afterReadUpdates);
         QFETCH(int, refreshes);
 
-        Sim sim(simOptions);
+        SimOnCom1 sim(simOptions);
         QVERIFY(sim.Ok());
         message.replace(QLatin1String("DEV"), sim.Device());
         FakeHost host;
@@ -469,7 +424,7 @@ private slots:
         QFETCH(QString, port);
         QTemporaryDir dir;
         const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        WriteImage(imagePath);
+        QVERIFY(WriteImage(imagePath));
         ChannelDocument image;
         FillSample(image);
         const QStringList common{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
@@ -482,7 +437,7 @@ private slots:
             QString document;
         };
         const auto run = [&](const QStringList& options, const QString& portName) {
-            Sim sim(common + options);
+            SimOnCom1 sim(common + options);
             Outcome outcome;
             if (!sim.Ok()) {
                 outcome.messages << QStringLiteral("the simulator did not start");
