@@ -265,6 +265,24 @@ struct BandCase {
     bool rounded;
 };
 
+// Loads, edits and stores each case through the VFO's or the CALL
+// channels' rules.
+template <std::size_t N> void ExpectStored(const BandCase (&cases)[N], RecordKind kind)
+{
+    const bool vfo = kind == RecordKind::Vfo;
+    for (const auto& c : cases) {
+        ChannelDocument doc = Document(c.type);
+        if (c.record)
+            vfo ? doc.StoreVfo(c.band, c.record) : doc.StoreCall(c.band, c.record);
+        ChannelForm form = vfo ? LoadBand(doc, c.band) : LoadCall(doc, c.band);
+        c.edit(form);
+        const StoreResult result = vfo ? StoreBand(doc, c.band, form) : StoreCall(doc, c.band, form);
+        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
+        EXPECT_EQ(doc.Record(kind, c.band), c.stored) << c.what;
+        EXPECT_EQ(result.rounded, c.rounded) << c.what;
+    }
+}
+
 TEST(VfoBand, LoadEditStoreGivesTheWholeRecord)
 {
     const BandCase cases[] = {
@@ -288,17 +306,7 @@ TEST(VfoBand, LoadEditStoreGivesTheWholeRecord)
          [](ChannelForm& f) { f.shift = ShiftMode::Minus76; }, "2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,",
          false},
     };
-    for (const auto& c : cases) {
-        ChannelDocument doc = Document(c.type);
-        if (c.record)
-            doc.StoreVfo(c.band, c.record);
-        ChannelForm form = LoadBand(doc, c.band);
-        c.edit(form);
-        const StoreResult result = StoreBand(doc, c.band, form);
-        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
-        EXPECT_EQ(doc.Record(RecordKind::Vfo, c.band), c.stored) << c.what;
-        EXPECT_EQ(result.rounded, c.rounded) << c.what;
-    }
+    ExpectStored(cases, RecordKind::Vfo);
 }
 
 TEST(VfoBand, PowerCodesLoadAsTheirListItems)
@@ -365,17 +373,7 @@ TEST(CallChannel, LoadEditStoreGivesTheWholeRecord)
         {"-7.6 cannot be stored on CALL 0", "0,3,00,1,0,0,0", 0, "0,00145000000,5,3,0,0,0,,09,,09,000600000,,,,,,",
          kAsLoaded, "0,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,,", false},
     };
-    for (const auto& c : cases) {
-        ChannelDocument doc = Document(c.type);
-        if (c.record)
-            doc.StoreCall(c.band, c.record);
-        ChannelForm form = LoadCall(doc, c.band);
-        c.edit(form);
-        const StoreResult result = StoreCall(doc, c.band, form);
-        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
-        EXPECT_EQ(doc.Record(RecordKind::Call, c.band), c.stored) << c.what;
-        EXPECT_EQ(result.rounded, c.rounded) << c.what;
-    }
+    ExpectStored(cases, RecordKind::Call);
 }
 
 TEST(CallChannel, MinusSevenSixIsEnabledOnlyForChannelOne)
