@@ -14,6 +14,7 @@
 // Usage: qxp_transfer_bench [READS]   (3 reads per path unless given)
 // Runs offscreen unless QT_QPA_PLATFORM names a platform. Settings and
 // backups go to a temporary folder, never the user's.
+#include "argv.h"
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "radiosim.h"
@@ -178,15 +179,8 @@ bool RunCli(const std::string& device, const QTemporaryDir& home)
     std::vector<std::string> args = {QXP_CLI_PATH, "read", "--port", device, dir + "/read.46"};
     std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir + "/config", "XDG_DATA_HOME=" + dir + "/data",
                                     "HOME=" + dir, "PATH=/usr/bin:/bin"};
-    auto pointers = [](std::vector<std::string>& strings) {
-        std::vector<char*> p;
-        for (auto& s : strings)
-            p.push_back(s.data());
-        p.push_back(nullptr);
-        return p;
-    };
-    auto argv = pointers(args);
-    auto envp = pointers(env);
+    auto argv = Argv(args);
+    auto envp = Argv(env);
     pid_t pid = -1;
     if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
         return false;

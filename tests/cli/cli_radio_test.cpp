@@ -1,5 +1,6 @@
 // qxp-r46-cli read and write against the simulated radio binary on its
 // pseudo-terminal, each run as a separate process with its own settings.
+#include "argv.h"
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
@@ -25,15 +26,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<char*> Argv(std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    return argv;
-}
 
 // The simulator at full speed.
 struct Sim : SimProcess {
@@ -228,6 +220,10 @@ TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
 
 TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
 {
+    const std::string invalid = "The radio is invalid.\nPlease check and try again.\n";
+    const std::string timeout =
+        "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
+        "that the cable sits firmly at both ends, and that the radio is not transmitting.\n";
     const struct {
         const char* what;
         std::vector<std::string> simOptions;
@@ -235,40 +231,22 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
         int status;
         std::string err;
     } cases[] = {
-        {"wrong radio",
-         {"--id", "QZ-R99"},
-         {"read", "--port", "DEV"},
-         3,
-         "The radio is invalid.\nPlease check and try again.\n"},
-        {"wrong radio on write",
-         {"--id", "QZ-R99"},
-         {"write", "--port", "DEV", "IN"},
-         3,
-         "The radio is invalid.\nPlease check and try again.\n"},
-        {"radio stops answering",
-         {"--stop-after", "30"},
-         {"read", "--port", "DEV"},
-         3,
-         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
-         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
+        {"wrong radio", {"--id", "QZ-R99"}, {"read", "--port", "DEV"}, 3, invalid},
+        {"wrong radio on write", {"--id", "QZ-R99"}, {"write", "--port", "DEV", "IN"}, 3, invalid},
+        {"radio stops answering", {"--stop-after", "30"}, {"read", "--port", "DEV"}, 3, timeout},
         // The stray line comes 1500 ms after "ID", the (wrong) identity
         // 1500 ms later: past the 2000 ms the command was given.
         {"a stray line does not buy the radio time",
          {"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"},
          {"read", "--port", "DEV"},
          3,
-         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
-         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
-        {"identity longer than the input queue",
-         {"--pad-reply", "2:3000"},
-         {"read", "--port", "DEV"},
-         3,
-         "The radio is invalid.\nPlease check and try again.\n"},
+         timeout},
+        {"identity longer than the input queue", {"--pad-reply", "2:3000"}, {"read", "--port", "DEV"}, 3, invalid},
         {"identity longer than the input queue on write",
          {"--pad-reply", "2:3000"},
          {"write", "--port", "DEV", "IN"},
          3,
-         "The radio is invalid.\nPlease check and try again.\n"},
+         invalid},
         {"no such port",
          {},
          {"read", "--port", "/dev/qxp-no-such-port"},

@@ -18,29 +18,16 @@
 
 #include <QAction>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
-
-bool WaitClosed(QDialog& form, int timeoutMs)
-{
-    if (form.isVisible()) {
-        QEventLoop loop;
-        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return !form.isVisible();
-}
 
 // A radio of type 0,1 with one repeater channel in slot 12, whose write is
 // MW 0,0,012 (13th write command), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
@@ -107,7 +94,7 @@ private slots:
                     qWarning("the read never came as far as the cancel");
                 dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
             }
-            WaitClosed(dialog, 15000);
+            GuiTest::WaitClosed(dialog, 15000);
             return dialog.result();
         };
         MakeForm();

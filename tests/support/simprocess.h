@@ -1,5 +1,7 @@
 #pragma once
 
+#include "argv.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -24,10 +26,7 @@ public:
         if (::pipe2(out, O_CLOEXEC) != 0)
             return;
         options.insert(options.begin(), QXP_SIM_EXECUTABLE);
-        std::vector<char*> argv;
-        for (auto& arg : options)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
+        const std::vector<char*> argv = Argv(options);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);

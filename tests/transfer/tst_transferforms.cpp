@@ -18,13 +18,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -62,19 +60,6 @@ public:
 
     QList<bool> changedCalls;
 };
-
-// Runs the event loop until the dialog closes: QTRY_ sleeps between its
-// polls, which would cost a full poll interval per reply line.
-bool WaitClosed(QDialog& form, int timeoutMs)
-{
-    if (form.isVisible()) {
-        QEventLoop loop;
-        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return !form.isVisible();
-}
 
 QProgressBar* Progress(QDialog& form)
 {
@@ -169,7 +154,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
         QCOMPARE(Progress(form)->maximum(), 237);
         form.open();
-        QVERIFY(WaitClosed(form, 10000));
+        QVERIFY(GuiTest::WaitClosed(form, 10000));
 
         QCOMPARE(host.messages.log, QStringList());
         QCOMPARE(host.afterReadUpdates, 1);
@@ -201,14 +186,14 @@ private slots:
         TWriteForm write(writer);
         QCOMPARE(write.windowTitle(), QStringLiteral("写入"));
         write.open();
-        QVERIFY(WaitClosed(write, 10000));
+        QVERIFY(GuiTest::WaitClosed(write, 10000));
         QCOMPARE(writer.messages.log, QStringList());
         QCOMPARE(Progress(write)->value(), 237);
 
         FakeHost reader;
         TReadForm read(reader);
         read.open();
-        QVERIFY(WaitClosed(read, 10000));
+        QVERIFY(GuiTest::WaitClosed(read, 10000));
         QCOMPARE(reader.messages.log, QStringList());
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(reader.doc)),
                  QString::fromStdString(DataFile::WriteDataFile(writer.doc)));
@@ -272,7 +257,7 @@ private slots:
         form.SetPortResolver(
             [&ports](const std::string& name) { return ports.DevicePath(QString::fromStdString(name)).toStdString(); });
         form.open();
-        QVERIFY(WaitClosed(form, 10000));
+        QVERIFY(GuiTest::WaitClosed(form, 10000));
         QCOMPARE(host.messages.log, QStringList());
         QCOMPARE(host.afterReadUpdates, 1);
         ChannelDocument fresh;
@@ -464,7 +449,7 @@ private slots:
             if (form->isVisible() && host.messages.log.size() == 1 &&
                 host.messages.log.first().startsWith(QLatin1String("error COM port is invalid.")))
                 form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-            if (!WaitClosed(*form, 1000))
+            if (!GuiTest::WaitClosed(*form, 1000))
                 outcome.messages << QStringLiteral("dialog still open");
             QTest::qWait(50); // a late reply or the cancel timer would come now
             if (HoldsDevice(sim.Device()))
