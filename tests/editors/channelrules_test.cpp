@@ -1,5 +1,6 @@
 #include "channeldocument.h"
 #include "channelrules.h"
+#include "documentoftype.h"
 #include "editorkeys.h"
 
 #include <gtest/gtest.h>
@@ -11,14 +12,6 @@ namespace {
 using namespace ChannelRules;
 
 constexpr const char* kDefaultType = "0,2,00,1,1,,";
-
-ChannelDocument Document(const char* type)
-{
-    ChannelDocument doc;
-    doc.StoreRadioType(type);
-    doc.ClearDocument();
-    return doc;
-}
 
 struct StoreCase {
     const char* what;

@@ -98,11 +98,29 @@ bool InThisShard(int row)
     return row % parts[1].toInt() + 1 == parts[0].toInt();
 }
 
-bool WriteImage(const QString& path)
+// The sample document in a file, for the simulator to answer from.
+struct SampleImage {
+    ChannelDocument doc;
+    QTemporaryDir dir;
+
+    bool Write()
+    {
+        FillSample(doc);
+        return GuiTest::WriteAll(dir.filePath(QStringLiteral("image.46")),
+                                 QByteArray::fromStdString(DataFile::WriteDataFile(doc)));
+    }
+    QStringList SimOptions() const
+    {
+        return {QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                dir.filePath(QStringLiteral("image.46"))};
+    }
+};
+
+std::unique_ptr<TransferDialog> TransferForm(bool reading, FakeHost& host)
 {
-    ChannelDocument image;
-    FillSample(image);
-    return GuiTest::WriteAll(path, QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+    if (reading)
+        return std::make_unique<TReadForm>(host);
+    return std::make_unique<TWriteForm>(host);
 }
 
 } // namespace
@@ -136,14 +154,9 @@ private slots:
     void readsTheWholeRadio()
     {
         QFETCH(QStringList, glitches);
-        ChannelDocument image;
-        FillSample(image);
-        QTemporaryDir dir;
-        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        QVERIFY(WriteImage(imagePath));
-        SimOnCom1 sim(QStringList{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
-                                  imagePath} +
-                      glitches);
+        SampleImage image;
+        QVERIFY(image.Write());
+        SimOnCom1 sim(image.SimOptions() + glitches);
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -161,7 +174,7 @@ private slots:
         QCOMPARE(host.changedCalls, QList<bool>());
         QCOMPARE(Progress(form)->value(), 237);
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
-                 QString::fromStdString(DataFile::WriteDataFile(image)));
+                 QString::fromStdString(DataFile::WriteDataFile(image.doc)));
         QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
 
         // The whole read is one step: undone, the document and the radio
@@ -173,7 +186,7 @@ private slots:
         QCOMPARE(host.changedCalls, QList<bool>{true});
         host.history.redo();
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
-                 QString::fromStdString(DataFile::WriteDataFile(image)));
+                 QString::fromStdString(DataFile::WriteDataFile(image.doc)));
         QCOMPARE(host.changedCalls, QList<bool>({true, false}));
     }
 
@@ -204,13 +217,9 @@ private slots:
     // after-read update runs once.
     void cancelKeepsWhatWasRead()
     {
-        ChannelDocument image;
-        FillSample(image);
-        QTemporaryDir dir;
-        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        QVERIFY(WriteImage(imagePath));
-        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath,
-                       QStringLiteral("--latency-ms"), QStringLiteral("10")});
+        SampleImage image;
+        QVERIFY(image.Write());
+        SimOnCom1 sim(image.SimOptions() + QStringList{QStringLiteral("--latency-ms"), QStringLiteral("10")});
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -222,7 +231,7 @@ private slots:
         QTest::qWait(400); // the cancel timer and a late reply both come by
         QCOMPARE(host.afterReadUpdates, 1);
         QCOMPARE(host.messages.log, QStringList());
-        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.Record(RecordKind::Memory, 12));
+        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.doc.Record(RecordKind::Memory, 12));
         QCOMPARE(host.doc.Record(RecordKind::Memory, 150), std::string_view());
         QVERIFY(Progress(form)->value() < 150);
     }
@@ -327,11 +336,7 @@ private slots:
         host.port = port;
         // Something for a read's clearing to take away.
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
-        std::unique_ptr<TransferDialog> form;
-        if (reading)
-            form = std::make_unique<TReadForm>(host);
-        else
-            form = std::make_unique<TWriteForm>(host);
+        const std::unique_ptr<TransferDialog> form = TransferForm(reading, host);
         PortMap ports;
         form->SetPortCause([&ports](const QString& name, TransferDialog::PortTrouble trouble) {
             return trouble == TransferDialog::PortTrouble::NoReply ? ports.TimeoutCause(name)
@@ -407,13 +412,8 @@ private slots:
         QFETCH(bool, reading);
         QFETCH(QStringList, simOptions);
         QFETCH(QString, port);
-        QTemporaryDir dir;
-        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
-        QVERIFY(WriteImage(imagePath));
-        ChannelDocument image;
-        FillSample(image);
-        const QStringList common{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
-                                 imagePath};
+        SampleImage image;
+        QVERIFY(image.Write());
 
         struct Outcome {
             QStringList messages;
@@ -422,7 +422,7 @@ private slots:
             QString document;
         };
         const auto run = [&](const QStringList& options, const QString& portName) {
-            SimOnCom1 sim(common + options);
+            SimOnCom1 sim(image.SimOptions() + options);
             Outcome outcome;
             if (!sim.Ok()) {
                 outcome.messages << QStringLiteral("the simulator did not start");
@@ -434,11 +434,7 @@ private slots:
                                                          sim.Device().toStdString());
             FakeHost host;
             host.port = portName == QLatin1String("COM2") ? portName : QStringLiteral("COM1");
-            std::unique_ptr<QDialog> form;
-            if (reading)
-                form = std::make_unique<TReadForm>(host);
-            else
-                form = std::make_unique<TWriteForm>(host);
+            const std::unique_ptr<TransferDialog> form = TransferForm(reading, host);
             QElapsedTimer clock;
             clock.start();
             form->open();
@@ -471,7 +467,7 @@ private slots:
         if (faulty.messages.isEmpty()) {
             if (reading) {
                 QCOMPARE(faulty.afterReadUpdates, 1);
-                QCOMPARE(faulty.document, QString::fromStdString(DataFile::WriteDataFile(image)));
+                QCOMPARE(faulty.document, QString::fromStdString(DataFile::WriteDataFile(image.doc)));
             }
             return;
         }
