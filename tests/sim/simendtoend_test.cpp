@@ -7,7 +7,7 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portholders.h"
-#include "ptypair.h"
+#include "portlink.h"
 #include "simprocess.h"
 #include "tempfolder.h"
 #include "tqcomm.h"
@@ -38,7 +38,7 @@ class Link
 public:
     explicit Link(const std::string& device)
     {
-        UseDialogSettings(m_comm);
+        PortLink::ApplyTransferSettings(m_comm);
         m_comm.SetPortName(device);
         m_comm.SetOnCommEvent([this](TQComm& sender, std::uint32_t&) {
             std::string reply;
