@@ -3,21 +3,13 @@
 
 using namespace EditorTest;
 
-class TestTCALL : public QObject
+class TestTCALL : public QObject, private EditorFixture<TCALL>
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_host = std::make_unique<FakeDocumentHost>();
-        m_dialog = std::make_unique<TCALL>(*m_host);
-    }
-    void cleanup()
-    {
-        m_dialog.reset();
-        m_host.reset();
-    }
+    void init() { Make(); }
+    void cleanup() { Drop(); }
 
     void opensOnTheGridRowWithTheBandNames()
     {
@@ -79,10 +71,6 @@ private slots:
         Key(*m_dialog, "Edit1", Qt::Key_Return);
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("144.500"));
     }
-
-private:
-    std::unique_ptr<FakeDocumentHost> m_host;
-    std::unique_ptr<TCALL> m_dialog;
 };
 
 QXP_GUI_TEST_MAIN(TestTCALL)

@@ -1,5 +1,6 @@
 #include "channeldocument.h"
 #include "datafile.h"
+#include "documentoftype.h"
 #include "fileio.h"
 #include "recordtext.h"
 
@@ -23,9 +24,7 @@ std::string Crlf(std::initializer_list<const char*> lines)
 
 ChannelDocument Read(const std::string& contents, const char* type = "0,2,00,1,1,,")
 {
-    ChannelDocument doc;
-    doc.StoreRadioType(type);
-    doc.ClearDocument();
+    ChannelDocument doc = Document(type);
     DataFile::ReadDataFile(contents, doc);
     return doc;
 }
@@ -82,9 +81,7 @@ TEST(DataFileWrite, AFullDocumentWithTheLongestCommentStaysReadable)
 TEST(DataFileRoundTrip, EveryUsedSlotComesBackInItsPlace)
 {
     std::mt19937 random(46);
-    ChannelDocument doc;
-    doc.StoreRadioType("0,3,00,1,1,1,1");
-    doc.ClearDocument();
+    ChannelDocument doc = Document("0,3,00,1,1,1,1");
     doc.SetComment("Field day 2026");
     for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot) {
         const std::string label = RecordText::ChannelLabel(slot);
