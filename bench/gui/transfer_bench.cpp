@@ -14,15 +14,14 @@
 // Usage: qxp_transfer_bench [READS]   (3 reads per path unless given)
 // Runs offscreen unless QT_QPA_PLATFORM names a platform. Settings and
 // backups go to a temporary folder, never the user's.
-#include "argv.h"
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "radiosim.h"
-#include "servingthread.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 #include "simport.h"
 #include "treadform.h"
+#include "uniquefd.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -31,6 +30,7 @@
 
 #include <poll.h>
 #include <spawn.h>
+#include <sys/eventfd.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,13 +62,22 @@ public:
     PacedRadio()
     {
         std::string error;
-        if (!m_port.Open(&error)) {
+        m_stop.Reset(::eventfd(0, EFD_CLOEXEC));
+        if (!m_stop.Valid() || !m_port.Open(&error)) {
             std::fprintf(stderr, "no pseudo-terminal: %s\n", error.c_str());
             return;
         }
         m_radio.SetRadioType("0,1,00,1,1,,");
         BuiltInRadio::FillFresh(m_radio.Memory());
-        m_serving.Start([this](int stopFd) { Serve(stopFd); });
+        m_thread = std::thread([this] { Serve(); });
+    }
+    ~PacedRadio()
+    {
+        if (!m_thread.joinable())
+            return;
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(m_stop.Get(), &one, sizeof one);
+        m_thread.join();
     }
     const std::string& Device() const { return m_port.DevicePath(); }
 
@@ -87,11 +96,11 @@ public:
     }
 
 private:
-    void Serve(int stopFd)
+    void Serve()
     {
         std::string pending;
         for (;;) {
-            pollfd fds[2] = {{stopFd, POLLIN, 0}, {m_port.MasterFd(), POLLIN, 0}};
+            pollfd fds[2] = {{m_stop.Get(), POLLIN, 0}, {m_port.MasterFd(), POLLIN, 0}};
             if (::poll(fds, 2, -1) < 0 && errno != EINTR)
                 return;
             if (fds[0].revents)
@@ -142,11 +151,12 @@ private:
 
     SimPort m_port;
     RadioSim m_radio;
+    UniqueFd m_stop;
+    std::thread m_thread;
     std::mutex m_mutex;
     Figures m_figures;
     Clock::time_point m_replyEnd;
     bool m_awaiting = false;
-    ServingThread m_serving;
 };
 
 class QuietMessages : public MessageService
@@ -179,8 +189,15 @@ bool RunCli(const std::string& device, const QTemporaryDir& home)
     std::vector<std::string> args = {QXP_CLI_PATH, "read", "--port", device, dir + "/read.46"};
     std::vector<std::string> env = {"XDG_CONFIG_HOME=" + dir + "/config", "XDG_DATA_HOME=" + dir + "/data",
                                     "HOME=" + dir, "PATH=/usr/bin:/bin"};
-    auto argv = Argv(args);
-    auto envp = Argv(env);
+    auto pointers = [](std::vector<std::string>& strings) {
+        std::vector<char*> p;
+        for (auto& s : strings)
+            p.push_back(s.data());
+        p.push_back(nullptr);
+        return p;
+    };
+    auto argv = pointers(args);
+    auto envp = pointers(env);
     pid_t pid = -1;
     if (::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
         return false;

@@ -1,15 +1,13 @@
 // qxp-r46-cli read and write against the simulated radio binary on its
 // pseudo-terminal, each run as a separate process with its own settings.
-#include "argv.h"
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
 #include "holderprocess.h"
-#include "samplechannels.h"
-#include "simprocess.h"
-#include "tempfolder.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +17,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -27,12 +26,77 @@
 
 namespace {
 
-// The simulator at full speed.
-struct Sim : SimProcess {
+std::string Slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void Spit(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<char*> Argv(std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    for (auto& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
+// The simulator as a child process; its first stdout line is the device.
+class Sim
+{
+public:
     explicit Sim(std::vector<std::string> options)
-        : SimProcess((options.insert(options.begin(), {"--baud", "0"}), std::move(options)))
     {
+        int out[2];
+        if (::pipe2(out, O_CLOEXEC) != 0)
+            return;
+        options.insert(options.begin(), {QXP_SIM_EXECUTABLE, "--baud", "0"});
+        auto argv = Argv(options);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        m_device = FirstLine(out[0]);
+        ::close(out[0]);
     }
+    ~Sim()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    const std::string& Device() const { return m_device; }
+
+private:
+    static std::string FirstLine(int fd)
+    {
+        std::string line;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (std::chrono::steady_clock::now() < until) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 100) <= 0)
+                continue;
+            char c;
+            if (::read(fd, &c, 1) != 1 || c == '\n')
+                break;
+            line += c;
+        }
+        return line;
+    }
+
+    pid_t m_pid = -1;
+    std::string m_device;
 };
 
 struct CliRun {
@@ -41,9 +105,20 @@ struct CliRun {
     std::string out;
 };
 
-class TransferCli : public TempFolderTest
+class TransferCli : public ::testing::Test
 {
 protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/qxp-xfer-cli-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        m_dataHome = Path("data");
+    }
+    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
+
+    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
+
     // The tool with its own settings and data folders; `prefix` runs it
     // through another program first (setpriv).
     CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) const
@@ -77,11 +152,19 @@ protected:
     static std::string SampleFile()
     {
         ChannelDocument doc;
-        FillSample(doc);
+        doc.StoreRadioType("0,1,00,1,1,,");
+        doc.ClearDocument();
+        doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
+        doc.StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,");
+        doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,EDGE");
+        doc.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
+        doc.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,3,");
+        doc.StoreDtmf(2, "02,12*#");
         return DataFile::WriteDataFile(doc);
     }
 
-    std::string m_dataHome = Path("data"); // XDG_DATA_HOME, where the backups go
+    std::string m_dir;
+    std::string m_dataHome; // XDG_DATA_HOME, where the backups go
 };
 
 // The file holds what the radio holds, whatever line noise came with the
@@ -220,10 +303,6 @@ TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
 
 TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
 {
-    const std::string invalid = "The radio is invalid.\nPlease check and try again.\n";
-    const std::string timeout =
-        "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
-        "that the cable sits firmly at both ends, and that the radio is not transmitting.\n";
     const struct {
         const char* what;
         std::vector<std::string> simOptions;
@@ -231,22 +310,40 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
         int status;
         std::string err;
     } cases[] = {
-        {"wrong radio", {"--id", "QZ-R99"}, {"read", "--port", "DEV"}, 3, invalid},
-        {"wrong radio on write", {"--id", "QZ-R99"}, {"write", "--port", "DEV", "IN"}, 3, invalid},
-        {"radio stops answering", {"--stop-after", "30"}, {"read", "--port", "DEV"}, 3, timeout},
+        {"wrong radio",
+         {"--id", "QZ-R99"},
+         {"read", "--port", "DEV"},
+         3,
+         "The radio is invalid.\nPlease check and try again.\n"},
+        {"wrong radio on write",
+         {"--id", "QZ-R99"},
+         {"write", "--port", "DEV", "IN"},
+         3,
+         "The radio is invalid.\nPlease check and try again.\n"},
+        {"radio stops answering",
+         {"--stop-after", "30"},
+         {"read", "--port", "DEV"},
+         3,
+         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
+         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
         // The stray line comes 1500 ms after "ID", the (wrong) identity
         // 1500 ms later: past the 2000 ms the command was given.
         {"a stray line does not buy the radio time",
          {"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"},
          {"read", "--port", "DEV"},
          3,
-         timeout},
-        {"identity longer than the input queue", {"--pad-reply", "2:3000"}, {"read", "--port", "DEV"}, 3, invalid},
+         "Communication timeout error.\nDEV. The radio did not answer within 2 seconds: check that it is switched on, "
+         "that the cable sits firmly at both ends, and that the radio is not transmitting.\n"},
+        {"identity longer than the input queue",
+         {"--pad-reply", "2:3000"},
+         {"read", "--port", "DEV"},
+         3,
+         "The radio is invalid.\nPlease check and try again.\n"},
         {"identity longer than the input queue on write",
          {"--pad-reply", "2:3000"},
          {"write", "--port", "DEV", "IN"},
          3,
-         invalid},
+         "The radio is invalid.\nPlease check and try again.\n"},
         {"no such port",
          {},
          {"read", "--port", "/dev/qxp-no-such-port"},

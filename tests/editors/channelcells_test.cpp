@@ -1,6 +1,5 @@
 #include "channelcells.h"
 #include "channeldocument.h"
-#include "documentoftype.h"
 #include "typedentrycases.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +7,16 @@
 namespace {
 
 using namespace ChannelCells;
+
+ChannelDocument Document(const char* type, std::initializer_list<std::pair<int, const char*>> memory)
+{
+    ChannelDocument doc;
+    doc.StoreRadioType(type);
+    doc.ClearDocument();
+    for (const auto& [slot, record] : memory)
+        doc.StoreMemory(slot, record);
+    return doc;
+}
 
 TEST(ChannelCells, ATypedCellStoresWhatTheMemoryEditorStores)
 {

@@ -1,6 +1,5 @@
 #include "channeldocument.h"
 #include "channelrules.h"
-#include "documentoftype.h"
 #include "editorkeys.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +11,14 @@ namespace {
 using namespace ChannelRules;
 
 constexpr const char* kDefaultType = "0,2,00,1,1,,";
+
+ChannelDocument Document(const char* type)
+{
+    ChannelDocument doc;
+    doc.StoreRadioType(type);
+    doc.ClearDocument();
+    return doc;
+}
 
 struct StoreCase {
     const char* what;
@@ -258,24 +265,6 @@ struct BandCase {
     bool rounded;
 };
 
-// Loads, edits and stores each case through the VFO's or the CALL
-// channels' rules.
-template <std::size_t N> void ExpectStored(const BandCase (&cases)[N], RecordKind kind)
-{
-    const bool vfo = kind == RecordKind::Vfo;
-    for (const auto& c : cases) {
-        ChannelDocument doc = Document(c.type);
-        if (c.record)
-            vfo ? doc.StoreVfo(c.band, c.record) : doc.StoreCall(c.band, c.record);
-        ChannelForm form = vfo ? LoadBand(doc, c.band) : LoadCall(doc, c.band);
-        c.edit(form);
-        const StoreResult result = vfo ? StoreBand(doc, c.band, form) : StoreCall(doc, c.band, form);
-        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
-        EXPECT_EQ(doc.Record(kind, c.band), c.stored) << c.what;
-        EXPECT_EQ(result.rounded, c.rounded) << c.what;
-    }
-}
-
 TEST(VfoBand, LoadEditStoreGivesTheWholeRecord)
 {
     const BandCase cases[] = {
@@ -299,7 +288,17 @@ TEST(VfoBand, LoadEditStoreGivesTheWholeRecord)
          [](ChannelForm& f) { f.shift = ShiftMode::Minus76; }, "2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,",
          false},
     };
-    ExpectStored(cases, RecordKind::Vfo);
+    for (const auto& c : cases) {
+        ChannelDocument doc = Document(c.type);
+        if (c.record)
+            doc.StoreVfo(c.band, c.record);
+        ChannelForm form = LoadBand(doc, c.band);
+        c.edit(form);
+        const StoreResult result = StoreBand(doc, c.band, form);
+        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
+        EXPECT_EQ(doc.Record(RecordKind::Vfo, c.band), c.stored) << c.what;
+        EXPECT_EQ(result.rounded, c.rounded) << c.what;
+    }
 }
 
 TEST(VfoBand, PowerCodesLoadAsTheirListItems)
@@ -366,7 +365,17 @@ TEST(CallChannel, LoadEditStoreGivesTheWholeRecord)
         {"-7.6 cannot be stored on CALL 0", "0,3,00,1,0,0,0", 0, "0,00145000000,5,3,0,0,0,,09,,09,000600000,,,,,,",
          kAsLoaded, "0,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,,", false},
     };
-    ExpectStored(cases, RecordKind::Call);
+    for (const auto& c : cases) {
+        ChannelDocument doc = Document(c.type);
+        if (c.record)
+            doc.StoreCall(c.band, c.record);
+        ChannelForm form = LoadCall(doc, c.band);
+        c.edit(form);
+        const StoreResult result = StoreCall(doc, c.band, form);
+        EXPECT_EQ(result.outcome, Outcome::Done) << c.what;
+        EXPECT_EQ(doc.Record(RecordKind::Call, c.band), c.stored) << c.what;
+        EXPECT_EQ(result.rounded, c.rounded) << c.what;
+    }
 }
 
 TEST(CallChannel, MinusSevenSixIsEnabledOnlyForChannelOne)

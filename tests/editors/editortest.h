@@ -12,26 +12,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <memory>
-
-// One editor on a fresh document host for each test function: the test's
-// init() calls Make() and its cleanup() Drop().
-template <class Dialog> struct EditorFixture {
-    std::unique_ptr<FakeDocumentHost> m_host;
-    std::unique_ptr<Dialog> m_dialog;
-
-    void Make()
-    {
-        m_host = std::make_unique<FakeDocumentHost>();
-        m_dialog = std::make_unique<Dialog>(*m_host);
-    }
-    void Drop()
-    {
-        m_dialog.reset();
-        m_host.reset();
-    }
-};
-
 // Helpers for driving an editor the way a user does: by its controls'
 // names, with keys sent to the focused control.
 namespace EditorTest {

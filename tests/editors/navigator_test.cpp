@@ -23,15 +23,6 @@ public:
     std::function<int()> shown;
     std::string log;
 
-    // What the next steps meet, with the log emptied of what came before.
-    void Script(bool isModified, const std::vector<bool>& yes, bool stores)
-    {
-        log.clear();
-        modified = isModified;
-        answers.assign(yes.begin(), yes.end());
-        storeOk = stores;
-    }
-
     bool Modified() const override { return modified; }
     void DropChanges() override
     {
@@ -131,7 +122,10 @@ TEST(SelectorNavigator, NavigationKeysAskTwiceAndStoreIntoTheShownItem)
         SelectorNavigator nav(host);
         host.shown = [&nav] { return nav.Current(); };
         nav.Open(c.count, c.start);
-        host.Script(c.modified, c.answers, c.storeOk);
+        host.log.clear();
+        host.modified = c.modified;
+        host.answers.assign(c.answers.begin(), c.answers.end());
+        host.storeOk = c.storeOk;
         nav.Navigate(c.key);
         EXPECT_EQ(host.log, c.log) << c.what;
         EXPECT_EQ(nav.Current(), c.current) << c.what;
@@ -145,7 +139,10 @@ TEST(SelectorNavigator, PickingAnItemAsksOnceAndARefusedStoreKeepsTheList)
     SelectorNavigator nav(host);
     host.shown = [&nav] { return nav.Current(); };
     nav.Open(5, 2);
-    host.Script(true, {true}, false);
+    host.log.clear();
+    host.modified = true;
+    host.answers = {true};
+    host.storeOk = false;
     nav.Pick(4);
     EXPECT_EQ(host.log, "change?,yes,refused 2");
     EXPECT_EQ(nav.Selected(), 2);
@@ -167,10 +164,10 @@ TEST(SelectorNavigator, OpensOnAClampedItem)
     EXPECT_EQ(nav.Current(), 0);
 }
 
-struct MoveCase {
+struct NumberCase {
     const char* what;
     int start;
-    std::function<void(ChannelNavigator&)> act;
+    std::vector<std::string> typed; // the box's text after each keystroke
     bool modified;
     std::vector<bool> answers;
     bool storeOk;
@@ -178,53 +175,42 @@ struct MoveCase {
     int position;
 };
 
-// Opens the channel editor's navigator on each case's channel, acts with
-// the editor scripted, and compares what it asked of the editor and where
-// it ended.
-template <std::size_t N> void ExpectMoves(const MoveCase (&cases)[N])
-{
-    for (const auto& c : cases) {
-        ScriptHost host;
-        ChannelNavigator nav(host);
-        host.shown = [&nav] { return nav.Position(); };
-        nav.Open(c.start);
-        host.Script(c.modified, c.answers, c.storeOk);
-        c.act(nav);
-        EXPECT_EQ(host.log, c.log) << c.what;
-        EXPECT_EQ(nav.Position(), c.position) << c.what;
-    }
-}
-
 TEST(ChannelNavigator, TheNumberBoxMovesAsSoonAsItsTextNamesAChannel)
 {
-    // The box's text after each keystroke.
-    const auto typed = [](std::vector<std::string> texts) {
-        return [texts](ChannelNavigator& n) {
-            for (const std::string& text : texts)
-                n.NumberChanged(text);
-        };
-    };
-    const MoveCase cases[] = {
-        {"digits move at each keystroke", 0, typed({"2", "25", "250"}), false, {}, true, "load 2,load 25,invalid", 25},
-        {"a lone L waits for the digit", 0, typed({"L", "L0"}), false, {}, true, "load 200", 200},
-        {"PR is the priority channel", 0, typed({"P", "PR"}), false, {}, true, "load 220", 220},
-        {"U and P alone say nothing; R does", 4, typed({"U", "R"}), false, {}, true, "invalid", 4},
-        {"200 is not a channel number", 4, typed({"200"}), false, {}, true, "invalid", 4},
-        {"leading zeros are read as a number", 0, typed({"007"}), false, {}, true, "load 7", 7},
-        {"an empty box does nothing", 4, typed({""}), false, {}, true, "", 4},
-        {"changes: Yes stores first", 4, typed({"9"}), true, {true}, true, "change?,yes,store 4,load 9", 9},
-        {"changes: No drops them", 4, typed({"9"}), true, {false}, true, "change?,no,load 9", 9},
-        {"refused store puts the number back", 4, typed({"9"}), true, {true}, false, "change?,yes,refused 4,show 4", 4},
+    const NumberCase cases[] = {
+        {"digits move at each keystroke", 0, {"2", "25", "250"}, false, {}, true, "load 2,load 25,invalid", 25},
+        {"a lone L waits for the digit", 0, {"L", "L0"}, false, {}, true, "load 200", 200},
+        {"PR is the priority channel", 0, {"P", "PR"}, false, {}, true, "load 220", 220},
+        {"U and P alone say nothing; R does", 4, {"U", "R"}, false, {}, true, "invalid", 4},
+        {"200 is not a channel number", 4, {"200"}, false, {}, true, "invalid", 4},
+        {"leading zeros are read as a number", 0, {"007"}, false, {}, true, "load 7", 7},
+        {"an empty box does nothing", 4, {""}, false, {}, true, "", 4},
+        {"changes: Yes stores first", 4, {"9"}, true, {true}, true, "change?,yes,store 4,load 9", 9},
+        {"changes: No drops them", 4, {"9"}, true, {false}, true, "change?,no,load 9", 9},
+        {"refused store puts the number back", 4, {"9"}, true, {true}, false, "change?,yes,refused 4,show 4", 4},
         {"refused on a named channel shows its label",
          205,
-         typed({"9"}),
+         {"9"},
          true,
          {true},
          false,
          "change?,yes,refused 205,show U2",
          205},
     };
-    ExpectMoves(cases);
+    for (const auto& c : cases) {
+        ScriptHost host;
+        ChannelNavigator nav(host);
+        host.shown = [&nav] { return nav.Position(); };
+        nav.Open(c.start);
+        host.log.clear();
+        host.modified = c.modified;
+        host.answers.assign(c.answers.begin(), c.answers.end());
+        host.storeOk = c.storeOk;
+        for (const std::string& text : c.typed)
+            nav.NumberChanged(text);
+        EXPECT_EQ(host.log, c.log) << c.what;
+        EXPECT_EQ(nav.Position(), c.position) << c.what;
+    }
 }
 
 TEST(ChannelNavigator, ARejectedKeySwallowsTheNextChange)
@@ -246,6 +232,17 @@ TEST(ChannelNavigator, ARejectedKeySwallowsTheNextChange)
     EXPECT_TRUE(nav.NumberKey(&lower));
     EXPECT_EQ(lower, 'L');
 }
+
+struct MoveCase {
+    const char* what;
+    int start;
+    std::function<void(ChannelNavigator&)> act;
+    bool modified;
+    std::vector<bool> answers;
+    bool storeOk;
+    const char* log;
+    int position;
+};
 
 TEST(ChannelNavigator, UpDownAndNavigationKeysWrapAndAskBeforeLeaving)
 {
@@ -289,7 +286,19 @@ TEST(ChannelNavigator, UpDownAndNavigationKeysWrapAndAskBeforeLeaving)
         {"up-down No drops the changes", 5, step(1), true, {false}, true, "change?,no,drop,load 6", 6},
         {"up-down refused store stays", 5, step(-1), true, {true}, false, "change?,yes,refused 5", 5},
     };
-    ExpectMoves(cases);
+    for (const auto& c : cases) {
+        ScriptHost host;
+        ChannelNavigator nav(host);
+        host.shown = [&nav] { return nav.Position(); };
+        nav.Open(c.start);
+        host.log.clear();
+        host.modified = c.modified;
+        host.answers.assign(c.answers.begin(), c.answers.end());
+        host.storeOk = c.storeOk;
+        c.act(nav);
+        EXPECT_EQ(host.log, c.log) << c.what;
+        EXPECT_EQ(nav.Position(), c.position) << c.what;
+    }
 }
 
 struct CloseCase {
@@ -312,7 +321,9 @@ TEST(EditorHost, CloseAsksOnlyAboutChangesAndARefusedStoreKeepsTheDialog)
     for (const auto& c : cases) {
         ScriptHost host;
         host.shown = [] { return 0; };
-        host.Script(c.modified, c.answers, c.storeOk);
+        host.modified = c.modified;
+        host.answers.assign(c.answers.begin(), c.answers.end());
+        host.storeOk = c.storeOk;
         EXPECT_EQ(host.CloseAllowed(), c.closes) << c.what;
         EXPECT_EQ(host.log, c.log) << c.what;
     }

@@ -3,13 +3,21 @@
 
 using namespace EditorTest;
 
-class TestTCALL : public QObject, private EditorFixture<TCALL>
+class TestTCALL : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { Make(); }
-    void cleanup() { Drop(); }
+    void init()
+    {
+        m_host = std::make_unique<FakeDocumentHost>();
+        m_dialog = std::make_unique<TCALL>(*m_host);
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_host.reset();
+    }
 
     void opensOnTheGridRowWithTheBandNames()
     {
@@ -71,6 +79,10 @@ private slots:
         Key(*m_dialog, "Edit1", Qt::Key_Return);
         QCOMPARE(Child<QLineEdit>(*m_dialog, "Edit1")->text(), QStringLiteral("144.500"));
     }
+
+private:
+    std::unique_ptr<FakeDocumentHost> m_host;
+    std::unique_ptr<TCALL> m_dialog;
 };
 
 QXP_GUI_TEST_MAIN(TestTCALL)

@@ -7,13 +7,21 @@ namespace {
 const QString kInvalidCharacter = QStringLiteral("info Invalid character.\nPlease check and try again.");
 }
 
-class TestTDTMF : public QObject, private EditorFixture<TDTMF>
+class TestTDTMF : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { Make(); }
-    void cleanup() { Drop(); }
+    void init()
+    {
+        m_host = std::make_unique<FakeDocumentHost>();
+        m_dialog = std::make_unique<TDTMF>(*m_host);
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_host.reset();
+    }
 
     // `loaded` is the memory's code before the editor opens: what the
     // editor loads is never filtered, only what is typed.
@@ -154,6 +162,10 @@ private slots:
         }
         QCOMPARE(order, (QStringList{"Edit1", "Button2", "Button1", "ComboBox1"}));
     }
+
+private:
+    std::unique_ptr<FakeDocumentHost> m_host;
+    std::unique_ptr<TDTMF> m_dialog;
 };
 
 QXP_GUI_TEST_MAIN(TestTDTMF)

@@ -7,13 +7,21 @@
 
 using namespace EditorTest;
 
-class TestTMemory : public QObject, private EditorFixture<TMemory>
+class TestTMemory : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { Make(); }
-    void cleanup() { Drop(); }
+    void init()
+    {
+        m_host = std::make_unique<FakeDocumentHost>();
+        m_dialog = std::make_unique<TMemory>(*m_host);
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_host.reset();
+    }
 
     void opensOnTheGridRow_data()
     {
@@ -334,6 +342,10 @@ private slots:
         rx->paste();
         QCOMPARE(rx->text(), QStringLiteral("1455"));
     }
+
+private:
+    std::unique_ptr<FakeDocumentHost> m_host;
+    std::unique_ptr<TMemory> m_dialog;
 };
 
 QXP_GUI_TEST_MAIN(TestTMemory)

@@ -3,13 +3,21 @@
 
 using namespace EditorTest;
 
-class TestTVFO : public QObject, private EditorFixture<TVFO>
+class TestTVFO : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init() { Make(); }
-    void cleanup() { Drop(); }
+    void init()
+    {
+        m_host = std::make_unique<FakeDocumentHost>();
+        m_dialog = std::make_unique<TVFO>(*m_host);
+    }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_host.reset();
+    }
 
     void selectorListsTheRadiosBands_data()
     {
@@ -113,6 +121,10 @@ private slots:
         QCOMPARE(m_host->doc.Record(RecordKind::Vfo, 0),
                  std::string_view("1,00118000000,3,0,0,0,0,,09,,09,000600000,,,,,,"));
     }
+
+private:
+    std::unique_ptr<FakeDocumentHost> m_host;
+    std::unique_ptr<TVFO> m_dialog;
 };
 
 QXP_GUI_TEST_MAIN(TestTVFO)

@@ -10,7 +10,6 @@
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "recordtext.h"
-#include "simoncom1.h"
 #include "tmainform.h"
 #include "treadform.h"
 #include "tstringgrid.h"
@@ -18,16 +17,69 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
 namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The simulator with the given options, at full speed; its device becomes
+// COM1 in the test's settings store.
+class Sim
+{
+public:
+    explicit Sim(QStringList options)
+    {
+        options << QStringLiteral("--baud") << QStringLiteral("0");
+        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
+        if (m_process.waitForReadyRead(10000))
+            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        store.setValue(QStringLiteral("Ports/COM1"), m_device);
+        store.sync();
+    }
+    ~Sim()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    bool Ok() const { return !m_device.isEmpty(); }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+bool WaitClosed(QDialog& form, int timeoutMs)
+{
+    if (form.isVisible()) {
+        QEventLoop loop;
+        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return !form.isVisible();
+}
 
 // A radio of type 0,1 with one repeater channel in slot 12, whose write is
 // MW 0,0,012 (13th write command), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
@@ -94,7 +146,7 @@ private slots:
                     qWarning("the read never came as far as the cancel");
                 dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
             }
-            GuiTest::WaitClosed(dialog, 15000);
+            WaitClosed(dialog, 15000);
             return dialog.result();
         };
         MakeForm();
@@ -156,7 +208,7 @@ private slots:
         QString path = QStringLiteral(QXP_CSV_DATA "/tool-export.csv");
         if (!csv.isEmpty()) {
             path = TempPath(QStringLiteral("in.csv"));
-            QVERIFY(GuiTest::WriteAll(path, csv));
+            QVERIFY(WriteAll(path, csv));
         }
         message.replace(QLatin1String("PATH"), path);
         m_messages.fileNames = {path};
@@ -183,9 +235,9 @@ private slots:
         m_messages.fileNames = {first, second};
         Trigger("ImportCsv1");
         Trigger("ExportCsv1");
-        const QByteArray written = GuiTest::ReadAll(first);
+        const QByteArray written = ReadAll(first);
         QCOMPARE(written.count("\r\n"), 8); // the header and sample.46's 7 channels
-        QCOMPARE(GuiTest::ReadAll(second), written);
+        QCOMPARE(ReadAll(second), written);
     }
 
     void pdfHasThePrintedPages()
@@ -199,7 +251,7 @@ private slots:
         m_messages.fileNames = {path};
         Trigger("ExportPdf1");
 
-        const QByteArray pdf = GuiTest::ReadAll(path);
+        const QByteArray pdf = ReadAll(path);
         QVERIFY(pdf.startsWith("%PDF"));
         const auto pages = ChannelListLayout::Layout(m_form->Document(), m_form->windowTitle().toStdString(),
                                                      CommentCodec::Decode(m_form->Document().Comment()).toStdString());
@@ -223,9 +275,9 @@ private slots:
         ChannelDocument image;
         FillRepeater(image);
         const QString imagePath = TempPath(QStringLiteral("image.46"));
-        QVERIFY(GuiTest::WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
-        SimOnCom1 sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
-                       cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
+        QVERIFY(WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
+        Sim sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
+                 cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
         QVERIFY(sim.Ok());
         m_cancelAt = cancelAt;
         Trigger("Read1");
@@ -237,7 +289,7 @@ private slots:
             QCOMPARE(m_form->DataExchange().NoticeText(), QString());
             return;
         }
-        QCOMPARE(GuiTest::ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
+        QCOMPARE(ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
                  QByteArray::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(m_form->DataExchange().NoticeText(),
                  QStringLiteral("Read 1 channel from the radio. Backup: ") + files[0]);
@@ -278,7 +330,7 @@ private slots:
         QStringList options{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")};
         if (!lostWrite.isEmpty())
             options << QStringLiteral("--ignore-write") << lostWrite;
-        SimOnCom1 sim(options);
+        Sim sim(options);
         QVERIFY(sim.Ok());
 
         auto* item = m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"));

@@ -30,6 +30,18 @@ QString DataPath(const char* name)
     return QStringLiteral(QXP_TEST_DATA "/") + QLatin1String(name);
 }
 
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // Contents that stand for what is no file in the file tables: a FIFO, a
 // folder, a device that never ends (made only by root, so the test skips
 // it otherwise), and links to each.
@@ -60,7 +72,7 @@ bool MakeFile(const QString& path, const QByteArray& contents)
         return ::mkdir(target.constData(), 0700) == 0 && ::symlink(target.constData(), name.constData()) == 0;
     if (contents == kLinkToDevice)
         return ::symlink("/dev/zero", name.constData()) == 0;
-    return contents.isEmpty() || GuiTest::WriteAll(path, contents);
+    return contents.isEmpty() || WriteAll(path, contents);
 }
 
 // The kind of file at `path`, links not followed, to see that nothing was
@@ -176,7 +188,7 @@ private slots:
         m_messages.answers = {QMessageBox::Yes};
         m_messages.fileNames = {target};
         m_form->New1Click();
-        const QByteArray saved = GuiTest::ReadAll(target);
+        const QByteArray saved = ReadAll(target);
         QVERIFY(saved.contains("\r\n000\t00145500000\t"));
         QVERIFY(saved.startsWith("COMMENT\r\n"));
         QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Untitled]"));
@@ -226,7 +238,7 @@ private slots:
         QTest::addColumn<QStringList>("expectedLog");
         QTest::addColumn<QString>("memory000");
 
-        const QByteArray sample = GuiTest::ReadAll(DataPath("sample.46"));
+        const QByteArray sample = ReadAll(DataPath("sample.46"));
         QTest::newRow("current layout") << "a.46" << sample << "a.46" << QStringList{"open"} << "145.500";
         QTest::newRow("old layout, capitals")
             << "OLD.R46" << V100File() << "OLD.46" << QStringList{"open", "info File format changed."} << "145.500";
@@ -328,8 +340,8 @@ private slots:
         QCOMPARE(m_form->Grid(1)->Cell(0, 2), QStringLiteral("*"));
 
         const QString second = TempPath(QStringLiteral("second.46"));
-        QVERIFY(GuiTest::WriteAll(
-            second, "COMMENT\r\n\r\nMEMORY\r\n005\t00146000000\t5\t0\t0\t0\t0\t\t09\t\t09\t000600000\t0\r\n"));
+        QVERIFY(
+            WriteAll(second, "COMMENT\r\n\r\nMEMORY\r\n005\t00146000000\t5\t0\t0\t0\t0\t\t09\t\t09\t000600000\t0\r\n"));
         m_messages.fileNames = {second};
         m_form->Open1Click();
         QCOMPARE(m_form->Grid(1)->Cell(2, 1), QString());
@@ -365,7 +377,7 @@ private slots:
         m_form->Save1Click();
         QVERIFY(m_messages.log.isEmpty());
         QVERIFY(!m_form->Changed());
-        const QByteArray saved = GuiTest::ReadAll(path);
+        const QByteArray saved = ReadAll(path);
         QCOMPARE(saved, QByteArray::fromStdString(DataFile::WriteDataFile(m_form->Document())));
         // The typed character is in the saved comment, in code page 936.
         QVERIFY(saved.startsWith(QByteArray("COMMENT\r\n") + QByteArray("\xbc\xd2\xd3\xc3\xb5\xe7\xcc\xa8 testx\r\n")));
@@ -423,12 +435,12 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kept.46"));
         MakeChangedNamedDocument(path);
-        const QByteArray before = GuiTest::ReadAll(path);
+        const QByteArray before = ReadAll(path);
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         m_form->Save1Click();
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(m_messages.log, QStringList{kFileError});
-        QCOMPARE(GuiTest::ReadAll(path), before);
+        QCOMPARE(ReadAll(path), before);
         QVERIFY(m_form->Changed());
     }
 
@@ -458,7 +470,7 @@ private slots:
             QSKIP("needs root to mount a small tmpfs");
         const QString path = mountPoint.filePath(QStringLiteral("full.46"));
         MakeChangedNamedDocument(path);
-        const QByteArray before = GuiTest::ReadAll(path);
+        const QByteArray before = ReadAll(path);
         if (failure == QLatin1String("fill")) {
             disk.Fill();
         } else if (failure == QLatin1String("read-only")) {
@@ -468,7 +480,7 @@ private slots:
         m_form->Save1Click();
 
         QCOMPARE(m_messages.log, QStringList{kFileError});
-        QCOMPARE(GuiTest::ReadAll(path), before);
+        QCOMPARE(ReadAll(path), before);
         QVERIFY(m_form->Changed());
         m_messages.answers = {QMessageBox::Cancel};
         m_form->New1Click();
@@ -505,7 +517,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QByteArray, saved);
         const QString path = TempPath(QStringLiteral("comment.46"));
-        QVERIFY(GuiTest::WriteAll(path, "COMMENT\r\n" + loaded + "\r\nMEMORY\r\n"));
+        QVERIFY(WriteAll(path, "COMMENT\r\n" + loaded + "\r\nMEMORY\r\n"));
         m_messages.fileNames = {path};
         m_form->Open1Click();
         m_form->show();
@@ -518,7 +530,7 @@ private slots:
         m_form->Save1Click();
 
         QCOMPARE(m_messages.log, QStringList{QStringLiteral("open")});
-        QCOMPARE(GuiTest::ReadAll(path).split('\n').value(1), saved + '\r');
+        QCOMPARE(ReadAll(path).split('\n').value(1), saved + '\r');
     }
 
     void closing_data()
@@ -562,7 +574,7 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("loads");
-        const QByteArray sample = GuiTest::ReadAll(DataPath("sample.46"));
+        const QByteArray sample = ReadAll(DataPath("sample.46"));
         QTest::newRow("current layout, name with spaces") << "my radio file.46" << sample << true;
         QTest::newRow("capital extension") << "UPPER.46" << sample << true;
         QTest::newRow("old layout is not converted here") << "old.r46" << V100File() << false;

@@ -27,40 +27,40 @@ BandPlan Plan(const char* type = "0,2,00,1,1,,")
 }
 
 struct OfferCase {
+    const char* type;
     const char* buffer;
     Grid grid;
     int row;
     int rowBand;
     bool offered;
-    const char* type = "0,2,00,1,1,,";
 };
 
 TEST(ClipboardPasteOffered, ChannelsGoWhereTheirBandFits)
 {
     const OfferCase cases[] = {
-        {kMemory000, Grid::Memory, 5, 0, true},
-        {kMemory000, Grid::Vfo, 2, 1, true},
-        {kMemory000, Grid::Vfo, 3, 3, false},
-        {kMemory000, Grid::Call, 1, 0, true},
-        {kMemory000, Grid::Call, 2, 0, false},
-        {kMemory000, Grid::Dtmf, 3, 0, false},
-        {kUhf, Grid::Vfo, 3, 3, true},
-        {kUhf, Grid::Call, 2, 0, true},
-        {kUhf, Grid::Call, 1, 0, false},
+        {"0,2,00,1,1,,", kMemory000, Grid::Memory, 5, 0, true},
+        {"0,2,00,1,1,,", kMemory000, Grid::Vfo, 2, 1, true},
+        {"0,2,00,1,1,,", kMemory000, Grid::Vfo, 3, 3, false},
+        {"0,2,00,1,1,,", kMemory000, Grid::Call, 1, 0, true},
+        {"0,2,00,1,1,,", kMemory000, Grid::Call, 2, 0, false},
+        {"0,2,00,1,1,,", kMemory000, Grid::Dtmf, 3, 0, false},
+        {"0,2,00,1,1,,", kUhf, Grid::Vfo, 3, 3, true},
+        {"0,2,00,1,1,,", kUhf, Grid::Call, 2, 0, true},
+        {"0,2,00,1,1,,", kUhf, Grid::Call, 1, 0, false},
         // Outside the band limits (136..173 MHz): nowhere.
-        {"000,00180000000,5,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, 1, 0, false},
+        {"0,2,00,1,1,,", "000,00180000000,5,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, 1, 0, false},
         // 118 MHz channels go to CALL row 1 only where the band exists.
-        {"000,00120000000,3,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Call, 1, 0, true},
+        {"0,2,00,1,1,,", "000,00120000000,3,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Call, 1, 0, true},
         // 800 MHz channels go to CALL row 2 only for type field 6 "1".
-        {"000,00870000000,3,0,0,0,0,,09,,09,005000000,0,,,,,", Grid::Call, 2, 0, true, "0,1,00,1,0,,1"},
-        {"000,00870000000,3,0,0,0,0,,09,,09,005000000,0,,,,,", Grid::Call, 2, 0, false, "0,1,00,1,0,,2"},
+        {"0,1,00,1,0,,1", "000,00870000000,3,0,0,0,0,,09,,09,005000000,0,,,,,", Grid::Call, 2, 0, true},
+        {"0,1,00,1,0,,2", "000,00870000000,3,0,0,0,0,,09,,09,005000000,0,,,,,", Grid::Call, 2, 0, false},
         // DTMF memories only on the DTMF grid.
-        {"02,123A", Grid::Dtmf, 6, 0, true},
-        {"02,123A", Grid::Memory, 6, 0, false},
-        {"", Grid::Dtmf, 6, 0, false},
-        {"", Grid::Memory, 6, 0, false},
+        {"0,2,00,1,1,,", "02,123A", Grid::Dtmf, 6, 0, true},
+        {"0,2,00,1,1,,", "02,123A", Grid::Memory, 6, 0, false},
+        {"0,2,00,1,1,,", "", Grid::Dtmf, 6, 0, false},
+        {"0,2,00,1,1,,", "", Grid::Memory, 6, 0, false},
         // A record whose frequency is not digits is offered nowhere.
-        {"000,xx,5,0,0,0,0,,09,,09,000600000,0,,,", Grid::Memory, 1, 0, false},
+        {"0,2,00,1,1,,", "000,xx,5,0,0,0,0,,09,,09,000600000,0,,,", Grid::Memory, 1, 0, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ClipboardRules::PasteOffered(c.buffer, c.grid, c.row, c.rowBand, Plan(c.type)), c.offered)
@@ -68,47 +68,48 @@ TEST(ClipboardPasteOffered, ChannelsGoWhereTheirBandFits)
 }
 
 struct PasteCase {
+    const char* type;
     Grid grid;
     const char* key;
     const char* buffer;
     const char* record;
-    const char* type = "0,2,00,1,1,,";
 };
 
 TEST(ClipboardPastedChannel, KeepsTheTargetsIdentityAndNormalises)
 {
     const PasteCase cases[] = {
-        {Grid::Memory, "L3", kMemory000, "L3,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,,HOME"},
-        {Grid::Memory, "012", kMemory000, "012,00145000000,5,0,0,1,0,,09,,09,000600000,0,,,,,HOME"},
-        {Grid::Memory, "PR", kUhf, "PR,00435000000,6,2,0,0,1,,09,,12,005000000,,,,,,"},
+        {"0,2,00,1,1,,", Grid::Memory, "L3", kMemory000, "L3,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,,HOME"},
+        {"0,2,00,1,1,,", Grid::Memory, "012", kMemory000, "012,00145000000,5,0,0,1,0,,09,,09,000600000,0,,,,,HOME"},
+        {"0,2,00,1,1,,", Grid::Memory, "PR", kUhf, "PR,00435000000,6,2,0,0,1,,09,,12,005000000,,,,,,"},
         // Shift 3 (-7.6 MHz) only survives on variant "3" radios.
-        {Grid::Memory, "020", "000,00435000000,6,3,0,0,0,,09,,09,,1,,,,,",
+        {"0,2,00,1,1,,", Grid::Memory, "020", "000,00435000000,6,3,0,0,0,,09,,09,,1,,,,,",
          "020,00435000000,6,0,0,0,0,,09,,09,005000000,1,,,,,"},
-        {Grid::Memory, "020", "000,00435000000,6,3,0,0,0,,09,,09,,1,,,,,",
-         "020,00435000000,6,3,0,0,0,,09,,09,001600000,1,,,,,", "0,3,00,1,1,,"},
+        {"0,3,00,1,1,,", Grid::Memory, "020", "000,00435000000,6,3,0,0,0,,09,,09,,1,,,,,",
+         "020,00435000000,6,3,0,0,0,,09,,09,001600000,1,,,,,"},
         // Empty offset at 145 MHz; empty lockout becomes "0"; names: upper case, six at most.
-        {Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,,,,REPEATER1",
+        {"0,2,00,1,1,,", Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,,,,REPEATER1",
          "004,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,REPEAT"},
-        {Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,,,,abc",
+        {"0,2,00,1,1,,", Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,,,,abc",
          "004,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,"},
-        {Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,00440000000,6,,A-1/ 2",
+        {"0,2,00,1,1,,", Grid::Memory, "004", "000,00145000000,5,0,0,0,0,,09,,09,,,,00440000000,6,,A-1/ 2",
          "004,00145000000,5,0,0,0,0,,09,,09,000600000,0,,00440000000,6,,A-1/ 2"},
         // VFO rows: power only for band codes 2 and 6; "1" (Mid) becomes "0".
-        {Grid::Vfo, "2", kMemory000, "2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,0,"},
-        {Grid::Vfo, "2", "2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,1,",
+        {"0,2,00,1,1,,", Grid::Vfo, "2", kMemory000, "2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,0,"},
+        {"0,2,00,1,1,,", Grid::Vfo, "2", "2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,1,",
          "2,00145000000,5,0,0,1,0,,09,,09,000600000,,,,,0,"},
-        {Grid::Vfo, "6", "6,00435000000,5,0,0,1,0,,09,,09,005000000,,,,,3,",
+        {"0,2,00,1,1,,", Grid::Vfo, "6", "6,00435000000,5,0,0,1,0,,09,,09,005000000,,,,,3,",
          "6,00435000000,5,0,0,1,0,,09,,09,005000000,,,,,3,"},
-        {Grid::Vfo, "1", "000,00120000000,3,0,0,0,0,,09,,09,000600000,0,,,,,",
+        {"0,2,00,1,1,,", Grid::Vfo, "1", "000,00120000000,3,0,0,0,0,,09,,09,000600000,0,,,,,",
          "1,00120000000,3,0,0,0,0,,09,,09,000600000,,,,,,"},
         // CALL rows keep the transmit frequency and step, drop lockout and name.
-        {Grid::Call, "1", "000,00435000000,6,0,0,0,0,,09,,09,,1,,00440000000,6,,NAME",
+        {"0,2,00,1,1,,", Grid::Call, "1", "000,00435000000,6,0,0,0,0,,09,,09,,1,,00440000000,6,,NAME",
          "1,00435000000,6,0,0,0,0,,09,,09,005000000,,,00440000000,6,,"},
     };
     for (const auto& c : cases) {
-        const std::string record = ClipboardRules::PastedChannel(c.grid, c.key, c.buffer, Plan(c.type));
-        EXPECT_EQ(record, c.record) << c.key << " <- " << c.buffer;
+        EXPECT_EQ(ClipboardRules::PastedChannel(c.grid, c.key, c.buffer, Plan(c.type)), c.record)
+            << c.key << " <- " << c.buffer;
         // Every pasted channel record has the full 18 fields.
+        const std::string record = ClipboardRules::PastedChannel(c.grid, c.key, c.buffer, Plan(c.type));
         EXPECT_EQ(std::count(record.begin(), record.end(), ','), 17) << record;
     }
 }

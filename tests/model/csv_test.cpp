@@ -4,7 +4,6 @@
 #include "csvexport.h"
 #include "csvimport.h"
 #include "csvtable.h"
-#include "documentoftype.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +34,14 @@ std::string FlipLineEnds(const std::string& text)
         out += text[i];
     }
     return out;
+}
+
+ChannelDocument Document(const char* type)
+{
+    ChannelDocument doc;
+    doc.StoreRadioType(type);
+    doc.ClearDocument();
+    return doc;
 }
 
 std::map<int, std::string> MemorySlots(const ChannelDocument& doc)

@@ -1,6 +1,5 @@
 #include "channeldocument.h"
 #include "datafile.h"
-#include "documentoftype.h"
 #include "fileio.h"
 #include "recordtext.h"
 
@@ -24,7 +23,9 @@ std::string Crlf(std::initializer_list<const char*> lines)
 
 ChannelDocument Read(const std::string& contents, const char* type = "0,2,00,1,1,,")
 {
-    ChannelDocument doc = Document(type);
+    ChannelDocument doc;
+    doc.StoreRadioType(type);
+    doc.ClearDocument();
     DataFile::ReadDataFile(contents, doc);
     return doc;
 }
@@ -81,7 +82,9 @@ TEST(DataFileWrite, AFullDocumentWithTheLongestCommentStaysReadable)
 TEST(DataFileRoundTrip, EveryUsedSlotComesBackInItsPlace)
 {
     std::mt19937 random(46);
-    ChannelDocument doc = Document("0,3,00,1,1,1,1");
+    ChannelDocument doc;
+    doc.StoreRadioType("0,3,00,1,1,1,1");
+    doc.ClearDocument();
     doc.SetComment("Field day 2026");
     for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot) {
         const std::string label = RecordText::ChannelLabel(slot);

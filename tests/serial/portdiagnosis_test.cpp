@@ -6,7 +6,6 @@
 #include "portholders.h"
 #include "ptypair.h"
 #include "serialbyid.h"
-#include "tempfolder.h"
 #include "tqcomm.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +35,22 @@ std::string Process(const char* program, pid_t pid)
 {
     return program + std::string(" (process ") + std::to_string(pid) + ")";
 }
+
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/qxp-ports-XXXXXX";
+        if (::mkdtemp(pattern))
+            m_path = pattern;
+    }
+    ~TempFolder() { std::system(("rm -rf '" + m_path + "'").c_str()); }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
 
 } // namespace
 

@@ -1,6 +1,5 @@
 #include "ecommerror.h"
 #include "linespeed.h"
-#include "portlink.h"
 #include "ptypair.h"
 #include "tqcomm.h"
 
@@ -237,7 +236,7 @@ TEST(SerialPort, OpenSetsRawLineWithXonXoffAndCloseRestoresTheDevice)
     original = line.SlaveSettings();
 
     TQComm comm;
-    PortLink::ApplyTransferSettings(comm);
+    UseDialogSettings(comm);
     comm.SetPortName(line.Path());
     comm.OpenCommport();
     const termios open = line.SlaveSettings();

@@ -1,5 +1,4 @@
 #include "ecommerror.h"
-#include "portlink.h"
 #include "ptypair.h"
 #include "tqcomm.h"
 #include "treadthread.h"
@@ -48,7 +47,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_line.Valid());
-        PortLink::ApplyTransferSettings(m_comm);
+        UseDialogSettings(m_comm);
         m_comm.SetPortName(m_line.Path());
     }
 
@@ -267,7 +266,7 @@ TEST_F(SerialEvents, HandlerClosesThePortWhileTheOwnerReads)
 TEST_F(SerialEvents, HandlerMayDestroyTheComponent)
 {
     auto comm = std::make_unique<TQComm>();
-    PortLink::ApplyTransferSettings(*comm);
+    UseDialogSettings(*comm);
     comm->SetPortName(m_line.Path());
     std::promise<void> destroyed;
     comm->SetOnCommEvent([&](TQComm&, std::uint32_t&) {

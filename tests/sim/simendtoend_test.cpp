@@ -7,13 +7,14 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portholders.h"
-#include "portlink.h"
-#include "simprocess.h"
-#include "tempfolder.h"
 #include "tqcomm.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -27,9 +28,83 @@
 #include <string>
 #include <vector>
 
+extern char** environ;
+
 namespace {
 
 using namespace std::chrono_literals;
+
+// The simulator as a child process; its first stdout line is the device.
+class SimProcess
+{
+public:
+    explicit SimProcess(const std::vector<std::string>& options)
+    {
+        int out[2];
+        if (::pipe2(out, O_CLOEXEC) != 0)
+            return;
+        std::vector<std::string> args = {QXP_SIM_EXECUTABLE};
+        args.insert(args.end(), options.begin(), options.end());
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(out[1]);
+        m_stdout = out[0];
+    }
+
+    ~SimProcess()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+        if (m_stdout >= 0)
+            ::close(m_stdout);
+    }
+
+    std::string DevicePath()
+    {
+        std::string line;
+        const auto until = std::chrono::steady_clock::now() + 10s;
+        while (line.empty() || line.back() != '\n') {
+            pollfd fd{m_stdout, POLLIN, 0};
+            if (std::chrono::steady_clock::now() > until || ::poll(&fd, 1, 100) < 0)
+                return {};
+            char c;
+            if (fd.revents && ::read(m_stdout, &c, 1) != 1)
+                return {};
+            if (fd.revents)
+                line += c;
+        }
+        line.pop_back();
+        return line;
+    }
+
+    // Exit status after the signal, or after the simulator ended by itself.
+    int Wait(int signal = 0)
+    {
+        if (m_pid <= 0)
+            return -1;
+        if (signal)
+            ::kill(m_pid, signal);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    pid_t m_pid = -1;
+    int m_stdout = -1;
+};
 
 // The program's side: one command at a time, each reply announced by its
 // carriage return.
@@ -38,7 +113,13 @@ class Link
 public:
     explicit Link(const std::string& device)
     {
-        PortLink::ApplyTransferSettings(m_comm);
+        m_comm.SetFlowControl(TFlowControl::XonXoff);
+        m_comm.SetEventType(TEventType::CharEvent);
+        m_comm.SetInBuffSize(1024);
+        m_comm.SetOutBuffSize(1024);
+        m_comm.SetXonSendSize(256);
+        m_comm.SetXoffSendSize(768);
+        m_comm.SetEventChar(13);
         m_comm.SetPortName(device);
         m_comm.SetOnCommEvent([this](TQComm& sender, std::uint32_t&) {
             std::string reply;
@@ -84,14 +165,32 @@ private:
     TQComm m_comm;
 };
 
-using SimEndToEnd = TempFolderTest;
+class SimEndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char folder[] = "/tmp/qxp-sim-XXXXXX";
+        ASSERT_NE(::mkdtemp(folder), nullptr);
+        m_folder = folder;
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"/saved.46", "/image.46", "/rx.log"})
+            ::unlink((m_folder + name).c_str());
+        ::rmdir((m_folder + "/image.46").c_str());
+        ::rmdir(m_folder.c_str());
+    }
+
+    std::string m_folder;
+};
 
 } // namespace
 
 TEST_F(SimEndToEnd, WritesReachTheMemoryAndAreSavedOnTermination)
 {
-    SimProcess sim({"--save", Path("saved.46"), "--log", Path("rx.log")});
-    const std::string device = sim.Device();
+    SimProcess sim({"--save", m_folder + "/saved.46", "--log", m_folder + "/rx.log"});
+    const std::string device = sim.DevicePath();
     ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
     {
         Link link(device);
@@ -106,13 +205,13 @@ TEST_F(SimEndToEnd, WritesReachTheMemoryAndAreSavedOnTermination)
     EXPECT_EQ(sim.Wait(SIGTERM), 0);
 
     ChannelDocument saved;
-    const DataFile::LoadResult loaded = DataFile::Load(Path("saved.46"), saved);
+    const DataFile::LoadResult loaded = DataFile::Load(m_folder + "/saved.46", saved);
     ASSERT_TRUE(loaded.ok) << loaded.error;
     EXPECT_EQ(saved.Record(RecordKind::Memory, 17), "017,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,HOME");
     EXPECT_EQ(saved.Record(RecordKind::Dtmf, 3), "03,12*#");
 
     std::string log;
-    ASSERT_TRUE(FileIo::ReadWholeFile(Path("rx.log"), &log, nullptr));
+    ASSERT_TRUE(FileIo::ReadWholeFile(m_folder + "/rx.log", &log, nullptr));
     EXPECT_EQ(log, "AI 0\nID\nMW 0,0,017,00145000000,5,0,0,0,0,,09,,09,000600000,0\nMNA 0,017,HOME\n"
                    "MR 0,0,017\nDM 03,12EF\nVMC 0,0\n");
 }
@@ -121,10 +220,10 @@ TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
 {
     ChannelDocument image;
     image.StoreMemory(5, "005,00433500000,6,0,0,0,0,,09,,09,005000000,0,,,,,SAT");
-    ASSERT_TRUE(FileIo::WriteFileAtomically(Path("image.46"), DataFile::WriteDataFile(image), nullptr));
+    ASSERT_TRUE(FileIo::WriteFileAtomically(m_folder + "/image.46", DataFile::WriteDataFile(image), nullptr));
 
-    SimProcess sim({"--image", Path("image.46"), "--id", "QZ-R99", "--type", "0,1,00,1,1,1,1"});
-    const std::string device = sim.Device();
+    SimProcess sim({"--image", m_folder + "/image.46", "--id", "QZ-R99", "--type", "0,1,00,1,1,1,1"});
+    const std::string device = sim.DevicePath();
     for (int connection = 0; connection < 2; ++connection) {
         EXPECT_TRUE(PortHolders::Of(device).empty()) << "the simulator holds only the master side";
         Link link(device);
@@ -139,7 +238,7 @@ TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
 TEST_F(SimEndToEnd, StopsAnsweringAfterN)
 {
     SimProcess sim({"--stop-after", "1"});
-    Link link(sim.Device());
+    Link link(sim.DevicePath());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
 }
@@ -147,7 +246,7 @@ TEST_F(SimEndToEnd, StopsAnsweringAfterN)
 TEST_F(SimEndToEnd, GarbageHasNoCarriageReturn)
 {
     SimProcess sim({"--garbage-after", "1"});
-    Link link(sim.Device());
+    Link link(sim.DevicePath());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
     EXPECT_EQ(link.Comm().ReadStringData(9), "ID QZ-R46") << "the bytes came, the line end did not";
@@ -156,7 +255,7 @@ TEST_F(SimEndToEnd, GarbageHasNoCarriageReturn)
 TEST_F(SimEndToEnd, HangsUpAfterN)
 {
     SimProcess sim({"--hangup-after", "2"});
-    Link link(sim.Device());
+    Link link(sim.DevicePath());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
     EXPECT_EQ(sim.Wait(), 0) << "the simulator ends after hanging up";
@@ -173,7 +272,7 @@ TEST_F(SimEndToEnd, PacesRepliesLikeASlowLine)
     // "ID QZ-R46" and its carriage return: 10 bytes of 10 bits at 1200 bit/s
     // take 83 ms; the latency comes on top.
     SimProcess sim({"--baud", "1200", "--latency-ms", "50"});
-    Link link(sim.Device());
+    Link link(sim.DevicePath());
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
     EXPECT_GE(std::chrono::steady_clock::now() - start, 125ms);
@@ -184,7 +283,7 @@ TEST_F(SimEndToEnd, PacesRepliesLikeASlowLine)
 // and a memory file it cannot read is left alone.
 TEST_F(SimEndToEnd, BuiltInRadioKeepsItsMemoryBetweenRuns)
 {
-    const std::string memory = Path("saved.46");
+    const std::string memory = m_folder + "/saved.46";
     std::string error;
     {
         BuiltInRadio radio(memory);
@@ -214,8 +313,8 @@ TEST_F(SimEndToEnd, BuiltInRadioKeepsItsMemoryBetweenRuns)
     ASSERT_TRUE(again.Start(&error)) << error;
     EXPECT_EQ(Link(again.DevicePath()).Ask("MR 0,0,018"), "MR 0,0,018,00145500000,5,0,0,0,0,,09,,09,000600000,0");
 
-    ASSERT_EQ(::mkdir(Path("image.46").c_str(), 0700), 0);
-    BuiltInRadio unreadable(Path("image.46"));
+    ASSERT_EQ(::mkdir((m_folder + "/image.46").c_str(), 0700), 0);
+    BuiltInRadio unreadable(m_folder + "/image.46");
     EXPECT_FALSE(unreadable.Start(&error));
-    EXPECT_NE(error.find(Path("image.46") + " cannot be read"), std::string::npos) << error;
+    EXPECT_NE(error.find(m_folder + "/image.46 cannot be read"), std::string::npos) << error;
 }

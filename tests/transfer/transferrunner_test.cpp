@@ -6,12 +6,13 @@
 #include "portlink.h"
 #include "radiosim.h"
 #include "readtransfer.h"
-#include "servingthread.h"
 #include "simport.h"
 #include "simserver.h"
 #include "tqcomm.h"
 #include "transferrunner.h"
+#include "uniquefd.h"
 
+#include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -33,16 +34,25 @@ public:
     explicit PtyRadio(SimServer::Settings settings)
     {
         std::string error;
-        if (!m_port.Open(&error))
+        m_stop.Reset(::eventfd(0, EFD_CLOEXEC));
+        if (!m_stop.Valid() || !m_port.Open(&error))
             return;
         m_radio.SetRadioType("0,1,00,1,1,,");
         m_radio.Memory().StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
         m_radio.Memory().StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,");
         m_server = std::make_unique<SimServer>(m_port, m_radio, std::move(settings));
-        m_serving.Start([this](int stopFd) {
+        m_thread = std::thread([this] {
             std::string ignored;
-            m_server->Run(stopFd, &ignored);
+            m_server->Run(m_stop.Get(), &ignored);
         });
+    }
+    ~PtyRadio()
+    {
+        if (!m_thread.joinable())
+            return;
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(m_stop.Get(), &one, sizeof one);
+        m_thread.join();
     }
     const std::string& Device() const { return m_port.DevicePath(); }
     const ChannelDocument& Memory() const { return m_radio.Memory(); }
@@ -50,8 +60,9 @@ public:
 private:
     SimPort m_port;
     RadioSim m_radio;
+    UniqueFd m_stop;
     std::unique_ptr<SimServer> m_server;
-    ServingThread m_serving;
+    std::thread m_thread;
 };
 
 enum class Stop { Cancel, CancelSilent, Destroy };

@@ -12,17 +12,18 @@
 #include "guitestmain.h"
 #include "holderprocess.h"
 #include "portmap.h"
-#include "samplechannels.h"
 #include "shared/documenthost.h"
-#include "simoncom1.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -61,6 +62,61 @@ public:
     QList<bool> changedCalls;
 };
 
+// The simulator with the given options; its device becomes COM1 (and COM2
+// a port that does not exist) in the test's settings store.
+class Sim
+{
+public:
+    explicit Sim(QStringList options)
+    {
+        options << QStringLiteral("--baud") << QStringLiteral("0");
+        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
+        if (m_process.waitForReadyRead(10000))
+            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        store.setValue(QStringLiteral("Ports/COM1"), m_device);
+        store.setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
+        store.sync();
+    }
+    ~Sim()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    bool Ok() const { return !m_device.isEmpty(); }
+    const QString& Device() const { return m_device; }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+// A document with a channel of every kind, on a radio of type 0,1.
+void FillSample(ChannelDocument& doc)
+{
+    doc.StoreRadioType("0,1,00,1,1,,");
+    doc.ClearDocument();
+    doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
+    doc.StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,005000000,0,,,,,");
+    doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,EDGE");
+    doc.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
+    doc.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,3,");
+    doc.StoreDtmf(2, "02,12*#");
+}
+
+// Runs the event loop until the dialog closes: QTRY_ sleeps between its
+// polls, which would cost a full poll interval per reply line.
+bool WaitClosed(QDialog& form, int timeoutMs)
+{
+    if (form.isVisible()) {
+        QEventLoop loop;
+        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return !form.isVisible();
+}
+
 QProgressBar* Progress(QDialog& form)
 {
     return form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
@@ -98,29 +154,13 @@ bool InThisShard(int row)
     return row % parts[1].toInt() + 1 == parts[0].toInt();
 }
 
-// The sample document in a file, for the simulator to answer from.
-struct SampleImage {
-    ChannelDocument doc;
-    QTemporaryDir dir;
-
-    bool Write()
-    {
-        FillSample(doc);
-        return GuiTest::WriteAll(dir.filePath(QStringLiteral("image.46")),
-                                 QByteArray::fromStdString(DataFile::WriteDataFile(doc)));
-    }
-    QStringList SimOptions() const
-    {
-        return {QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
-                dir.filePath(QStringLiteral("image.46"))};
-    }
-};
-
-std::unique_ptr<TransferDialog> TransferForm(bool reading, FakeHost& host)
+void WriteImage(const QString& path)
 {
-    if (reading)
-        return std::make_unique<TReadForm>(host);
-    return std::make_unique<TWriteForm>(host);
+    ChannelDocument image;
+    FillSample(image);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
 }
 
 } // namespace
@@ -130,13 +170,7 @@ class TransferFormsTest : public QObject
     Q_OBJECT
 
 private slots:
-    // COM1 is the simulator's; COM2 a port that does not exist.
-    void init()
-    {
-        GuiTest::ClearStore();
-        QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"))
-            .setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
-    }
+    void init() { GuiTest::ClearStore(); }
 
     // Line noise with the replies changes nothing in what is read.
     // Commands: 1 "AI 0", 2 "ID", 3 "TYD", 4 "FL", 5..16 the empty slots
@@ -154,9 +188,18 @@ private slots:
     void readsTheWholeRadio()
     {
         QFETCH(QStringList, glitches);
-        SampleImage image;
-        QVERIFY(image.Write());
-        SimOnCom1 sim(image.SimOptions() + glitches);
+        ChannelDocument image;
+        FillSample(image);
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        {
+            QFile file(imagePath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+        }
+        Sim sim(QStringList{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                            imagePath} +
+                glitches);
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -167,14 +210,14 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("读取"));
         QCOMPARE(Progress(form)->maximum(), 237);
         form.open();
-        QVERIFY(GuiTest::WaitClosed(form, 10000));
+        QVERIFY(WaitClosed(form, 10000));
 
         QCOMPARE(host.messages.log, QStringList());
         QCOMPARE(host.afterReadUpdates, 1);
         QCOMPARE(host.changedCalls, QList<bool>());
         QCOMPARE(Progress(form)->value(), 237);
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
-                 QString::fromStdString(DataFile::WriteDataFile(image.doc)));
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(host.doc.Plan().RadioType(), std::string_view("0,1,00,1,1,,"));
 
         // The whole read is one step: undone, the document and the radio
@@ -186,27 +229,27 @@ private slots:
         QCOMPARE(host.changedCalls, QList<bool>{true});
         host.history.redo();
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(host.doc)),
-                 QString::fromStdString(DataFile::WriteDataFile(image.doc)));
+                 QString::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(host.changedCalls, QList<bool>({true, false}));
     }
 
     void writesTheDocumentAndReadsItBack()
     {
-        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
         QVERIFY(sim.Ok());
         FakeHost writer;
         FillSample(writer.doc);
         TWriteForm write(writer);
         QCOMPARE(write.windowTitle(), QStringLiteral("写入"));
         write.open();
-        QVERIFY(GuiTest::WaitClosed(write, 10000));
+        QVERIFY(WaitClosed(write, 10000));
         QCOMPARE(writer.messages.log, QStringList());
         QCOMPARE(Progress(write)->value(), 237);
 
         FakeHost reader;
         TReadForm read(reader);
         read.open();
-        QVERIFY(GuiTest::WaitClosed(read, 10000));
+        QVERIFY(WaitClosed(read, 10000));
         QCOMPARE(reader.messages.log, QStringList());
         QCOMPARE(QString::fromStdString(DataFile::WriteDataFile(reader.doc)),
                  QString::fromStdString(DataFile::WriteDataFile(writer.doc)));
@@ -217,9 +260,17 @@ private slots:
     // after-read update runs once.
     void cancelKeepsWhatWasRead()
     {
-        SampleImage image;
-        QVERIFY(image.Write());
-        SimOnCom1 sim(image.SimOptions() + QStringList{QStringLiteral("--latency-ms"), QStringLiteral("10")});
+        ChannelDocument image;
+        FillSample(image);
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        {
+            QFile file(imagePath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray::fromStdString(DataFile::WriteDataFile(image)));
+        }
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"), imagePath,
+                 QStringLiteral("--latency-ms"), QStringLiteral("10")});
         QVERIFY(sim.Ok());
 
         FakeHost host;
@@ -231,7 +282,7 @@ private slots:
         QTest::qWait(400); // the cancel timer and a late reply both come by
         QCOMPARE(host.afterReadUpdates, 1);
         QCOMPARE(host.messages.log, QStringList());
-        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.doc.Record(RecordKind::Memory, 12));
+        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.Record(RecordKind::Memory, 12));
         QCOMPARE(host.doc.Record(RecordKind::Memory, 150), std::string_view());
         QVERIFY(Progress(form)->value() < 150);
     }
@@ -241,7 +292,7 @@ private slots:
     // progress and the end wait for it.
     void readGoesOnWhileTheWindowIsBusy()
     {
-        SimOnCom1 sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
+        Sim sim({QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,")});
         QVERIFY(sim.Ok());
         FakeHost host;
         TReadForm form(host);
@@ -266,7 +317,7 @@ private slots:
         form.SetPortResolver(
             [&ports](const std::string& name) { return ports.DevicePath(QString::fromStdString(name)).toStdString(); });
         form.open();
-        QVERIFY(GuiTest::WaitClosed(form, 10000));
+        QVERIFY(WaitClosed(form, 10000));
         QCOMPARE(host.messages.log, QStringList());
         QCOMPARE(host.afterReadUpdates, 1);
         ChannelDocument fresh;
@@ -329,14 +380,18 @@ private slots:
         QFETCH(int, afterReadUpdates);
         QFETCH(int, refreshes);
 
-        SimOnCom1 sim(simOptions);
+        Sim sim(simOptions);
         QVERIFY(sim.Ok());
         message.replace(QLatin1String("DEV"), sim.Device());
         FakeHost host;
         host.port = port;
         // Something for a read's clearing to take away.
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
-        const std::unique_ptr<TransferDialog> form = TransferForm(reading, host);
+        std::unique_ptr<TransferDialog> form;
+        if (reading)
+            form = std::make_unique<TReadForm>(host);
+        else
+            form = std::make_unique<TWriteForm>(host);
         PortMap ports;
         form->SetPortCause([&ports](const QString& name, TransferDialog::PortTrouble trouble) {
             return trouble == TransferDialog::PortTrouble::NoReply ? ports.TimeoutCause(name)
@@ -412,8 +467,13 @@ private slots:
         QFETCH(bool, reading);
         QFETCH(QStringList, simOptions);
         QFETCH(QString, port);
-        SampleImage image;
-        QVERIFY(image.Write());
+        QTemporaryDir dir;
+        const QString imagePath = dir.filePath(QStringLiteral("image.46"));
+        WriteImage(imagePath);
+        ChannelDocument image;
+        FillSample(image);
+        const QStringList common{QStringLiteral("--type"), QStringLiteral("0,1,00,1,1,,"), QStringLiteral("--image"),
+                                 imagePath};
 
         struct Outcome {
             QStringList messages;
@@ -422,7 +482,7 @@ private slots:
             QString document;
         };
         const auto run = [&](const QStringList& options, const QString& portName) {
-            SimOnCom1 sim(image.SimOptions() + options);
+            Sim sim(common + options);
             Outcome outcome;
             if (!sim.Ok()) {
                 outcome.messages << QStringLiteral("the simulator did not start");
@@ -434,7 +494,11 @@ private slots:
                                                          sim.Device().toStdString());
             FakeHost host;
             host.port = portName == QLatin1String("COM2") ? portName : QStringLiteral("COM1");
-            const std::unique_ptr<TransferDialog> form = TransferForm(reading, host);
+            std::unique_ptr<QDialog> form;
+            if (reading)
+                form = std::make_unique<TReadForm>(host);
+            else
+                form = std::make_unique<TWriteForm>(host);
             QElapsedTimer clock;
             clock.start();
             form->open();
@@ -445,7 +509,7 @@ private slots:
             if (form->isVisible() && host.messages.log.size() == 1 &&
                 host.messages.log.first().startsWith(QLatin1String("error COM port is invalid.")))
                 form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
-            if (!GuiTest::WaitClosed(*form, 1000))
+            if (!WaitClosed(*form, 1000))
                 outcome.messages << QStringLiteral("dialog still open");
             QTest::qWait(50); // a late reply or the cancel timer would come now
             if (HoldsDevice(sim.Device()))
@@ -467,7 +531,7 @@ private slots:
         if (faulty.messages.isEmpty()) {
             if (reading) {
                 QCOMPARE(faulty.afterReadUpdates, 1);
-                QCOMPARE(faulty.document, QString::fromStdString(DataFile::WriteDataFile(image.doc)));
+                QCOMPARE(faulty.document, QString::fromStdString(DataFile::WriteDataFile(image)));
             }
             return;
         }

@@ -3,7 +3,6 @@
 #include "writetransfer.h"
 
 #include "channeldocument.h"
-#include "documentoftype.h"
 #include "radioprotocol.h"
 #include "readtransfer.h"
 #include "transfertestsupport.h"
@@ -133,7 +132,9 @@ TEST(TransferWrite, WrongRadioGetsNothingWritten)
 // Writing a document and reading it back gives the same document.
 TEST(TransferWrite, RoundTripThroughTheRadio)
 {
-    ChannelDocument doc = Document("0,3,00,1,1,1,1");
+    ChannelDocument doc;
+    doc.StoreRadioType("0,3,00,1,1,1,1");
+    doc.ClearDocument();
     doc.StoreMemory(0, "000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,");
     doc.StoreMemory(77, "077,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
     doc.StoreMemory(199, "199,00435000000,6,1,1,0,1,,15,,15,001600000,0,,,,,  AB");

@@ -3,7 +3,6 @@
 #include "writeverification.h"
 
 #include "channeldocument.h"
-#include "documentoftype.h"
 #include "readtransfer.h"
 #include "tracelog.h"
 #include "transfertestsupport.h"
@@ -21,7 +20,9 @@ namespace {
 // character (never sent), a memory power (no command carries it).
 ChannelDocument Written()
 {
-    ChannelDocument doc = Document("0,1,00,1,1,,");
+    ChannelDocument doc;
+    doc.StoreRadioType("0,1,00,1,1,,");
+    doc.ClearDocument();
     doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT1");
     doc.StoreMemory(150, "150,00435000000,6,1,1,0,1,,15,,15,,0,,,,1,       ");
     doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,ED\x01GE");

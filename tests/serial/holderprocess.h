@@ -1,7 +1,5 @@
 #pragma once
 
-#include "argv.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -23,7 +21,10 @@ class HolderProcess
 public:
     explicit HolderProcess(std::vector<std::string> argv, const std::string& openOnFd3 = {})
     {
-        const std::vector<char*> args = Argv(argv);
+        std::vector<char*> args;
+        for (auto& arg : argv)
+            args.push_back(arg.data());
+        args.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         if (!openOnFd3.empty())
