@@ -161,10 +161,10 @@ std::vector<ChannelCells::RowResult> ChannelTableModel::SetColumn(const std::vec
 
 bool ChannelTableModel::Sort(const std::vector<int>& chosen, ChannelRows::SortKey key)
 {
-    ChannelDocument trial = m_session.Document();
-    if (!ChannelRows::Sort(trial, chosen, key))
+    const std::vector<ChannelRows::Move> moves = ChannelRows::SortMoves(m_session.Document(), chosen, key);
+    if (moves.empty())
         return false;
-    m_session.Edit(tr("排序"), [&](ChannelDocument& doc) { ChannelRows::Sort(doc, chosen, key); });
+    m_session.Edit(tr("排序"), [&](ChannelDocument& doc) { ChannelRows::ApplyMoves(doc, moves); });
     return true;
 }
 

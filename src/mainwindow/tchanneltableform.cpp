@@ -38,11 +38,6 @@ using RecordLayout::MemorySlot::IsChannel;
 const QString kGeometryKey = QStringLiteral("ChannelTable/Geometry");
 const QString kHeaderKey = QStringLiteral("ChannelTable/Columns");
 
-QString Latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString Label(int slot)
 {
     return QString::fromStdString(RecordText::ChannelLabel(slot));
@@ -322,24 +317,25 @@ void TChannelTableForm::CopyRows()
 
 void TChannelTableForm::CutRows()
 {
-    const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty())
-        return;
     const std::vector<std::string> records = SelectedRecords();
-    m_host.Session().Edit(tr("剪切"), [&](ChannelDocument& doc) {
-        for (int slot : chosen)
-            doc.ClearMemory(slot);
-    });
+    if (records.empty())
+        return;
+    ClearRows(tr("剪切"));
     RowsClipboard::Put(records);
     emit RowsCopied();
 }
 
 void TChannelTableForm::DeleteRows()
 {
+    ClearRows(tr("删除"));
+}
+
+void TChannelTableForm::ClearRows(const QString& step)
+{
     const std::vector<int> chosen = SelectedSlots();
     if (chosen.empty())
         return;
-    m_host.Session().Edit(tr("删除"), [&](ChannelDocument& doc) {
+    m_host.Session().Edit(step, [&](ChannelDocument& doc) {
         for (int slot : chosen)
             doc.ClearMemory(slot);
     });
@@ -357,16 +353,8 @@ void TChannelTableForm::PasteRows()
     m_host.Session().Edit(tr("粘贴"), [&](ChannelDocument& doc) {
         refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, chosen.front(), *rows);
     });
-    if (refused.empty())
-        return;
-    QStringList labels;
-    for (int index : refused)
-        labels << Latin1(RecordText::Field((*rows)[static_cast<std::size_t>(index)], RecordLayout::ChannelField::Key));
-    m_host.Messages().Inform(this, MessageService::Icon::Information,
-                             QStringLiteral("%1 copied row(s) were not pasted: %2.\n"
-                                            "They do not fit the band limits or the rows.")
-                                 .arg(refused.size())
-                                 .arg(labels.join(QStringLiteral(", "))));
+    if (!refused.empty())
+        m_host.Messages().Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(*rows, refused));
 }
 
 void TChannelTableForm::InsertRow()

@@ -66,6 +66,8 @@ private:
     void FillValueChoices();
     void Report(const QString& text);
     void InformInvalid();
+    // Empties the selected rows as one step named `step`.
+    void ClearRows(const QString& step);
     void SaveLayout();
     std::vector<std::string> SelectedRecords() const;
 

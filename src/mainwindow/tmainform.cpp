@@ -644,18 +644,11 @@ void TMainForm::ReportRefusedRows(const std::vector<int>& refused)
 {
     if (refused.empty())
         return;
-    QStringList labels;
-    for (int index : refused) {
-        const std::string& row = m_pasteRows.size() > 1
-                                     ? m_pasteRows[static_cast<std::size_t>(index)]
-                                     : std::string(m_session.Document().Record(RecordKind::PasteBuffer, 0));
-        labels << Latin1(std::string(RecordText::Field(row, RecordLayout::ChannelField::Key)));
-    }
-    m_messages.Inform(this, MessageService::Icon::Information,
-                      QStringLiteral("%1 copied row(s) were not pasted: %2.\n"
-                                     "They do not fit the band limits or the rows.")
-                          .arg(refused.size())
-                          .arg(labels.join(QStringLiteral(", "))));
+    const std::vector<std::string> rows =
+        m_pasteRows.size() > 1
+            ? m_pasteRows
+            : std::vector<std::string>{std::string(m_session.Document().Record(RecordKind::PasteBuffer, 0))};
+    m_messages.Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(rows, refused));
 }
 
 void TMainForm::InsertRow1Click()

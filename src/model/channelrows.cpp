@@ -130,7 +130,7 @@ std::uint64_t FrequencyKey(std::string_view record)
 
 } // namespace
 
-bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
+std::vector<Move> SortMoves(const ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
 {
     std::vector<int> places;
     for (int slot : slots)
@@ -157,14 +157,24 @@ bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
             return nameA < nameB;
         });
     }
-    bool moved = false;
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        if (sorted[i] == records[i])
-            continue;
-        PutAt(doc, places[i], sorted[i]);
-        moved = true;
-    }
-    return moved;
+    std::vector<Move> moves;
+    for (std::size_t i = 0; i < places.size(); ++i)
+        if (sorted[i] != records[i])
+            moves.push_back({places[i], std::move(sorted[i])});
+    return moves;
+}
+
+void ApplyMoves(ChannelDocument& doc, const std::vector<Move>& moves)
+{
+    for (const Move& move : moves)
+        PutAt(doc, move.slot, move.record);
+}
+
+bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key)
+{
+    const std::vector<Move> moves = SortMoves(doc, slots, key);
+    ApplyMoves(doc, moves);
+    return !moves.empty();
 }
 
 } // namespace ChannelRows

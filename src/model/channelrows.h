@@ -42,6 +42,15 @@ enum class SortKey { RxFrequency, Name };
 // channels with the same key keep their order. Scan edges and the priority
 // channel are left where they are. False when nothing moved.
 bool Sort(ChannelDocument& doc, const std::vector<int>& slots, SortKey key);
+// The same as moves, without changing the document, for a caller that
+// stores nothing when the channels are in order already: each slot with the
+// record it is to take (relabelled on the way in).
+struct Move {
+    int slot;
+    std::string record;
+};
+std::vector<Move> SortMoves(const ChannelDocument& doc, const std::vector<int>& slots, SortKey key);
+void ApplyMoves(ChannelDocument& doc, const std::vector<Move>& moves);
 
 // A slot "in use" shows in the grid: 2 characters or more.
 bool InUse(const ChannelDocument& doc, RecordKind kind, int slot);

@@ -1,11 +1,13 @@
 #include "rowsclipboard.h"
 
 #include "clipboardrules.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QStringList>
 
 namespace RowsClipboard {
 
@@ -47,6 +49,20 @@ std::optional<std::vector<std::string>> Read()
     const QByteArray text = data->data(severalRows ? SeveralRowsFormat() : OneRowFormat());
     return ClipboardRules::PasteRows(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                                      severalRows);
+}
+
+QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused)
+{
+    QStringList labels;
+    for (int index : refused) {
+        const std::string_view label =
+            RecordText::Field(rows[static_cast<std::size_t>(index)], RecordLayout::ChannelField::Key);
+        labels << QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+    }
+    return QStringLiteral("%1 copied row(s) were not pasted: %2.\n"
+                          "They do not fit the band limits or the rows.")
+        .arg(refused.size())
+        .arg(labels.join(QStringLiteral(", ")));
 }
 
 } // namespace RowsClipboard

@@ -23,4 +23,8 @@ void Put(const std::vector<std::string>& records);
 // paste rules take; nothing otherwise.
 std::optional<std::vector<std::string>> Read();
 
+// The message after a paste that refused some of the copied `rows` (indices
+// into them), naming each refused row by its label.
+QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused);
+
 } // namespace RowsClipboard
