@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 namespace ChannelCells {
@@ -86,17 +87,50 @@ std::optional<std::int64_t> ExactHz(std::string_view text)
     return whole * 1000000 + fraction;
 }
 
-// A list name typed with or without its unit: "88.5", "88.5Hz", "12.5 khz".
-template <std::size_t N>
-std::optional<int> IndexOfName(const std::array<const char*, N>& names, std::string_view text, std::string_view unit)
+// A list entry named by typed text: the entry itself, with or without its
+// unit ("88.5", "88.5Hz", "12.5 khz"), or else the first entry that starts
+// with the text, as a list picks by its first keys ("123" is 123.0 Hz).
+template <typename Names>
+std::optional<int> IndexOfName(const Names& names, std::string_view text, std::string_view unit)
 {
     const std::string typed = Lower(text);
-    for (std::size_t i = 0; i < N; ++i) {
+    if (typed.empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
         const std::string name = Lower(names[i]);
         if (typed == name || typed + std::string(unit) == name)
             return static_cast<int>(i);
     }
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        if (Lower(names[i]).compare(0, typed.size(), typed) == 0)
+            return static_cast<int>(i);
     return std::nullopt;
+}
+
+// Text that holds more than one value: fields of a copied row, lines of a
+// pasted page. A cell takes one value and refuses these rather than make a
+// value out of their digits.
+bool SeveralValues(std::string_view text)
+{
+    return text.find_first_of(",;\t\r\n") != std::string_view::npos;
+}
+
+// More digits than a frequency in MHz has: four before the point (leading
+// zeros aside), six after it.
+bool TooManyDigits(std::string_view text)
+{
+    int whole = 0;
+    int decimals = 0;
+    bool point = false;
+    for (char c : text) {
+        if (c == '.')
+            point = true;
+        else if (c >= '0' && c <= '9' && point)
+            ++decimals;
+        else if (c >= '0' && c <= '9' && (whole > 0 || c != '0'))
+            ++whole;
+    }
+    return whole > 4 || decimals > 6;
 }
 
 std::optional<bool> FlagOf(std::string_view text)
@@ -122,6 +156,8 @@ std::optional<ShiftMode> ShiftOf(std::string_view text)
         return ShiftMode::Minus76;
     if (typed == "split" || typed == "+-")
         return ShiftMode::Split;
+    if (const auto index = IndexOfName(kShiftNames, typed, ""))
+        return kShiftModes[static_cast<std::size_t>(*index)];
     return std::nullopt;
 }
 
@@ -268,6 +304,11 @@ Result Evaluate(const ChannelDocument& doc, int slot, Column column, std::string
 {
     if (slot < 0 || slot >= ChannelDocument::MemorySlots || column == Column::Channel)
         return Refused("This cell cannot be edited.");
+    if (SeveralValues(text))
+        return Refused("A cell takes one value: this text holds several fields.");
+    const bool frequency = column == Column::RxFrequency || column == Column::TxFrequency || column == Column::Offset;
+    if (frequency && TooManyDigits(text))
+        return Refused("Not a frequency: it has more digits than a frequency in MHz.");
     const bool inUse = InUse(doc, slot);
     if (!inUse && column != Column::RxFrequency)
         return Refused("The channel is empty: type its receive frequency first.");

@@ -3,8 +3,18 @@
 #include "channelcells.h"
 #include "document/documentsession.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
+
+namespace {
+
+// Long enough for any value a cell takes, short enough that a pasted page of
+// text is not carried around.
+constexpr int kMaxTyped = 64;
+
+} // namespace
 
 ChannelCellDelegate::ChannelCellDelegate(const DocumentSession& session, QObject* parent)
     : QStyledItemDelegate(parent), m_session(session)
@@ -19,13 +29,18 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     if (choices.empty() || ChannelCells::IsFlag(column)) {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(64);
+            line->setMaxLength(kMaxTyped);
         return editor;
     }
     auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->lineEdit()->setMaxLength(kMaxTyped);
     for (const std::string& choice : choices)
         list->addItem(QString::fromStdString(choice));
     list->setMaxVisibleItems(20);
+    // A choice from the open list is stored at once. Typed text waits for
+    // Enter, Tab or the focus leaving, which the base class handles.
     connect(list, &QComboBox::activated, this, [this, list] {
         auto* self = const_cast<ChannelCellDelegate*>(this);
         emit self->commitData(list);
@@ -37,8 +52,13 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        const int found = list->findText(index.data(Qt::EditRole).toString());
-        list->setCurrentIndex(found >= 0 ? found : 0);
+        const QString text = index.data(Qt::EditRole).toString();
+        const int found = list->findText(text);
+        if (found >= 0)
+            list->setCurrentIndex(found);
+        list->setEditText(text);
+        // The first key typed replaces the value, as in a line box.
+        list->lineEdit()->selectAll();
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);
@@ -51,4 +71,32 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
         return;
     }
     QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+void ChannelCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    if (!view || view->currentIndex() != index) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // The current cell: drawn as an unselected cell inside a frame of the
+    // selection's colour, as spreadsheets show the cell the keys go to.
+    QStyleOptionViewItem cell(option);
+    cell.state &= ~QStyle::State_Selected;
+    cell.state &= ~QStyle::State_HasFocus;
+    painter->save();
+    // The view has already laid the row's selection colour under the cell.
+    painter->fillRect(option.rect, option.palette.brush(QPalette::Base));
+    painter->restore();
+    QStyledItemDelegate::paint(painter, cell, index);
+    painter->save();
+    const QColor frame =
+        option.palette.color(view->hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    QPen pen(frame, 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    painter->restore();
 }

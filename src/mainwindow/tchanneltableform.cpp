@@ -3,6 +3,7 @@
 #include "channelcelldelegate.h"
 #include "channelcells.h"
 #include "channeldocument.h"
+#include "channeltableview.h"
 #include "clipboardrules.h"
 #include "document/channeltablefilter.h"
 #include "document/channeltablemodel.h"
@@ -11,6 +12,7 @@
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 #include "shared/rowsclipboard.h"
+#include "shared/windowplacement.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -55,14 +57,12 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
     m_filter = new ChannelTableFilter(this);
     m_filter->setSourceModel(m_model);
 
-    m_table = new QTableView(this);
+    m_table = new ChannelTableView(this);
     m_table->setObjectName(QStringLiteral("ChannelTable1"));
     m_table->setModel(m_filter);
     m_table->setItemDelegate(new ChannelCellDelegate(host.Session(), m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                             QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionsMovable(false);
@@ -102,7 +102,7 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
     for (int column = 0; column < ChannelCells::ColumnCount; ++column)
         m_table->setColumnWidth(column, std::max(m_table->columnWidth(column), 64));
     resize(900, 560);
-    restoreGeometry(m_store.value(kGeometryKey).toByteArray());
+    WindowPlacement::Restore(*this, m_store.value(kGeometryKey).toByteArray());
     m_table->horizontalHeader()->restoreState(m_store.value(kHeaderKey).toByteArray());
     SetMainCaption(QString());
 }
@@ -349,9 +349,12 @@ void TChannelTableForm::PasteRows()
         Report(QStringLiteral("The clipboard holds no channels."));
         return;
     }
+    // The rows go from the current row on, wherever the selection starts.
+    const QModelIndex current = m_table->currentIndex();
+    const int first = current.isValid() ? m_filter->mapToSource(current).row() : chosen.front();
     std::vector<int> refused;
     m_host.Session().Edit(tr("粘贴"), [&](ChannelDocument& doc) {
-        refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, chosen.front(), *rows);
+        refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, first, *rows);
     });
     if (!refused.empty())
         m_host.Messages().Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(*rows, refused));
@@ -399,6 +402,13 @@ void TChannelTableForm::MoveRows(int by)
         return;
     m_host.Session().Edit(tr("移动"), [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
     SelectSlots(first + by, first + by + count - 1);
+}
+
+void TChannelTableForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Now that the frame is known, the whole window is kept on the screen.
+    WindowPlacement::Restore(*this, QByteArray());
 }
 
 void TChannelTableForm::hideEvent(QHideEvent* event)

@@ -58,6 +58,7 @@ signals:
     void RowsCopied();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -617,12 +617,11 @@ void TMainForm::Paste1Click()
         switch (grid) {
         case ClipboardRules::Grid::Dtmf:
         case ClipboardRules::Grid::Memory: {
-            // Several copied rows go to consecutive rows from the top of the
-            // selection on; one row to the current row, as always.
+            // Copied rows go to consecutive rows from the current row on,
+            // wherever the selection around it starts.
             const std::vector<std::string> rows =
                 m_pasteRows.size() > 1 ? m_pasteRows : std::vector<std::string>{buffer};
-            const int first = m_pasteRows.size() > 1 ? SelectedSlots().front() : slot;
-            refused = ChannelRows::Paste(doc, grid, first, rows);
+            refused = ChannelRows::Paste(doc, grid, slot, rows);
             break;
         }
         case ClipboardRules::Grid::Vfo:

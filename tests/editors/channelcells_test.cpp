@@ -83,6 +83,20 @@ TEST(ChannelCells, CellsTheEditorHasNoBoxFor)
          Column::RxFrequency, "435", Verdict::Stored, "005,00435000000,6,0,0,0,0,,09,,09,005000000,0,,,,,"},
         {"an empty receive frequency is refused, not a channel at 118 MHz", TypedEntryCases::kDefaultType, 5, kToneOn,
          Column::RxFrequency, "", Verdict::Refused, nullptr},
+        {"a tone by its first digits", TypedEntryCases::kDefaultType, 5, kToneOn, Column::Tone, "123", Verdict::Stored,
+         "005,00145000000,3,2,1,1,0,,19,,09,000600000,0,,,,,RPT"},
+        {"a step by its first digits", TypedEntryCases::kDefaultType, 5, kToneOn, Column::Step, "12",
+         Verdict::Unchanged, nullptr},
+        {"a shift by its first letters", TypedEntryCases::kDefaultType, 5, kToneOn, Column::Shift, "sim",
+         Verdict::Stored, "005,00145000000,3,0,1,1,0,,12,,09,000600000,0,,,,,RPT"},
+        {"a copied row pasted into a frequency cell", TypedEntryCases::kDefaultType, 5, kToneOn, Column::RxFrequency,
+         "001\t00145500000\t3\t0\n002\t00433000000", Verdict::Refused, nullptr},
+        {"comma-separated fields in a name", TypedEntryCases::kDefaultType, 5, kToneOn, Column::Name, "AB,CD",
+         Verdict::Refused, nullptr},
+        {"more digits than a frequency has", TypedEntryCases::kDefaultType, 5, kToneOn, Column::RxFrequency,
+         "00145500000", Verdict::Refused, nullptr},
+        {"leading zeros are no extra digits", TypedEntryCases::kDefaultType, 5, kToneOn, Column::RxFrequency, "0145.5",
+         Verdict::Stored, "005,00145500000,3,2,1,1,0,,12,,09,000600000,0,,,,,RPT"},
     };
     for (const Case& c : cases) {
         const ChannelDocument doc = Document(c.type, {{c.slot, c.before}});

@@ -29,7 +29,7 @@ inline const Case kCases[] = {
      "005,00145500000,0,0,0,0,0,,09,,09,000600000,0,,,,,"},
     {"a frequency off the step is rounded down", kDefaultType, kOn144, "Edit1", Column::RxFrequency, "144.5123",
      "005,00144500000,3,0,0,0,0,,09,,09,000600000,0,,,,,"},
-    {"keys the box does not take are dropped", kDefaultType, kOn144, "Edit1", Column::RxFrequency, "14x5,.6a",
+    {"keys the box does not take are dropped", kDefaultType, kOn144, "Edit1", Column::RxFrequency, "14x5.6a",
      "005,00145600000,3,0,0,0,0,,09,,09,000600000,0,,,,,"},
     {"two dots are refused", kDefaultType, kOn144, "Edit1", Column::RxFrequency, "144.5.0", nullptr},
     {"an offset above 29.95 MHz is cut", kDefaultType, kOn144, "Edit2", Column::Offset, "35",

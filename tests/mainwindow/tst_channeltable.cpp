@@ -8,6 +8,7 @@
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "recordtext.h"
+#include "shared/windowplacement.h"
 #include "tchanneltableform.h"
 #include "tmainform.h"
 #include "tstringgrid.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTableView>
 
 #include <memory>
@@ -90,6 +93,28 @@ private:
         QTest::keyClick(box, Qt::Key_Return);
         // The view stores the box's text after the key has been handled.
         QCoreApplication::processEvents();
+    }
+
+    // Keys as a person types them, each to whatever has the focus then, `delay`
+    // ms apart; Enter at the end when `enter`.
+    static void TypeKeys(const QString& text, int delay, bool enter = true)
+    {
+        // Press and release each go to the focus of their moment: Enter
+        // closes the box that took its press.
+        auto key = [delay](auto which) {
+            QTest::keyPress(QApplication::focusWidget(), which, {}, delay);
+            QTest::keyRelease(QApplication::focusWidget(), which);
+        };
+        for (const QChar c : text)
+            key(c.toLatin1());
+        if (enter)
+            key(Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+
+    static void ClickCell(TChannelTableForm& table, int slot, ChannelCells::Column column)
+    {
+        QTest::mouseClick(table.Table()->viewport(), Qt::LeftButton, {}, CellCentre(table, slot, column));
     }
 
     static void SelectRows(TChannelTableForm& table, int first, int last)
@@ -179,6 +204,129 @@ private slots:
         QCOMPARE(m_form->History().count(), 1);
         QTest::keyClick(table->Table(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(Record(slot), before);
+    }
+
+    // A click on a row that is already selected, then keys at once or at a
+    // person's pace: the keys edit the clicked cell, never another row the
+    // view's keyboard search would find.
+    void keysTypedAfterAClickEditTheClickedCell_data()
+    {
+        QTest::addColumn<int>("delay");
+        QTest::newRow("at once") << 0;
+        QTest::newRow("a person's pace") << 90;
+    }
+    void keysTypedAfterAClickEditTheClickedCell()
+    {
+        QFETCH(int, delay);
+        using C = ChannelCells::Column;
+        Fill({{0, Channel(0, "00145000000", "ALPHA")}, {1, Channel(1, "00146000000", "BRAVO")}});
+        TChannelTableForm* table = Open();
+        ClickCell(*table, 3, C::RxFrequency);
+        TypeKeys(QStringLiteral("145.5"), delay);
+        ClickCell(*table, 3, C::Name);
+        TypeKeys(QStringLiteral("bob"), delay);
+        ClickCell(*table, 3, C::RxFrequency);
+        TypeKeys(QStringLiteral("146.940"), delay);
+        QCOMPARE(Record(0), Channel(0, "00145000000", "ALPHA"));
+        QCOMPARE(Record(1), Channel(1, "00146000000", "BRAVO"));
+        QCOMPARE(ChannelCells::Text(m_form->Document(), 3, C::Name), std::string("BOB"));
+        QCOMPARE(ChannelCells::Text(m_form->Document(), 3, C::RxFrequency), std::string("146.940"));
+        QCOMPARE(table->Table()->currentIndex().row(), 3);
+    }
+
+    // Tab moves along the selected row: the cell the keys go to looks unlike
+    // the rest of its row.
+    void currentCellStandsOutOfItsRow()
+    {
+        using C = ChannelCells::Column;
+        Fill({{0, Channel(0, "00145000000", "ALPHA")}});
+        TChannelTableForm* table = Open();
+        ClickCell(*table, 0, C::RxFrequency);
+        QTest::keyClick(table->Table(), Qt::Key_Tab);
+        QCOMPARE(table->Table()->currentIndex().column(), int(C::Shift));
+        const QImage shot = table->Table()->viewport()->grab().toImage();
+        auto inside = [&](C column) {
+            const QRect cell = table->Table()->visualRect(table->Table()->model()->index(0, int(column)));
+            return shot.pixelColor(cell.left() + 4, cell.top() + 3);
+        };
+        QVERIFY(inside(C::Shift) != inside(C::Offset));
+        QCOMPARE(inside(C::Offset), inside(C::Step)); // the rest of the row alike
+    }
+
+    // A list cell stays open while its entry is typed, and stores the entry
+    // the text names when the typing ends.
+    void listCellsTakeTypedEntries_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::addColumn<int>("finish");     // the key that ends the typing; 0: a click on another row
+        using C = ChannelCells::Column;
+        QTest::newRow("tone") << int(C::Tone) << "123.0"
+                              << "123.0Hz" << int(Qt::Key_Return);
+        QTest::newRow("tone by its first digits") << int(C::Tone) << "123"
+                                                  << "123.0Hz" << int(Qt::Key_Return);
+        QTest::newRow("tone, then Tab") << int(C::Tone) << "131.8"
+                                        << "131.8Hz" << int(Qt::Key_Tab);
+        QTest::newRow("CTCSS, then a click away") << int(C::Ctcss) << "88.5"
+                                                  << "88.5Hz" << 0;
+        QTest::newRow("step") << int(C::Step) << "12"
+                              << "12.5kHz" << int(Qt::Key_Return);
+        QTest::newRow("shift") << int(C::Shift) << "split"
+                               << "Split" << int(Qt::Key_Return);
+        QTest::newRow("no such tone") << int(C::Tone) << "999" << QString() << int(Qt::Key_Return);
+    }
+    void listCellsTakeTypedEntries()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(int, finish);
+        const auto which = static_cast<ChannelCells::Column>(column);
+        Fill({{0, Channel(0, "00145000000", "ALPHA")}});
+        const std::string before = Record(0);
+        TChannelTableForm* table = Open();
+        ClickCell(*table, 0, which);
+        TypeKeys(typed, 150, false);
+        QCOMPARE(Record(0), before); // nothing stored while typing
+        if (finish)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(finish));
+        else
+            ClickCell(*table, 6, ChannelCells::Column::Name);
+        QCoreApplication::processEvents();
+        if (stored.isEmpty()) {
+            QCOMPARE(Record(0), before);
+            QVERIFY(table->Model().IsRefused(0, which));
+            return;
+        }
+        QCOMPARE(QString::fromStdString(ChannelCells::Text(m_form->Document(), 0, which)), stored);
+    }
+
+    // Rows pasted with a cell of a selected row current land from that row
+    // on, and never as text in a cell.
+    void pasteStartsAtTheCurrentRow()
+    {
+        Fill({{1, Channel(1, "00145500000", "HOME")}, {2, Channel(2, "00433000000", "CLUB")}});
+        TChannelTableForm* table = Open();
+        SelectRows(*table, 1, 2);
+        QTest::keyClick(table->Table(), Qt::Key_C, Qt::ControlModifier);
+        SelectRows(*table, 0, 4);
+        ClickCell(*table, 3, ChannelCells::Column::RxFrequency);
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Record(3), Channel(3, "00145500000", "HOME"));
+        QCOMPARE(Record(4), Channel(4, "00433000000", "CLUB"));
+        QCOMPARE(Record(0), std::string());
+
+        // A block selected from the top with the current row moved up into
+        // it, as after a sort: the paste still starts at the current row.
+        m_form->History().undo();
+        SelectRows(*table, 0, 4);
+        QTest::keyClick(table->Table(), Qt::Key_Up, Qt::ShiftModifier);
+        QTest::keyClick(table->Table(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Record(3), Channel(3, "00145500000", "HOME"));
+        QCOMPARE(Record(0), std::string());
     }
 
     void setsOneValueOnManyRowsAsOneStep()
@@ -271,6 +419,42 @@ private slots:
         QTest::keyClick(table->Table(), Qt::Key_Down, Qt::ControlModifier);
         QCOMPARE(Record(11), Channel(11, "00145500000", "HOME"));
         QCOMPARE(m_form->History().count(), 2);
+    }
+
+    void fitsIntoTheScreen_data()
+    {
+        QTest::addColumn<QRect>("wanted");
+        QTest::addColumn<QRect>("fitted");
+        const QRect screen(0, 0, 800, 500);
+        QTest::newRow("fits already") << QRect(10, 20, 300, 200) << QRect(10, 20, 300, 200);
+        QTest::newRow("larger than the screen") << QRect(0, 0, 900, 560) << QRect(0, 0, 800, 500);
+        QTest::newRow("off the left and top") << QRect(-32767, -32767, 300, 200) << QRect(0, 0, 300, 200);
+        QTest::newRow("off the right and bottom") << QRect(790, 490, 300, 200) << QRect(500, 300, 300, 200);
+        QTest::newRow("at the ends of int") << QRect(2147483000, 10, 300, 200) << QRect(500, 10, 300, 200);
+        QTest::newRow("nothing remembered") << QRect() << QRect(399, 249, 1, 1);
+    }
+    void fitsIntoTheScreen()
+    {
+        QFETCH(QRect, wanted);
+        QFETCH(QRect, fitted);
+        QCOMPARE(WindowPlacement::Fit(wanted, QRect(0, 0, 800, 500)), fitted);
+    }
+
+    void opensOnTheScreenWhateverTheSettingsSay()
+    {
+        QWidget far;
+        far.setGeometry(-32767, -32767, 5000, 4000);
+        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
+        store.setValue(QStringLiteral("ChannelTable/Geometry"), far.saveGeometry());
+        store.sync();
+        m_form = std::make_unique<TMainForm>(m_messages);
+        TChannelTableForm* table = Open();
+        const QRect screen = table->screen()->availableGeometry();
+        QVERIFY2(screen.contains(table->frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                         .arg(table->frameGeometry().x())
+                                                                         .arg(table->frameGeometry().y())
+                                                                         .arg(table->width())
+                                                                         .arg(table->height())));
     }
 
     void remembersItsSizeAndColumns()
