@@ -9,7 +9,7 @@
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("About QXP-S9"));
+    setWindowTitle(QStringLiteral("About QXP-R46"));
     setFixedSize(298, 164);
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSize(9);

@@ -2,7 +2,7 @@
 
 #include <QTableView>
 
-// A read-only grid addressed like the grids of the original program: row 0
+// A read-only grid of the main window, addressed by row and column: row 0
 // is the fixed title row (drawn by the horizontal header), rows 1.. hold the
 // data, column 0 is a narrow fixed column, and there are no grid lines.
 // Whole rows are selected; a grid that edits several channels at once takes

@@ -122,7 +122,7 @@ private slots:
     {
         AppWindows windows(m_messages, {});
         TAboutBox& about = windows.AboutBox();
-        QCOMPARE(about.windowTitle(), QStringLiteral("About QXP-S9"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("About QXP-R46"));
         QCOMPARE(about.size(), QSize(298, 164));
         QCOMPARE(about.findChild<QLabel*>("ProductName")->text(), QStringLiteral("QZ-R46频率写码程序"));
         QCOMPARE(about.findChild<QLabel*>("Version")->text(), QStringLiteral("版本：2.00"));

@@ -20,6 +20,7 @@
 #include "untranslatedtexts.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -149,6 +150,26 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Reading from the radio")));
         text.remove(QStringLiteral("语言 / Language")).remove(QStringLiteral("\"中文\""));
         QVERIFY2(!GuiTest::HasCjk(text), qPrintable(text));
+    }
+
+    // Both help pages have the same sections, under the same anchors and
+    // numbers, and the same tables and lists of causes: neither language
+    // falls behind the other.
+    void bothHelpPagesHaveTheSameSections()
+    {
+        auto outline = [](const QString& page) {
+            QFile file(QStringLiteral(":/help/") + page);
+            if (!file.open(QIODevice::ReadOnly))
+                return QStringList{QStringLiteral("cannot open ") + page};
+            const QString html = QString::fromUtf8(file.readAll());
+            static const QRegularExpression mark(
+                QStringLiteral("<a name=\"[^\"]+\">|<h[1-3]>(\\d+[a-z]?\\.)?|<(table|pre|ol|ul)\\b"));
+            QStringList found;
+            for (auto match = mark.globalMatch(html); match.hasNext();)
+                found << match.next().captured(0);
+            return found;
+        };
+        QCOMPARE(outline(QStringLiteral("index_en.html")), outline(QStringLiteral("index.html")));
     }
 
     void languageChoiceAppliesAtTheNextStart()
