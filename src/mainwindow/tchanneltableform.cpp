@@ -344,7 +344,12 @@ void TChannelTableForm::ClearRows(const QString& step)
 void TChannelTableForm::PasteRows()
 {
     const std::vector<int> chosen = SelectedSlots();
-    const std::optional<std::vector<std::string>> rows = RowsClipboard::Read();
+    const RowsClipboard::PasteRead read = RowsClipboard::ReadForPaste();
+    if (!read.answered) {
+        m_host.Messages().Inform(this, MessageService::Icon::Information, RowsClipboard::NoAnswerText());
+        return;
+    }
+    const std::optional<std::vector<std::string>>& rows = read.rows;
     if (chosen.empty() || !rows) {
         Report(QStringLiteral("The clipboard holds no channels."));
         return;
@@ -353,11 +358,13 @@ void TChannelTableForm::PasteRows()
     const QModelIndex current = m_table->currentIndex();
     const int first = current.isValid() ? m_filter->mapToSource(current).row() : chosen.front();
     std::vector<int> refused;
+    std::vector<std::string> reasons;
     m_host.Session().Edit(tr("粘贴"), [&](ChannelDocument& doc) {
-        refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, first, *rows);
+        refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, first, *rows, &reasons);
     });
     if (!refused.empty())
-        m_host.Messages().Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(*rows, refused));
+        m_host.Messages().Inform(this, MessageService::Icon::Information,
+                                 RowsClipboard::RefusedText(*rows, refused, reasons));
 }
 
 void TChannelTableForm::InsertRow()

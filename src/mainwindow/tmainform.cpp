@@ -474,9 +474,8 @@ void TMainForm::StringGrid2Click()
     RefreshStatusBar();
 }
 
-void TMainForm::ReadClipboard()
+void TMainForm::TakeClipboardRows(std::optional<std::vector<std::string>> rows)
 {
-    std::optional<std::vector<std::string>> rows = RowsClipboard::Read();
     if (!rows)
         return;
     m_pasteRows = std::move(*rows);
@@ -485,7 +484,7 @@ void TMainForm::ReadClipboard()
 
 void TMainForm::UpdateClipboardCommands()
 {
-    ReadClipboard();
+    TakeClipboardRows(RowsClipboard::Kept());
     const std::string_view buffer = m_session.Document().Record(RecordKind::PasteBuffer, 0);
     const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
     const int row = m_grids[m_activeGrid - 1]->Row();
@@ -609,10 +608,31 @@ void TMainForm::Paste1Click()
     // Disabled commands do nothing, whichever way they are reached.
     if (!m_pasteMain->isEnabled())
         return;
+    RowsClipboard::PasteRead read = RowsClipboard::ReadForPaste();
+    if (!read.answered) {
+        m_messages.Inform(this, MessageService::Icon::Information, RowsClipboard::NoAnswerText());
+        return;
+    }
+    TakeClipboardRows(std::move(read.rows));
     const std::string buffer(m_session.Document().Record(RecordKind::PasteBuffer, 0));
     const int slot = CurrentSlot();
     const auto grid = static_cast<ClipboardRules::Grid>(m_activeGrid);
     std::vector<int> refused;
+    std::vector<std::string> reasons;
+    if (grid == ClipboardRules::Grid::Vfo || grid == ClipboardRules::Grid::Call) {
+        // The clipboard may have changed since Paste was offered.
+        std::string problem = ClipboardRules::RowProblem(buffer, grid);
+        const int row = m_grids[m_activeGrid - 1]->Row();
+        if (problem.empty() &&
+            !ClipboardRules::PasteOffered(buffer, grid, row, grid == ClipboardRules::Grid::Vfo ? slot : 0,
+                                          m_session.Document().Plan()))
+            problem = "does not fit the band of this row";
+        if (!problem.empty()) {
+            m_messages.Inform(this, MessageService::Icon::Information,
+                              RowsClipboard::RefusedText({buffer}, {0}, {problem}));
+            return;
+        }
+    }
     m_session.Edit(tr("粘贴"), [&](ChannelDocument& doc) {
         switch (grid) {
         case ClipboardRules::Grid::Dtmf:
@@ -621,7 +641,7 @@ void TMainForm::Paste1Click()
             // wherever the selection around it starts.
             const std::vector<std::string> rows =
                 m_pasteRows.size() > 1 ? m_pasteRows : std::vector<std::string>{buffer};
-            refused = ChannelRows::Paste(doc, grid, slot, rows);
+            refused = ChannelRows::Paste(doc, grid, slot, rows, &reasons);
             break;
         }
         case ClipboardRules::Grid::Vfo:
@@ -636,10 +656,10 @@ void TMainForm::Paste1Click()
             break;
         }
     });
-    ReportRefusedRows(refused);
+    ReportRefusedRows(refused, reasons);
 }
 
-void TMainForm::ReportRefusedRows(const std::vector<int>& refused)
+void TMainForm::ReportRefusedRows(const std::vector<int>& refused, const std::vector<std::string>& reasons)
 {
     if (refused.empty())
         return;
@@ -647,7 +667,7 @@ void TMainForm::ReportRefusedRows(const std::vector<int>& refused)
         m_pasteRows.size() > 1
             ? m_pasteRows
             : std::vector<std::string>{std::string(m_session.Document().Record(RecordKind::PasteBuffer, 0))};
-    m_messages.Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(rows, refused));
+    m_messages.Inform(this, MessageService::Icon::Information, RowsClipboard::RefusedText(rows, refused, reasons));
 }
 
 void TMainForm::InsertRow1Click()

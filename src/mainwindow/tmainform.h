@@ -186,9 +186,11 @@ private:
     int CurrentSlot() const;
     RecordKind ActiveKind() const;
     void PutOnClipboard(const std::vector<std::string>& records);
-    void ReadClipboard();
+    // Rows read from the clipboard become the paste rows and the paste
+    // buffer; nothing read keeps them.
+    void TakeClipboardRows(std::optional<std::vector<std::string>> rows);
     void ReportFileError(const QString& cause = QString());
-    void ReportRefusedRows(const std::vector<int>& refused);
+    void ReportRefusedRows(const std::vector<int>& refused, const std::vector<std::string>& reasons);
     void DocumentChanged();
 
     MessageService& m_messages;

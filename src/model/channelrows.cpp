@@ -42,18 +42,28 @@ bool InUse(const ChannelDocument& doc, RecordKind kind, int slot)
 }
 
 std::vector<int> Paste(ChannelDocument& doc, ClipboardRules::Grid grid, int firstSlot,
-                       const std::vector<std::string>& rows)
+                       const std::vector<std::string>& rows, std::vector<std::string>* reasons)
 {
     using ClipboardRules::Grid;
     std::vector<int> refused;
     const int slots = grid == Grid::Dtmf ? ChannelDocument::DtmfSlots : ChannelDocument::MemorySlots;
+    auto refuse = [&](int i, std::string reason) {
+        refused.push_back(i);
+        if (reasons)
+            reasons->push_back(std::move(reason));
+    };
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const std::string& row = rows[static_cast<std::size_t>(i)];
         if (row.empty())
             continue;
         const int slot = firstSlot + i;
+        std::string problem = ClipboardRules::RowProblem(row, grid);
+        if (!problem.empty()) {
+            refuse(i, std::move(problem));
+            continue;
+        }
         if (slot < 0 || slot >= slots || !ClipboardRules::PasteOffered(row, grid, slot + 1, 0, doc.Plan())) {
-            refused.push_back(i);
+            refuse(i, std::string());
             continue;
         }
         if (grid == Grid::Dtmf)

@@ -19,10 +19,13 @@ std::string Relabeled(std::string_view record, int slot);
 // Puts copied rows (records with commas) into consecutive slots of the
 // memory or DTMF grid from `firstSlot` on, each through the paste rules, as
 // one paste of one row would. Empty copied rows leave their slot as it is.
-// Returns the indices of the copied rows that were refused: they do not fit
-// the band limits or the kind of the grid, or run past its last row.
+// Returns the indices of the copied rows that were refused: they are not
+// sound records (ClipboardRules::RowProblem), do not fit the band limits or
+// the kind of the grid, or run past its last row. `reasons`, when given,
+// gets one entry for each: the row's problem, or empty for one that does
+// not fit.
 std::vector<int> Paste(ChannelDocument& doc, ClipboardRules::Grid grid, int firstSlot,
-                       const std::vector<std::string>& rows);
+                       const std::vector<std::string>& rows, std::vector<std::string>* reasons = nullptr);
 
 // Inserts an empty channel at `slot` (0..199), moving the later channels
 // of 000..199 down by one. Refused (false, nothing changed) when channel 199

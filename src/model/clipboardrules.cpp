@@ -20,7 +20,94 @@ bool NameCharacter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ';
 }
 
+bool AllDigits(std::string_view field)
+{
+    return std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What is wrong with one field of a pasted channel record, or nothing.
+std::string FieldProblem(int n, std::string_view value)
+{
+    using namespace RecordLayout;
+    auto digits = [&](std::size_t count, bool mayBeEmpty) {
+        return (mayBeEmpty && value.empty()) || (value.size() == count && AllDigits(value));
+    };
+    auto oneOf = [&](char low, char high) {
+        return value.empty() || (value.size() == 1 && value[0] >= low && value[0] <= high);
+    };
+    bool sound = true;
+    const char* what = "";
+    switch (n) {
+    case ChannelField::RxFrequency:
+        sound = digits(11, false);
+        what = "receive frequency";
+        break;
+    case ChannelField::TxFrequency:
+        sound = digits(11, true);
+        what = "transmit frequency";
+        break;
+    case ChannelField::Offset:
+        sound = digits(9, true);
+        what = "offset";
+        break;
+    case ChannelField::Step:
+    case ChannelField::TxStep:
+        sound = oneOf('0', '9');
+        what = "step";
+        break;
+    case ChannelField::Shift:
+        sound = oneOf('0', '3');
+        what = "shift";
+        break;
+    case ChannelField::Reverse:
+    case ChannelField::Tone:
+    case ChannelField::Ctcss:
+    case ChannelField::Lockout:
+        sound = oneOf('0', '1');
+        what = "on/off field";
+        break;
+    case ChannelField::Power:
+        sound = oneOf('0', '3');
+        what = "power";
+        break;
+    case ChannelField::ToneCode:
+    case ChannelField::CtcssCode: {
+        const bool code = digits(2, true);
+        const int number = code && !value.empty() ? (value[0] - '0') * 10 + (value[1] - '0') : 1;
+        sound = code && number >= 1 && number <= 39;
+        what = "tone code";
+        break;
+    }
+    default: return {};
+    }
+    if (sound)
+        return {};
+    return std::string(what) + " \"" + RecordText::ShowControls(value) + "\" is not one the radio takes";
+}
+
 } // namespace
+
+std::string RowProblem(std::string_view row, Grid grid)
+{
+    using namespace RecordLayout;
+    if (grid == Grid::Dtmf && !IsChannelRecord(row)) {
+        const std::string_view code = RecordText::Field(row, DtmfField::Code);
+        for (char c : code)
+            if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'D') || c == '*' || c == '#'))
+                return "DTMF code \"" + RecordText::ShowControls(code) + "\" holds a key the radio has not";
+        return {};
+    }
+    if (!IsChannelRecord(row))
+        return {};
+    if (std::count(row.begin(), row.end(), ',') >= ChannelField::Count)
+        return "more fields than a channel has";
+    for (int n = ChannelField::RxFrequency; n < ChannelField::Count; ++n) {
+        std::string problem = FieldProblem(n, RecordText::Field(row, n));
+        if (!problem.empty())
+            return problem;
+    }
+    return {};
+}
 
 bool IsChannelRecord(std::string_view pasteBuffer)
 {

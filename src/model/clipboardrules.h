@@ -30,6 +30,13 @@ bool IsChannelRecord(std::string_view pasteBuffer);
 // has: the paste buffer then keeps what it had rather than cut records.
 std::optional<std::vector<std::string>> PasteRows(std::string_view content, bool severalRows);
 
+// What makes a copied row unfit to paste, whoever put it on the clipboard:
+// a field of a channel record that is not one the radio takes (letters in a
+// frequency, a code out of range, more fields than a channel has) or a key a
+// DTMF memory cannot hold. Empty when the row is sound. The name is not
+// judged here: pasting cuts it and drops what the radio cannot show.
+std::string RowProblem(std::string_view row, Grid grid);
+
 // Whether Paste is offered for the current row of the grid. `row` is the
 // grid row (1 = first data row); for the VFO grid `rowBand` is the band of
 // the row's label.

@@ -19,12 +19,33 @@ const QString& SeveralRowsFormat();
 
 // Puts records (comma-separated, as stored) on the clipboard.
 void Put(const std::vector<std::string>& records);
-// The rows on the clipboard as records, when it holds rows of ours that the
-// paste rules take; nothing otherwise.
-std::optional<std::vector<std::string>> Read();
+
+// The rows on the clipboard as records, as last seen, when it holds rows of
+// ours that the paste rules take; nothing otherwise. This never asks the
+// clipboard: what it holds is read once each time it changes hands, so a
+// program that owns the clipboard and stops answering cannot hold up a
+// click on a row.
+std::optional<std::vector<std::string>> Kept();
+
+// The longest a paste waits for the clipboard's owner to answer.
+constexpr int kPasteWaitMs = 1000;
+
+struct PasteRead {
+    std::optional<std::vector<std::string>> rows; // as Kept()
+    bool answered = true; // false: the clipboard's owner did not answer in time; nothing was read
+};
+// What a paste takes: the rows this program put, or else what the clipboard
+// holds now, read once.
+PasteRead ReadForPaste();
+
+// The message when the clipboard's owner did not answer a paste in time.
+QString NoAnswerText();
 
 // The message after a paste that refused some of the copied `rows` (indices
-// into them), naming each refused row by its label.
-QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused);
+// into them), naming each refused row by its label, and, where `reasons`
+// (one for each refused row, as ChannelRows::Paste gives them) names a
+// problem, the problem.
+QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused,
+                    const std::vector<std::string>& reasons = {});
 
 } // namespace RowsClipboard

@@ -4,6 +4,9 @@
 #include "datafile.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
+#include "recordlayout.h"
+#include "recordtext.h"
+#include "shared/rowsclipboard.h"
 #include "tmainform.h"
 #include "tstringgrid.h"
 
@@ -13,6 +16,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QThread>
 #include <QToolButton>
 
 #include <functional>
@@ -22,6 +26,29 @@ namespace {
 
 const char* const kMemory000 = "000,00145000000,5,0,0,1,0,,09,,09,000600000,0,,,,,HOME";
 const char* const kUhf = "001,00435000000,6,2,0,0,1,,09,,12,005000000,1,,,,,";
+
+// Clipboard content owned by a program that answers slowly or not at all:
+// every question about it is counted and takes `delay` ms.
+class SlowClipboardData : public QMimeData
+{
+public:
+    explicit SlowClipboardData(int delay, int* asked) : m_delay(delay), m_asked(asked) {}
+    QStringList formats() const override { return Answer(QStringList()); }
+    bool hasFormat(const QString&) const override { return Answer(false); }
+
+protected:
+    QVariant retrieveData(const QString&, QMetaType) const override { return Answer(QVariant()); }
+
+private:
+    template <typename T> T Answer(T value) const
+    {
+        ++*m_asked;
+        QThread::msleep(static_cast<unsigned long>(m_delay));
+        return value;
+    }
+    int m_delay;
+    int* m_asked;
+};
 
 } // namespace
 
@@ -279,6 +306,50 @@ private slots:
         QCOMPARE(Doc().ReadMemory(3), "003" + std::string(kMemory000).substr(3));
         QCOMPARE(Doc().ReadMemory(4), "004" + std::string(kUhf).substr(3));
         QCOMPARE(Doc().ReadMemory(0), std::string(kMemory000));
+    }
+
+    // Moving between rows never asks the clipboard's owner; only a paste
+    // does, and it gives up on one that does not answer, saying so.
+    void rowChangesNeverWaitOnTheClipboardsOwner()
+    {
+        Activate(1, 1);
+        m_form->findChild<QAction*>("Copy1")->trigger();
+        int asked = 0;
+        QGuiApplication::clipboard()->setMimeData(new SlowClipboardData(0, &asked));
+        asked = 0;
+        for (int row : {2, 3, 1})
+            Activate(1, row);
+        Activate(2, 2);
+        QTest::mouseClick(m_form->Grid(2)->viewport(), Qt::LeftButton, {},
+                          QPoint(30, m_form->Grid(2)->DefaultRowHeight() / 2));
+        Activate(4, 1);
+        QCOMPARE(asked, 0);
+
+        QGuiApplication::clipboard()->setMimeData(new SlowClipboardData(RowsClipboard::kPasteWaitMs + 200, &asked));
+        Activate(1, 5);
+        QVERIFY(Enabled("Paste1")); // from the rows copied before
+        const std::string whole = DataFile::WriteDataFile(Doc());
+        m_form->findChild<QAction*>("Paste1")->trigger();
+        QCOMPARE(m_messages.log, QStringList{"info " + RowsClipboard::NoAnswerText()});
+        QCOMPARE(DataFile::WriteDataFile(Doc()), whole);
+    }
+
+    // A row another program put under our format with fields the radio does
+    // not take is refused and named, never stored as it came.
+    void malformedRowsAreRefusedWithTheirReason()
+    {
+        auto* data = new QMimeData;
+        data->setData(TMainForm::RowsClipboardFormat(),
+                      "000\t00145000000\t5\t0\t0\t0\t0\t\t09\t\t09\t000600000\t0\t\t\t\t\tGOOD\n"
+                      "001\t1234x\t5\t0\t0\t0\t0\t\t77\t\t09\t000600000\t0\t\t\t\t\tBAD");
+        QGuiApplication::clipboard()->setMimeData(data);
+        Activate(1, 11);
+        m_form->findChild<QAction*>("Paste1")->trigger();
+        QCOMPARE(RecordText::Field(Doc().ReadMemory(10), RecordLayout::ChannelField::Name), "GOOD");
+        QCOMPARE(Doc().ReadMemory(11), std::string());
+        QCOMPARE(m_messages.log.size(), 1);
+        QVERIFY2(m_messages.log[0].contains(QLatin1String("001: receive frequency \"1234x\"")),
+                 qPrintable(m_messages.log[0]));
     }
 
     void deleteClearsWithoutTouchingTheClipboard()

@@ -153,3 +153,37 @@ TEST(ClipboardPastedDtmf, TakesTheTargetSlotAndTheCode)
 }
 
 } // namespace
+
+// A copied row is judged field by field before it is pasted, whoever put it
+// on the clipboard; the name is left to the paste, which cuts it.
+TEST(ClipboardRowProblem, RefusesFieldsTheRadioDoesNotTake)
+{
+    const struct {
+        const char* row;
+        Grid grid;
+        const char* problem; // part of the reason; "" when sound
+    } cases[] = {
+        {kMemory000, Grid::Memory, ""},
+        {kUhf, Grid::Vfo, ""},
+        {"000,00145000000,5,0,0,0,0,,09,,09,,,,,,,REPEATER1", Grid::Memory, ""},
+        {"000,0014500x000,5,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, "receive frequency \"0014500x000\""},
+        {"000,145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, "receive frequency"},
+        {"000,00145000000,5,0,0,0,0,,45,,09,000600000,0,,,,,", Grid::Memory, "tone code \"45\""},
+        {"000,00145000000,5,0,0,0,0,,09,,00,000600000,0,,,,,", Grid::Call, "tone code \"00\""},
+        {"000,00145000000,12,0,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, "step \"12\""},
+        {"000,00145000000,5,7,0,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, "shift \"7\""},
+        {"000,00145000000,5,0,2,0,0,,09,,09,000600000,0,,,,,", Grid::Memory, "on/off field \"2\""},
+        {"000,00145000000,5,0,0,0,0,,09,,09,0006000,0,,,,,", Grid::Memory, "offset"},
+        {"000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,0043500000A,6,,", Grid::Memory, "transmit frequency"},
+        {"000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,NAME,EXTRA", Grid::Memory, "more fields"},
+        {"02,123A*#", Grid::Dtmf, ""},
+        {"02,12E", Grid::Dtmf, "DTMF code \"12E\""},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = ClipboardRules::RowProblem(c.row, c.grid);
+        if (*c.problem == '\0')
+            EXPECT_EQ(problem, "") << c.row;
+        else
+            EXPECT_NE(problem.find(c.problem), std::string::npos) << c.row << ": " << problem;
+    }
+}
