@@ -95,15 +95,17 @@ int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, Tran
     return ExitRadioError;
 }
 
-int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what)
+// `writes`: the transfer changes the radio's memory, so a simulated radio
+// that cannot keep it has lost the write. A read is whole all the same.
+int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what, bool writes)
 {
     PortMap ports;
     const int status = RunOnPort(ports, PortName(options), transfer, trace, what);
     // The simulated radio keeps what was written only once it has stopped.
     QString error;
     if (!ports.StopSimulatedRadio(&error)) {
-        std::fprintf(stderr, "qxp-r46-cli: %s\n", error.toLocal8Bit().constData());
-        return status == ExitOk ? ExitFileError : status;
+        std::fprintf(stderr, "qxp-r46-cli: %s%s\n", writes ? "" : "warning: ", error.toLocal8Bit().constData());
+        return status == ExitOk && writes ? ExitFileError : status;
     }
     return status;
 }
@@ -129,7 +131,7 @@ int Read(const std::vector<std::string>& args)
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
-    const int status = Run(options, reading, trace.Sink(), "Reading");
+    const int status = Run(options, reading, trace.Sink(), "Reading", false);
     if (status != ExitOk)
         return status;
     ReportRead(doc);
@@ -158,7 +160,8 @@ int Write(const std::vector<std::string>& args)
     if (!trace.Begin(&traceError))
         return FileError(traceError);
     WriteTransfer writing(doc);
-    int status = Run(options, writing, trace.Sink(), "Writing");
+    int status = Run(options, writing, trace.Sink(), "Writing", true);
+    NoteWrite();
     if (status != ExitOk)
         return status;
     ReportWritten(doc);
@@ -170,7 +173,7 @@ int Write(const std::vector<std::string>& args)
     ChannelDocument back;
     ApplyRadioType(options, back);
     ReadTransfer reading(back);
-    status = Run(options, reading, trace.Sink(), "Verifying");
+    status = Run(options, reading, trace.Sink(), "Verifying", false);
     if (status != ExitOk)
         return status;
     return ReportVerification(doc, back);

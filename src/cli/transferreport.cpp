@@ -17,12 +17,20 @@ namespace CliCommands {
 void ReportRead(const ChannelDocument& doc)
 {
     std::fprintf(stderr, "%s\n", TransferSummary::Read(doc).c_str());
-    const BackupStore store(BackupFolder::Path().toStdString());
+    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok)
         std::fprintf(stderr, "Backup: %s\n", backup.path.c_str());
     else
         std::fprintf(stderr, "qxp-r46-cli: no backup written: %s\n", backup.error.c_str());
+}
+
+void NoteWrite()
+{
+    std::string error;
+    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
+    if (!store.NoteWrite(std::time(nullptr), &error))
+        std::fprintf(stderr, "qxp-r46-cli: the write was not noted for the backups: %s\n", error.c_str());
 }
 
 void ReportWritten(const ChannelDocument& doc)

@@ -11,6 +11,9 @@ namespace CliCommands {
 // ("Backup: PATH"). A backup that cannot be written is reported, and the
 // read still counts as done.
 void ReportRead(const ChannelDocument& doc);
+// Notes a write to the radio, however it ended, so that the backup of what
+// the radio held before is kept past the count of backups.
+void NoteWrite();
 // "Wrote N channels to the radio."
 void ReportWritten(const ChannelDocument& doc);
 // Compares the written document with the one read back; returns ExitOk

@@ -17,7 +17,7 @@ DocumentHistory::~DocumentHistory()
     m_session.SetRecorder(nullptr);
 }
 
-void DocumentHistory::Record(const QString& text, DocumentDelta delta, int mergeKey)
+void DocumentHistory::Record(const QString& text, DocumentDelta delta, int mergeKey, std::optional<OriginChange> origin)
 {
-    push(new DocumentStepCommand(m_session, text, std::move(delta), mergeKey));
+    push(new DocumentStepCommand(m_session, text, std::move(delta), mergeKey, std::move(origin)));
 }

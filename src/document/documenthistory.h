@@ -17,7 +17,7 @@ public:
     explicit DocumentHistory(DocumentSession& session, QObject* parent = nullptr);
     ~DocumentHistory() override;
 
-    void Record(const QString& text, DocumentDelta delta, int mergeKey) override;
+    void Record(const QString& text, DocumentDelta delta, int mergeKey, std::optional<OriginChange> origin) override;
     void Forget() override { clear(); }
     void MarkSaved() override { setClean(); }
 

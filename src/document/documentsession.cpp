@@ -30,16 +30,26 @@ const QString& DocumentSession::Untitled()
     return name;
 }
 
-DocumentSession::DocumentSession(QObject* parent) : QObject(parent), m_fileName(Untitled()) {}
+DocumentSession::DocumentSession(QObject* parent) : QObject(parent), m_origin{Untitled(), false} {}
 
 DocumentSession::~DocumentSession() = default;
 
+QString DocumentSession::Title() const
+{
+    return m_origin.radio ? QStringLiteral("Radio") : m_origin.fileName;
+}
+
 void DocumentSession::SetFileName(const QString& name)
 {
-    if (name == m_fileName)
+    SetOrigin({name, false});
+}
+
+void DocumentSession::SetOrigin(const Origin& origin)
+{
+    if (origin == m_origin)
         return;
-    m_fileName = name;
-    emit FileNameChanged(m_fileName);
+    m_origin = origin;
+    emit FileNameChanged(m_origin.fileName);
 }
 
 void DocumentSession::SetChanged(bool changed)
@@ -145,7 +155,7 @@ void DocumentSession::Edit(const QString& text, const std::function<void(Channel
         return;
     Announce(delta);
     if (m_recorder)
-        m_recorder->Record(text, std::move(delta), mergeKey);
+        m_recorder->Record(text, std::move(delta), mergeKey, std::nullopt);
 }
 
 ChannelDocument& DocumentSession::BeginLongChange()
@@ -165,11 +175,29 @@ void DocumentSession::EndLongChange(const QString& text, bool saved)
         // A change that ends as saved is never "changed" on the way.
         m_recording = saved;
         if (m_recorder)
-            m_recorder->Record(text, std::move(delta), 0);
+            m_recorder->Record(text, std::move(delta), 0, std::nullopt);
         m_recording = false;
     }
     if (saved)
         TakeAsSaved();
+}
+
+void DocumentSession::TakeRead(const ChannelDocument& read, const QString& text)
+{
+    const Origin before = m_origin;
+    const Origin after{Untitled(), true};
+    DocumentDelta delta = DocumentDelta::Between(m_document, read);
+    m_document = read;
+    SetOrigin(after);
+    if (!delta.Empty())
+        emit DocumentReset();
+    if (m_recorder && (!delta.Empty() || before != after)) {
+        // The read ends as saved: it is never "changed" on the way.
+        m_recording = true;
+        m_recorder->Record(text, std::move(delta), 0, StepRecorder::OriginChange{before, after});
+        m_recording = false;
+    }
+    TakeAsSaved();
 }
 
 void DocumentSession::TakeAsSaved()

@@ -45,11 +45,23 @@ public:
     explicit DocumentSession(QObject* parent = nullptr);
     ~DocumentSession() override;
 
+    // What the document stands for: its file, or, after a complete read,
+    // what the radio holds (it then has no file: "Untitled").
+    struct Origin {
+        QString fileName;
+        bool radio = false;
+        bool operator==(const Origin& other) const { return fileName == other.fileName && radio == other.radio; }
+        bool operator!=(const Origin& other) const { return !(*this == other); }
+    };
+
     const ChannelDocument& Document() const { return m_document; }
     bool Changed() const { return m_changed; }
-    const QString& FileName() const { return m_fileName; }
-    // Names the document without saving it (a read from the radio leaves
-    // an unnamed document).
+    const QString& FileName() const { return m_origin.fileName; }
+    const Origin& CurrentOrigin() const { return m_origin; }
+    // The name a window caption shows: "Radio" for what a read brought,
+    // else the file name.
+    QString Title() const;
+    // Names the document without saving it; it then stands for that file.
     void SetFileName(const QString& name);
 
     // Not owned; null for none. Set once, before the first change.
@@ -92,6 +104,11 @@ public:
     // holds: the changed flag goes off.
     void TakeAsSaved();
 
+    // A complete read from the radio: `read` becomes the document, unnamed
+    // and unchanged, standing for the radio. It is one step of the undo
+    // history, which puts back the document and the name it had before.
+    void TakeRead(const ChannelDocument& read, const QString& text);
+
     // What Paste will paste: working space beside the document, neither a
     // change nor a step.
     void SetPasteBuffer(std::string_view text) { m_document.StorePasteBuffer(text); }
@@ -100,6 +117,7 @@ public:
     // whether the document is now as it was saved.
     void ApplyStep(const DocumentDelta& delta, bool forwards);
     void SetAtSavedState(bool saved);
+    void SetOrigin(const Origin& origin);
 
 signals:
     // One slot's record changed.
@@ -108,6 +126,7 @@ signals:
     // Anything may have changed, the radio's bands included.
     void DocumentReset();
     void ChangedFlagChanged(bool changed);
+    // The file name, or whether the document stands for the radio, changed.
     void FileNameChanged(const QString& name);
 
 private:
@@ -118,7 +137,7 @@ private:
     void Replaced();
 
     ChannelDocument m_document;
-    QString m_fileName;
+    Origin m_origin;
     bool m_changed = false;
     StepRecorder* m_recorder = nullptr;
     std::optional<ChannelDocument> m_longChangeStart;

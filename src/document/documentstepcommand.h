@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documentdelta.h"
+#include "steprecorder.h"
 
 #include <QUndoCommand>
 
@@ -11,7 +12,8 @@ class DocumentSession;
 class DocumentStepCommand : public QUndoCommand
 {
 public:
-    DocumentStepCommand(DocumentSession& session, const QString& text, DocumentDelta delta, int mergeKey);
+    DocumentStepCommand(DocumentSession& session, const QString& text, DocumentDelta delta, int mergeKey,
+                        std::optional<StepRecorder::OriginChange> origin = std::nullopt);
 
     void undo() override;
     void redo() override;
@@ -22,6 +24,7 @@ private:
     DocumentSession& m_session;
     DocumentDelta m_delta;
     int m_mergeKey;
+    std::optional<StepRecorder::OriginChange> m_origin;
     // The change was made before the step was recorded; the stack's first
     // redo must not make it again.
     bool m_done = true;

@@ -55,6 +55,8 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
         });
     }
 
+    m_mainForm->DataExchange().SetTransferWarning([ports] { return ports->TakeSimulatedRadioWarning(); });
+
     TMainForm::Dialogs dialogs;
     dialogs.memory = m_memory.get();
     dialogs.vfo = m_vfo.get();

@@ -6,7 +6,6 @@
 #include "channeldocument.h"
 #include "csvexport.h"
 #include "fileio.h"
-#include "radioprotocol.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 #include "transfersummary.h"
@@ -23,7 +22,6 @@
 #include <QMenu>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QProgressBar>
 
 #include <ctime>
 
@@ -46,8 +44,8 @@ QString Text(const std::string& utf8)
 // last step is counted when the radio's last reply has been taken.
 bool TransferCompleted(const QDialog& form, int result)
 {
-    const auto* progress = form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
-    return result == QDialog::Accepted && progress && progress->value() == RadioProtocol::ProgressMaximum;
+    const auto* transfer = qobject_cast<const TransferDialog*>(&form);
+    return result == QDialog::Accepted && transfer && transfer->Finished();
 }
 
 // The first `limit` lines, then how many more there are: a box taller than
@@ -317,11 +315,15 @@ void DataExchangeCommands::SetVerifyAfterWrite(bool on)
 
 void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)
 {
-    if (!TransferCompleted(readForm, result))
+    if (!TransferCompleted(readForm, result)) {
+        // The dialog has said why; the status line says what it left.
+        ShowTransferNotice(result == QDialog::Accepted ? QStringLiteral("Read cancelled: nothing was changed.")
+                                                       : QStringLiteral("Read failed: nothing was changed."));
         return;
+    }
     const ChannelDocument& doc = m_host.Document();
     QString text = Text(TransferSummary::Read(doc));
-    const BackupStore store(Bytes(BackupFolder::Path()));
+    const BackupStore store(Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok) {
         text += QStringLiteral(" Backup: ") + QFileInfo(QFile::decodeName(backup.path.c_str())).fileName();
@@ -331,17 +333,24 @@ void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)
         m_messages.Inform(&m_window, MessageService::Icon::Warning,
                           QStringLiteral("No backup of the radio was written.\n\n") + Text(backup.error));
     }
-    ShowNotice(text);
+    ShowTransferNotice(text);
 }
 
 void DataExchangeCommands::WriteEnded(const QDialog& writeForm, int result)
 {
+    // Even a broken write may have changed the radio: the backup of what it
+    // held before must outlive the pruning of old backups.
+    std::string noteError;
+    const bool noted =
+        BackupStore(Bytes(BackupFolder::Path()), BackupFolder::KeepCount()).NoteWrite(std::time(nullptr), &noteError);
     if (!TransferCompleted(writeForm, result))
         return;
     QString text = Text(TransferSummary::Written(m_host.Document()));
+    if (!noted)
+        text += QStringLiteral(" The write was not noted for the backups: ") + Text(noteError);
     if (VerifyAfterWrite())
         text += QLatin1Char(' ') + VerifyWrite();
-    ShowNotice(text);
+    ShowTransferNotice(text);
 }
 
 // Reads the radio back and says what differs; returns the verdict for the
@@ -366,6 +375,12 @@ QString DataExchangeCommands::VerifyWrite()
     if (verdict.endsWith(QLatin1Char(':')))
         verdict.chop(1);
     return verdict + QLatin1Char('.');
+}
+
+void DataExchangeCommands::ShowTransferNotice(const QString& text)
+{
+    const QString warning = m_transferWarning ? m_transferWarning() : QString();
+    ShowNotice(warning.isEmpty() ? text : text + QLatin1Char(' ') + warning);
 }
 
 void DataExchangeCommands::ShowNotice(const QString& text)

@@ -52,6 +52,9 @@ public:
     void SetOpenInFolder(std::function<void(const QString& folder)> open) { m_openInFolder = std::move(open); }
     // Paints the channel list as printing does; false when it could not.
     void SetPagePainter(std::function<bool(QPagedPaintDevice&)> paint) { m_paintPages = std::move(paint); }
+    // A warning about the port's far end to add to the notice after a
+    // transfer (the simulated radio cannot keep its memory), empty for none.
+    void SetTransferWarning(std::function<QString()> warning) { m_transferWarning = std::move(warning); }
 
     // Puts the commands into the window's menus "文件" (File1) and "设备"
     // (Device1), beside the commands they belong with.
@@ -87,6 +90,8 @@ private:
     bool WriteFile(const QString& path, const std::string& bytes);
     void ReportFileError(const QString& cause);
     void ShowNotice(const QString& text);
+    // The notice with the transfer warning, if there is one.
+    void ShowTransferNotice(const QString& text);
     QString VerifyWrite();
     QString Folder() const;
 
@@ -97,6 +102,7 @@ private:
     QWidget& m_statusArea;
     std::function<void(const QString&)> m_openInFolder;
     std::function<bool(QPagedPaintDevice&)> m_paintPages;
+    std::function<QString()> m_transferWarning;
 
     QAction* m_importCsv = nullptr;
     QAction* m_exportCsv = nullptr;

@@ -427,12 +427,7 @@ int TMainForm::GridRow(int grid) const
 
 void TMainForm::UpdateCaption()
 {
-    setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_session.FileName() + QStringLiteral("]"));
-}
-
-void TMainForm::SetCaptionRadio()
-{
-    setWindowTitle(ProductTitle() + QStringLiteral(" [Radio]"));
+    setWindowTitle(ProductTitle() + QStringLiteral(" [") + m_session.Title() + QStringLiteral("]"));
 }
 
 void TMainForm::RefreshStatusBar()
@@ -946,14 +941,10 @@ void TMainForm::Read1Click()
     }
     if (!ConfirmDiscard())
         return;
-    // From here the document stands for the radio, read or not.
-    m_session.SetFileName(Untitled());
-    m_session.TakeAsSaved();
-    SetCaptionRadio();
     if (!m_dialogs.read)
         return;
-    // The read is one step of the session; the grids, the VFO rows among
-    // them, follow whatever it left, a failed read included.
+    // A complete read is one step of the session, which then stands for the
+    // radio; anything less leaves the session as it was.
     const int result = m_messages.RunModal(*m_dialogs.read);
     m_dataExchange->ReadEnded(*m_dialogs.read, result);
 }

@@ -162,11 +162,9 @@ private:
     void BuildGrids();
     QAction* MakeAction(const char* objectName, const QString& text, void (TMainForm::*handler)());
     void UpdateCaption();
-    void SetCaptionRadio();
     // The unsaved-changes question; false when the user cancelled.
     bool ConfirmDiscard();
     void OpenFromFolder(const QString& folder);
-    bool WriteDocument(const QString& path);
     // The grids of this program take several rows at once in the memory and
     // DTMF grids; the others act on the current row.
     QList<int> SelectedSlots() const;

@@ -4,15 +4,87 @@
 #include "datafile.h"
 #include "fileio.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
+#include <dirent.h>
+#include <optional>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr int kMostCopiesPerSecond = 999;
+constexpr std::time_t kSecondsPerDay = 24 * 60 * 60;
+constexpr const char* kWritesFile = "writes";
+
+struct Backup {
+    std::time_t time = 0;
+    int copy = 1;
+    std::string name;
+    bool operator<(const Backup& other) const { return time != other.time ? time < other.time : copy < other.copy; }
+};
+
+bool Digits(const std::string& text, std::size_t from, std::size_t count)
+{
+    if (from + count > text.size())
+        return false;
+    return std::all_of(text.begin() + long(from), text.begin() + long(from + count),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int Number(const std::string& text, std::size_t from, std::size_t count)
+{
+    return std::stoi(text.substr(from, count));
+}
+
+// "YYYYMMDD-HHMMSS.46", with "_NNN" (or "-N", as older versions named
+// them) before ".46" for further copies within the second.
+std::optional<Backup> BackupOfName(const std::string& name)
+{
+    const std::string extension = ".46";
+    if (name.size() < 15 + extension.size() || !Digits(name, 0, 8) || name[8] != '-' || !Digits(name, 9, 6) ||
+        name.compare(name.size() - extension.size(), extension.size(), extension) != 0)
+        return std::nullopt;
+    Backup backup;
+    backup.name = name;
+    const std::size_t copyLength = name.size() - extension.size() - 15;
+    if (copyLength > 0) {
+        if ((name[15] != '_' && name[15] != '-') || copyLength < 2 || copyLength > 4 ||
+            !Digits(name, 16, copyLength - 1))
+            return std::nullopt;
+        backup.copy = Number(name, 16, copyLength - 1);
+    }
+    std::tm local{};
+    local.tm_year = Number(name, 0, 4) - 1900;
+    local.tm_mon = Number(name, 4, 2) - 1;
+    local.tm_mday = Number(name, 6, 2);
+    local.tm_hour = Number(name, 9, 2);
+    local.tm_min = Number(name, 11, 2);
+    local.tm_sec = Number(name, 13, 2);
+    local.tm_isdst = -1;
+    backup.time = std::mktime(&local);
+    return backup;
+}
+
+std::vector<std::time_t> WriteTimes(const std::string& contents)
+{
+    std::vector<std::time_t> times;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        std::size_t end = contents.find('\n', start);
+        if (end == std::string::npos)
+            end = contents.size();
+        const std::string line = contents.substr(start, end - start);
+        if (!line.empty() && line.size() <= 18 && Digits(line, 0, line.size()))
+            times.push_back(static_cast<std::time_t>(std::stoll(line)));
+        start = end + 1;
+    }
+    return times;
+}
 
 // mkdir -p; backups are the user's own, so new folders are private.
 bool MakeFolders(const std::string& folder, std::string* error)
@@ -37,7 +109,7 @@ bool MakeFolders(const std::string& folder, std::string* error)
 
 } // namespace
 
-BackupStore::BackupStore(std::string folder) : m_folder(std::move(folder))
+BackupStore::BackupStore(std::string folder, int keep) : m_folder(std::move(folder)), m_keep(keep)
 {
     while (m_folder.size() > 1 && m_folder.back() == '/')
         m_folder.pop_back();
@@ -50,8 +122,12 @@ std::string BackupStore::FileName(std::time_t when, int copy)
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     std::string name = stamp;
-    if (copy >= 2)
-        name += "-" + std::to_string(copy);
+    if (copy >= 2) {
+        // "_" sorts after ".", and three digits keep _010 after _002.
+        char suffix[8];
+        std::snprintf(suffix, sizeof suffix, "_%03d", std::min(copy, kMostCopiesPerSecond));
+        name += suffix;
+    }
     return name + ".46";
 }
 
@@ -65,28 +141,69 @@ BackupStore::Result BackupStore::Save(const ChannelDocument& doc, std::time_t wh
     if (!MakeFolders(m_folder, &result.error))
         return result;
 
-    // The name is claimed with O_EXCL before anything is written, so two
-    // reads finishing in the same second (two programs, or two ports) can
-    // never pick the same file; the atomic writer then replaces the empty
-    // claim with the whole file.
-    for (int copy = 1; copy <= kMostCopiesPerSecond; ++copy) {
-        const std::string path = m_folder + "/" + FileName(when, copy);
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            result.error = path + ": " + std::strerror(errno);
-            return result;
-        }
-        ::close(fd);
-        if (!FileIo::WriteFileAtomically(path, DataFile::WriteDataFile(doc), &result.error)) {
-            ::unlink(path.c_str());
-            return result;
-        }
-        result.ok = true;
-        result.path = path;
+    // The file is written whole under a temporary name and only then given
+    // the first free name of its second, without replacing anything: two
+    // reads finishing in the same second (two programs, or two ports) never
+    // share a file, and a backup that exists is complete.
+    const std::optional<std::string> path = FileIo::WriteNewFile(
+        m_folder, [when](int copy) { return FileName(when, copy); }, kMostCopiesPerSecond, DataFile::WriteDataFile(doc),
+        &result.error);
+    if (!path)
         return result;
-    }
-    result.error = m_folder + ": too many backups within one second";
+    result.ok = true;
+    result.path = *path;
+    Prune(when);
     return result;
+}
+
+bool BackupStore::NoteWrite(std::time_t when, std::string* error) const
+{
+    if (!MakeFolders(m_folder, error))
+        return false;
+    const std::string path = m_folder + "/" + kWritesFile;
+    std::string contents;
+    if (!FileIo::ReadWholeFile(path, &contents, nullptr))
+        contents.clear();
+    std::string kept;
+    for (const std::time_t time : WriteTimes(contents))
+        if (time >= when - ProtectedDays * kSecondsPerDay)
+            kept += std::to_string(static_cast<long long>(time)) + "\n";
+    kept += std::to_string(static_cast<long long>(when)) + "\n";
+    return FileIo::WriteFileAtomically(path, kept, error);
+}
+
+// Best effort: a backup that cannot be deleted now is tried again after the
+// next read.
+void BackupStore::Prune(std::time_t now) const
+{
+    if (m_keep <= 0)
+        return;
+    std::vector<Backup> backups;
+    if (DIR* dir = ::opendir(m_folder.c_str())) {
+        while (const dirent* entry = ::readdir(dir))
+            if (std::optional<Backup> backup = BackupOfName(entry->d_name))
+                backups.push_back(std::move(*backup));
+        ::closedir(dir);
+    }
+    if (backups.size() <= static_cast<std::size_t>(m_keep))
+        return;
+    std::sort(backups.begin(), backups.end());
+
+    std::string contents;
+    if (!FileIo::ReadWholeFile(m_folder + "/" + kWritesFile, &contents, nullptr))
+        contents.clear();
+    std::set<std::size_t> kept;
+    for (const std::time_t write : WriteTimes(contents)) {
+        if (write < now - ProtectedDays * kSecondsPerDay)
+            continue;
+        // The newest backup not after the write.
+        const auto after = std::upper_bound(backups.begin(), backups.end(), write,
+                                            [](std::time_t time, const Backup& b) { return time < b.time; });
+        if (after != backups.begin())
+            kept.insert(static_cast<std::size_t>(after - backups.begin()) - 1);
+    }
+    const std::size_t oldest = backups.size() - static_cast<std::size_t>(m_keep);
+    for (std::size_t i = 0; i < oldest; ++i)
+        if (kept.count(i) == 0)
+            ::unlink((m_folder + "/" + backups[i].name).c_str());
 }

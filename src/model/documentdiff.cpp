@@ -201,7 +201,10 @@ std::string DocumentDiff::Line(const RecordChange& change)
     for (std::size_t n = 0; n < change.fields.size(); ++n) {
         const FieldChange& field = change.fields[n];
         line += n == 0 ? " " : ", ";
-        line += field.field + " " + field.before + " \u2192 " + field.after;
+        // A VFO is no channel: it has a frequency or none ("VFO 3: 440.000 MHz → (none)").
+        if (change.kind != RecordKind::Vfo || field.field != "channel")
+            line += field.field + " ";
+        line += field.before + " \u2192 " + field.after;
     }
     return line;
 }

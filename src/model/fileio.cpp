@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -155,6 +156,55 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
         return Fail(error, ErrnoText(path));
     temporary.Keep();
     return true;
+}
+
+std::optional<std::string> WriteNewFile(const std::string& folder, const std::function<std::string(int)>& nameOf,
+                                        int attempts, const std::string& bytes, std::string* error)
+{
+    std::string name = folder + "/.new-XXXXXX";
+    FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    if (fd.Get() < 0) {
+        Fail(error, ErrnoText(folder));
+        return std::nullopt;
+    }
+    TemporaryPath temporary(name);
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd.Get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            Fail(error, ErrnoText(name));
+            return std::nullopt;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd.Get()) != 0 || !fd.Close()) {
+        Fail(error, ErrnoText(name));
+        return std::nullopt;
+    }
+    for (int attempt = 1; attempt <= attempts; ++attempt) {
+        const std::string path = folder + "/" + nameOf(attempt);
+        // Moves without replacing; where the file system cannot, a hard link
+        // does the same, and the temporary name goes with `temporary`.
+        bool moved = ::renameat2(AT_FDCWD, name.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0;
+        if (!moved && (errno == EINVAL || errno == ENOSYS))
+            moved = ::link(name.c_str(), path.c_str()) == 0;
+        else if (moved)
+            temporary.Keep();
+        if (moved) {
+            // The new name itself must survive a power cut.
+            FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            if (dir.Get() >= 0)
+                ::fsync(dir.Get());
+            return path;
+        }
+        if (errno != EEXIST) {
+            Fail(error, ErrnoText(path));
+            return std::nullopt;
+        }
+    }
+    Fail(error, folder + ": every name is taken");
+    return std::nullopt;
 }
 
 } // namespace FileIo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 // Whole-file reads and atomic replacement, for both programs and the tests.
@@ -20,5 +22,13 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
 // regular file is replaced; a symbolic link to one is written through and
 // stays a link.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error);
+
+// Writes a file that must never replace another: to a temporary file in
+// `folder`, flushed to disk, then moved under the first name of
+// nameOf(1) .. nameOf(attempts) that is still free, without replacing
+// anything. So a file exists under its name only whole, even when the
+// program is killed midway. Returns the path taken.
+std::optional<std::string> WriteNewFile(const std::string& folder, const std::function<std::string(int)>& nameOf,
+                                        int attempts, const std::string& bytes, std::string* error);
 
 } // namespace FileIo

@@ -1,5 +1,6 @@
 #include "transfersummary.h"
 
+#include "channeldocument.h"
 #include "documentdiff.h"
 
 namespace TransferSummary {
@@ -15,7 +16,19 @@ std::string Channels(int count)
 
 std::string Read(const ChannelDocument& doc)
 {
-    return "Read " + Channels(DocumentDiff::ChannelCount(doc)) + " from the radio.";
+    std::string text = "Read " + Channels(DocumentDiff::ChannelCount(doc)) + " from the radio.";
+    // A band of the radio without a frequency is kept empty; say so, as a
+    // write of the read would leave that VFO as the radio has it.
+    std::string missing;
+    for (int slot = 0; slot < ChannelDocument::VfoSlots; ++slot) {
+        if (!doc.Plan().BandExists(slot) ||
+            DocumentDiff::HasChannel(RecordKind::Vfo, doc.Record(RecordKind::Vfo, slot)))
+            continue;
+        missing += (missing.empty() ? "" : ", ") + DocumentDiff::Label(RecordKind::Vfo, slot);
+    }
+    if (!missing.empty())
+        text += " The radio gave no frequency for " + missing + ".";
+    return text;
 }
 
 std::string Written(const ChannelDocument& doc)

@@ -164,3 +164,13 @@ bool PortMap::StopSimulatedRadio(QString* error)
         *error = QString::fromStdString(why);
     return stopped;
 }
+
+QString PortMap::TakeSimulatedRadioWarning()
+{
+    if (m_keepWarned || !m_radio || m_radio->KeepError().empty())
+        return QString();
+    m_keepWarned = true;
+    QString warning = QString::fromStdString(m_radio->KeepError());
+    warning[0] = warning[0].toUpper();
+    return warning + QLatin1Char('.');
+}

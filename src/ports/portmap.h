@@ -59,6 +59,9 @@ public:
     // Stops the simulated radio, which writes its memory; false with the
     // reason when that failed. Nothing when it was not started.
     bool StopSimulatedRadio(QString* error);
+    // Once a run: that the simulated radio cannot keep its memory, with the
+    // file and the cause; empty otherwise, and after it was told once.
+    QString TakeSimulatedRadioWarning();
 
 private:
     bool IsComName(const QString& name) const;
@@ -72,4 +75,5 @@ private:
     QString m_simulatedPort;
     std::unique_ptr<BuiltInRadio> m_radio;
     QString m_radioError;
+    bool m_keepWarned = false;
 };

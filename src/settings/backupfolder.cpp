@@ -1,5 +1,8 @@
 #include "backupfolder.h"
 
+#include "appsettings.h"
+#include "backupstore.h"
+
 #include <QStandardPaths>
 
 QString BackupFolder::Path()
@@ -11,4 +14,11 @@ QString BackupFolder::Path()
     // place in both programs.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/QUELDOR/QXP-R46/backups");
+}
+
+int BackupFolder::KeepCount()
+{
+    bool number = false;
+    const int keep = AppSettings().Store().value(QStringLiteral("KeepBackups")).toInt(&number);
+    return number && keep >= 0 ? keep : BackupStore::DefaultKeep;
 }

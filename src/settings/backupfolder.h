@@ -10,4 +10,7 @@ class BackupFolder
 {
 public:
     static QString Path();
+    // How many backups to keep: the settings' "KeepBackups", 200 when it is
+    // absent or not a number; 0 keeps them all.
+    static int KeepCount();
 };

@@ -41,6 +41,10 @@ bool BuiltInRadio::Start(std::string* error)
     } else if (errno == ENOENT) {
         m_radio.Memory().ClearDocument();
         FillFresh(m_radio.Memory());
+        // Kept at once, so that a memory that cannot be kept is known
+        // before anything is written to it, not at the end of a read.
+        m_keepError.clear();
+        Save(&m_keepError);
     } else {
         *error = m_memoryFile + ": " + std::error_code(errno, std::generic_category()).message();
         return false;

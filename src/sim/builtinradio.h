@@ -44,6 +44,10 @@ public:
     // Why it stopped answering or could not keep its memory after a write,
     // or empty.
     std::string ServeError() const;
+    // Why a fresh radio's memory could not be written when it started (a
+    // link to nothing, a folder without write permission), or empty. The
+    // radio runs all the same; only what is written to it will be lost.
+    const std::string& KeepError() const { return m_keepError; }
 
     // The channels a fresh radio starts with.
     static void FillFresh(ChannelDocument& memory);
@@ -59,6 +63,7 @@ private:
     UniqueFd m_stop;
     std::thread m_thread;
     std::string m_saved; // the file's bytes as last written or read
+    std::string m_keepError;
     mutable std::mutex m_errorMutex;
     std::string m_serveError;
 };

@@ -9,15 +9,18 @@ bool SimFaults::IsWriteCommand(std::string_view command)
 {
     const std::size_t space = command.find(' ');
     const std::string_view word = command.substr(0, space);
-    if (word == "MW" || word == "CW" || word == "VW")
+    if (word == "CW" || word == "VW")
         return true;
     if (space == std::string_view::npos)
         return false;
     std::size_t commas = 0;
     for (char c : command.substr(space + 1))
         commas += c == ',';
-    // "MNA 0,005" reads the name and "MNA 0,005,RPT" sets it; "PC 0" and
-    // "DM 03" read, "PC 0,2" and "DM 03,12E" set.
+    // "MW 0,0,005" only empties the slot and carries no data; "MW 0,0,005,..."
+    // and "MW 0,1,005,..." do. "MNA 0,005" reads the name and "MNA 0,005,RPT"
+    // sets it; "PC 0" and "DM 03" read, "PC 0,2" and "DM 03,12E" set.
+    if (word == "MW")
+        return commas >= 3;
     if (word == "MNA")
         return commas >= 2;
     return (word == "PC" || word == "DM") && commas >= 1;

@@ -46,8 +46,8 @@ public:
     static std::string Shape(const Decision& decision, std::string reply);
     // Counts the write commands; true for the one to be lost.
     bool IgnoreWrite(std::string_view command);
-    // A command that changes the radio's memory: MW, CW, VW, and MNA, PC and
-    // DM with the data their reading forms lack.
+    // A command that writes data into the radio's memory: CW, VW, and MW,
+    // MNA, PC and DM with data ("MW 0,0,005", which empties a slot, is none).
     static bool IsWriteCommand(std::string_view command);
 
 private:

@@ -47,9 +47,10 @@ const char* SimOptions::Usage()
            "  --control-chars N   put line feeds, TABs and NULs into the reply to command N\n"
            "  --pad-reply N:LEN   pad the reply to command N with blanks to LEN characters\n"
            "                      (these three may be given more than once)\n"
-           "  --ignore-write N    answer the Nth write command (MW, MNA, CW, VW, PC,\n"
-           "                      DM with data; counted from 1) as usual but do not\n"
-           "                      store it, as a radio that lost it would\n"
+           "  --ignore-write N    answer the Nth write command with data (MW, MNA, CW,\n"
+           "                      VW, PC, DM; counted from 1, a clearing MW is not)\n"
+           "                      as usual but do not store it, as a radio that lost\n"
+           "                      it would\n"
            "  --help              show this text\n";
 }
 

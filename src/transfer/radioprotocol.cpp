@@ -258,6 +258,17 @@ std::string CallTransmitPart(std::string_view transmitText)
     return transmitText.empty() ? std::string(",,,,,,") : ",,," + std::string(transmitText) + ",,";
 }
 
+std::string VfoTextOfSlot(int vfoSlot, std::string_view vfoText)
+{
+    const std::size_t comma = vfoText.find(',');
+    std::string text(1, VfoBandCode(vfoSlot));
+    if (comma != std::string_view::npos)
+        text += vfoText.substr(comma);
+    else
+        text += std::string(RecordLayout::ChannelField::Offset, ',');
+    return text;
+}
+
 std::string VfoRecord(std::string_view vfoText)
 {
     return std::string(vfoText) + ",,,,,,";

@@ -134,6 +134,12 @@ std::string CallTransmitPart(std::string_view transmitText);
 // VFO record of slots 0, 2, 4 (no power field), and of slots 1 and 3 with
 // the power reply as field 16.
 std::string VfoRecord(std::string_view vfoText);
+// The VFO reply text (band code and fields 1..11) under the band code of the
+// slot that was asked for, whatever code the reply carried: a record is
+// loaded into the slot its code names, so a reply without one, or with
+// another band's, must not move it. A reply without fields gives the code
+// and empty fields.
+std::string VfoTextOfSlot(int vfoSlot, std::string_view vfoText);
 std::string VfoRecordWithPower(std::string_view vfoText, std::string_view powerText);
 
 // --- Writing ---

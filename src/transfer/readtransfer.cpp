@@ -121,15 +121,20 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
         return Send(Step::CallMain, CallReadCommand(m_band, 0));
 
     case Step::Vfo:
-        if (m_band == 1 || m_band == 3) {
-            m_record.Assign(text);
+        // A band the radio has but gives no frequency for is kept empty
+        // under its own code; a band it lacks keeps what clearing left.
+        m_vfoKept = text.size() > 1 || m_doc.Plan().BandExists(m_band);
+        m_record.Assign(VfoTextOfSlot(m_band, text));
+        if (m_band == 1 || m_band == 3)
             return Send(Step::Power, PowerReadCommand(m_band));
-        }
-        if (text.size() > 1)
-            m_doc.StoreVfo(m_band, VfoRecord(text));
+        if (m_vfoKept)
+            m_doc.StoreVfo(m_band, VfoRecord(m_record.View()));
         return AfterVfoSlot();
 
-    case Step::Power: m_doc.StoreVfo(m_band, VfoRecordWithPower(m_record.View(), text)); return AfterVfoSlot();
+    case Step::Power:
+        if (m_vfoKept)
+            m_doc.StoreVfo(m_band, VfoRecordWithPower(m_record.View(), text));
+        return AfterVfoSlot();
 
     case Step::Dtmf:
         m_doc.StoreDtmf(m_slot, text.size() > 1 ? DtmfFromRadio(text) : text);

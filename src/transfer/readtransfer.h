@@ -26,7 +26,8 @@ class ChannelDocument;
 // main command and, when the slot holds a channel, its transmit and name
 // commands; "CR n,0" and "CR n,1" for both CALL slots; "VR" for the five
 // VFO bands with "PC 0"/"PC 1" after the 144 and 430/440 MHz bands; "DM 00"
-// to "DM 09".
+// to "DM 09". A VFO record is stored under the code of the band asked for,
+// whatever the reply says, so that it loads back into the same slot.
 //
 // The document is cleared at the first reply and every record is stored
 // the moment it is complete, so a transfer that stops early (time-out,
@@ -91,5 +92,6 @@ private:
     int m_band = 0;        // CALL slot 0..1, then VFO slot 0..4
     int m_progress = 0;
     bool m_cleared = false;
+    bool m_vfoKept = false; // the VFO reply is stored once its power is known
     FixedText<100> m_record;
 };

@@ -92,6 +92,7 @@ void TransferDialog::FormShow()
 {
     m_progressBar1->setValue(0);
     m_cancel = false;
+    m_finished = false;
     m_ended = false;
     m_qcomm1.SetCommPort(m_host.PortChoice() == QLatin1String("COM2") ? TCommPort::Com2 : TCommPort::Com1);
     m_snapshot = m_host.Document();
@@ -115,6 +116,9 @@ void TransferDialog::TransferDone(const TransferRunner::Result& result)
     const QString message = QString::fromUtf8(result.message.c_str());
     switch (result.outcome) {
     case TransferRunner::Outcome::Finished:
+        m_finished = true;
+        End();
+        break;
     case TransferRunner::Outcome::Cancelled: End(); break;
     case TransferRunner::Outcome::Failed: Fail(message); break;
     case TransferRunner::Outcome::NoReply: Fail(message, PortTrouble::NoReply); break;
@@ -156,7 +160,6 @@ void TransferDialog::End()
 void TransferDialog::Fail(const QString& message, std::optional<PortTrouble> trouble)
 {
     Stop();
-    TransferFailed();
     m_host.Messages().Inform(this, MessageService::Icon::Error, trouble ? WithPortCause(message, *trouble) : message);
     done(QDialog::Rejected);
 }

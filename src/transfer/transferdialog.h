@@ -32,7 +32,7 @@ class QPushButton;
 // runner's. Only the progress and the end are posted here, queued, in the
 // order they happened. The transfer works on the snapshot, so the main
 // window can repaint from its document meanwhile; the read dialog puts the
-// snapshot back when the transfer ends, however it ends.
+// snapshot back only when the transfer has run to its end.
 //
 // The transfer ends in one of three ways: the state machine finishes
 // (End), it fails or a reply is late (a message, then the dialog closes),
@@ -54,6 +54,8 @@ public:
 
     // Cancel while a transfer runs; closes the dialog only once it has ended.
     void reject() override;
+    // The last transfer ran to its end: not cancelled, not failed.
+    bool Finished() const { return m_finished; }
 
     // Where port names lead. Without one, the settings' port map decides.
     void SetPortResolver(TQComm::PortResolver resolver);
@@ -69,10 +71,9 @@ protected:
     // A new transfer over the snapshot of the main window's document, which
     // stays the dialog's until the next showing.
     virtual std::unique_ptr<RadioTransfer> MakeTransfer(ChannelDocument& snapshot) = 0;
-    // The transfer ended by finishing or by Cancel.
+    // The transfer ended by finishing (Finished()) or by Cancel; not
+    // called for a failed one.
     virtual void TransferEnded() {}
-    // The transfer failed; the message follows.
-    virtual void TransferFailed() {}
 
     DocumentHost& Host() { return m_host; }
     ChannelDocument& Snapshot() { return m_snapshot; }
@@ -104,6 +105,7 @@ private:
     // handled here).
     bool m_running = false;
     bool m_cancel = false;
+    bool m_finished = false;
     // Until the first showing, and from the end of a transfer to the next
     // showing: late posts and Cancel find nothing to do.
     bool m_ended = true;

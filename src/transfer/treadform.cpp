@@ -10,31 +10,13 @@ TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
 
 std::unique_ptr<RadioTransfer> TReadForm::MakeTransfer(ChannelDocument& snapshot)
 {
-    auto transfer = std::make_unique<ReadTransfer>(snapshot);
-    m_transfer = transfer.get();
-    return transfer;
-}
-
-bool TReadForm::TakeWhatWasRead()
-{
-    if (!m_transfer || !m_transfer->DocumentCleared())
-        return false;
-    // The whole read, however it ends, is one step of the undo history.
-    Host().Session().BeginLongChange() = Snapshot();
-    Host().Session().EndLongChange(windowTitle(), true);
-    return true;
+    return std::make_unique<ReadTransfer>(snapshot);
 }
 
 void TReadForm::TransferEnded()
 {
-    TakeWhatWasRead();
+    if (!Finished())
+        return;
+    Host().Session().TakeRead(Snapshot(), windowTitle());
     Host().AfterReadUpdate();
-}
-
-void TReadForm::TransferFailed()
-{
-    // The radio type and band limits of a broken read are not remembered,
-    // but what it put into the document stays, and the windows show it: a
-    // Save would otherwise write something other than what is on screen.
-    TakeWhatWasRead();
 }

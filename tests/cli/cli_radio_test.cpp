@@ -228,18 +228,18 @@ TEST_F(TransferCli, ReadsTheRadioIntoAFileAndKeepsEveryReadAsABackup)
 
 TEST_F(TransferCli, VerifyAfterWriteNamesWhatTheRadioLost)
 {
-    // Writes in order: MW 0,0,000 .. MW 0,0,011, then channel 012 with
-    // MW 0,0,012 (13th), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
+    // Slots 000 .. 011 are only emptied; the writes with data begin with
+    // channel 012: MW 0,0,012,... (1st), MW 0,1,012,... (2nd), MNA 0,012,RPT1 (3rd).
     const struct {
         const char* lost; // --ignore-write
         int status;
         std::string verdict;
     } cases[] = {
         {nullptr, 0, "Verified: every channel confirmed (227 records compared).\n"},
-        {"15", 4,
+        {"3", 4,
          "Verification failed: 1 difference between the file and the radio:\n"
          "012: name: written \"RPT1\", read back \"\"\n"},
-        {"13", 4,
+        {"1", 4,
          "Verification failed: 1 difference between the file and the radio:\n"
          "012: channel: written 145.500 MHz \"RPT1\", read back (none)\n"},
     };
@@ -424,6 +424,28 @@ TEST_F(TransferCli, SimulatedRadioKeepsWhatWasWrittenBetweenRuns)
                               0),
               0u)
         << ports.out;
+}
+
+// A built-in radio that cannot keep its memory (its file a link to nothing)
+// still reads whole: the file and the backup are written, and a warning
+// names the memory file and why.
+TEST_F(TransferCli, SimulatedRadioThatCannotKeepItsMemoryStillReads)
+{
+    const std::string memory = Path("data/QUELDOR/QXP-R46/simulated-radio.46");
+    std::system(("mkdir -p '" + Path("data/QUELDOR/QXP-R46") + "'").c_str());
+    ASSERT_EQ(::symlink(Path("nowhere/radio.46").c_str(), memory.c_str()), 0);
+    const CliRun run = Cli({"read", "--port", "sim", Path("out.46")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    ChannelDocument expected;
+    expected.ClearDocument();
+    BuiltInRadio::FillFresh(expected);
+    EXPECT_EQ(Slurp(Path("out.46")), DataFile::WriteDataFile(expected));
+    const std::string warning = "qxp-r46-cli: warning: the simulated radio's memory cannot be kept in " + memory +
+                                ": " + memory + ": No such file or directory\n";
+    ASSERT_EQ(
+        run.err.rfind(warning + "Read 3 channels from the radio.\nBackup: " + Path("data/QUELDOR/QXP-R46/backups/"), 0),
+        0u)
+        << run.err;
 }
 
 // A device the user may not open, tried as an unprivileged user: the cause

@@ -82,7 +82,8 @@ bool WaitClosed(QDialog& form, int timeoutMs)
 }
 
 // A radio of type 0,1 with one repeater channel in slot 12, whose write is
-// MW 0,0,012 (13th write command), MW 0,1,012 (14th), MNA 0,012,RPT1 (15th).
+// the first write commands with data: MW 0,0,012,... (1st), MW 0,1,012,...
+// (2nd), MNA 0,012,RPT1 (3rd).
 void FillRepeater(ChannelDocument& doc)
 {
     doc.StoreRadioType("0,1,00,1,1,,");
@@ -260,39 +261,83 @@ private slots:
                  static_cast<int>(pages.size()));
     }
 
+    // Only a complete read replaces the document (and leaves a backup); a
+    // cancelled or failed one leaves the document, its caption, changed
+    // flag and undo history as they were. Undo of a read puts all of them
+    // back.
     void backupAfterACompleteRead_data()
     {
         QTest::addColumn<int>("cancelAt");
-        QTest::addColumn<int>("backups");
-        QTest::newRow("complete") << -1 << 1;
-        QTest::newRow("cancelled") << 20 << 0;
+        QTest::addColumn<QString>("stopAfter");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("complete") << -1 << QString() << QString() << QString();
+        QTest::newRow("cancelled") << 20 << QString() << QString()
+                                   << QStringLiteral("Read cancelled: nothing was changed.");
+        QTest::newRow("radio stops answering")
+            << -1 << QStringLiteral("20") << QStringLiteral("error Communication timeout error.")
+            << QStringLiteral("Read failed: nothing was changed.");
     }
 
     void backupAfterACompleteRead()
     {
         QFETCH(int, cancelAt);
-        QFETCH(int, backups);
+        QFETCH(QString, stopAfter);
+        QFETCH(QString, error);
+        QFETCH(QString, notice);
         ChannelDocument image;
         FillRepeater(image);
         const QString imagePath = TempPath(QStringLiteral("image.46"));
         QVERIFY(WriteAll(imagePath, QByteArray::fromStdString(DataFile::WriteDataFile(image))));
-        Sim sim({QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
-                 cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")});
+        QStringList options{QStringLiteral("--image"), imagePath, QStringLiteral("--latency-ms"),
+                            cancelAt >= 0 ? QStringLiteral("5") : QStringLiteral("0")};
+        if (!stopAfter.isEmpty())
+            options << QStringLiteral("--stop-after") << stopAfter;
+        Sim sim(options);
         QVERIFY(sim.Ok());
+
+        // The user's own unsaved channel, one step of the history.
+        m_form->Session().Edit(QStringLiteral("edit"), [](ChannelDocument& doc) {
+            doc.StoreMemory(150, "150,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OWN");
+        });
+        const std::string before = DataFile::WriteDataFile(m_form->Document());
+        m_messages.answers = {QMessageBox::No};
         m_cancelAt = cancelAt;
         Trigger("Read1");
 
-        QCOMPARE(m_messages.log, QStringList{QStringLiteral("modal TReadForm")});
+        QCOMPARE(m_messages.log.mid(0, 2),
+                 (QStringList{QStringLiteral("ask Data is changed.\nDo you want to save the changes?"),
+                              QStringLiteral("modal TReadForm")}));
         const QStringList files = BackupFiles();
-        QCOMPARE(files.size(), backups);
-        if (backups == 0) {
-            QCOMPARE(m_form->DataExchange().NoticeText(), QString());
+        if (!notice.isEmpty()) {
+            QCOMPARE(m_messages.log.size(), error.isEmpty() ? 2 : 3);
+            if (!error.isEmpty())
+                QVERIFY2(m_messages.log[2].startsWith(error), qPrintable(m_messages.log[2]));
+            QCOMPARE(files.size(), 0);
+            QCOMPARE(m_form->DataExchange().NoticeText(), notice);
+            QCOMPARE(DataFile::WriteDataFile(m_form->Document()), before);
+            QVERIFY(m_form->Changed());
+            QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Untitled]"));
+            QCOMPARE(m_form->History().count(), 1);
             return;
         }
+        QCOMPARE(m_messages.log.size(), 2);
+        QCOMPARE(files.size(), 1);
         QCOMPARE(ReadAll(BackupFolder::Path() + QLatin1Char('/') + files[0]),
                  QByteArray::fromStdString(DataFile::WriteDataFile(image)));
         QCOMPARE(m_form->DataExchange().NoticeText(),
                  QStringLiteral("Read 1 channel from the radio. Backup: ") + files[0]);
+        QCOMPARE(DataFile::WriteDataFile(m_form->Document()), DataFile::WriteDataFile(image));
+        QVERIFY(!m_form->Changed());
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Radio]"));
+        QCOMPARE(m_form->History().count(), 2);
+
+        m_form->History().undo();
+        QCOMPARE(DataFile::WriteDataFile(m_form->Document()), before);
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Untitled]"));
+        m_form->History().redo();
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("QXP-R46 [Radio]"));
+        QVERIFY(!m_form->Changed());
     }
 
     void openBackupStartsInTheBackupFolder()
@@ -314,7 +359,7 @@ private slots:
         QTest::newRow("every write taken")
             << true << QString() << QString()
             << wrote + QStringLiteral(" Verified: every channel confirmed (226 records compared).");
-        QTest::newRow("name lost") << true << "15"
+        QTest::newRow("name lost") << true << "3"
                                    << "warning Verification failed: 1 difference between the file and the radio:\n"
                                       "012: name: written \"RPT1\", read back \"\""
                                    << wrote + QStringLiteral(

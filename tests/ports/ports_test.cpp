@@ -166,3 +166,22 @@ TEST_F(SerialPorts, PortSetupModelListsAndStoresTheChoices)
     model.Store();
     EXPECT_FALSE(Store().contains(QStringLiteral("Ports/COM1"))) << "back to the default";
 }
+
+// A simulated radio whose memory cannot be kept still starts, and says so
+// once, with the file and the cause; one that can says nothing.
+TEST_F(SerialPorts, SimulatedRadioThatCannotKeepItsMemorySaysSoOnce)
+{
+    const QString memory = m_folder.filePath(QStringLiteral("data/simulated-radio.46"));
+    ASSERT_TRUE(QDir().mkpath(m_folder.filePath(QStringLiteral("data"))));
+    ASSERT_TRUE(QFile::link(m_folder.filePath(QStringLiteral("nowhere/radio.46")), memory));
+    PortMap ports(memory, m_byId);
+    EXPECT_TRUE(ports.DevicePath(QStringLiteral("sim")).startsWith(QLatin1String("/dev/pts/")));
+    EXPECT_EQ(ports.TakeSimulatedRadioWarning(),
+              QStringLiteral("The simulated radio's memory cannot be kept in %1: %1: No such file or directory.")
+                  .arg(memory));
+    EXPECT_EQ(ports.TakeSimulatedRadioWarning(), QString()) << "told once";
+
+    PortMap keeping(m_folder.filePath(QStringLiteral("kept/simulated-radio.46")), m_byId);
+    EXPECT_TRUE(keeping.DevicePath(QStringLiteral("sim")).startsWith(QLatin1String("/dev/pts/")));
+    EXPECT_EQ(keeping.TakeSimulatedRadioWarning(), QString());
+}

@@ -62,7 +62,9 @@ TEST(SimFaults, LosesOnlyTheNthWriteCommand)
         bool write;
     } commands[] = {
         {"MR 0,0,005", false},
-        {"MW 0,0,005", true},
+        {"MW 0,0,005", false}, // empties the slot: no data
+        {"MW 0,0,005,00145000000,5", true},
+        {"MW 0,1,005,00144400000,5", true},
         {"MNA 0,005", false},
         {"MNA 0,005,RPT", true},
         {"MNA 0,005,", true},
@@ -74,7 +76,7 @@ TEST(SimFaults, LosesOnlyTheNthWriteCommand)
         {"VW 2,00146000000", true},
         {"VMC 0,0", false},
         {"ID", false},
-        {"MW", true},
+        {"MW", false},
     };
     SimFaults faults(SimFaults::Never, SimFaults::Never, SimFaults::Never, 3);
     int writes = 0;

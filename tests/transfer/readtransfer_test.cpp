@@ -3,8 +3,10 @@
 
 #include "channeldocument.h"
 #include "datafile.h"
+#include "documentdiff.h"
 #include "radioprotocol.h"
 #include "replyreader.h"
+#include "transfersummary.h"
 #include "transfertestsupport.h"
 
 #include <gtest/gtest.h>
@@ -185,6 +187,65 @@ TEST(TransferRead, RecordsFromOddReplies)
         EXPECT_EQ(doc.Record(RecordKind::Memory, c.slot), c.expected) << c.what;
         const bool empty = c.expected.empty();
         EXPECT_EQ(CountPrefix(radio.sent, "MNA"), empty ? 0 : 1) << c.what;
+    }
+}
+
+// A VFO record goes under the band code of the command that asked for it,
+// so that the file written from the read loads it back into the same slot;
+// a band of the radio without a frequency stays empty under its own code,
+// and a comparison with the radio says so.
+TEST(TransferRead, VfoRecordsStayUnderTheBandAskedFor)
+{
+    const struct {
+        const char* what;
+        std::map<std::string, std::string> replies;
+        int slot;
+        std::string expected;
+        std::vector<std::string> diff; // the radio's memory against the file of the read
+        std::string summary;
+    } cases[] = {
+        {"lost 440 MHz frequency",
+         {{"VR 6", "N"}, {"PC 1", "PC 1,0"}},
+         3,
+         "6,,,,,,,,,,,,,,,,0,",
+         {"VFO 3: 440.000 MHz \u2192 (none)"},
+         "Read 0 channels from the radio. The radio gave no frequency for VFO 3."},
+        {"code alone for 144 MHz",
+         {{"VR 2", "VR 2"}},
+         1,
+         "2,,,,,,,,,,,,,,,,2,",
+         {"VFO 1: 146.000 MHz \u2192 (none)"},
+         "Read 0 channels from the radio. The radio gave no frequency for VFO 1."},
+        {"another band's code",
+         {{"VR 6", "VR 8,00440500000,6,0,0,0,0,,09,,09,005000000"}},
+         3,
+         "6,00440500000,6,0,0,0,0,,09,,09,005000000,,,,,1,",
+         {"VFO 3: frequency 440.000 MHz \u2192 440.500 MHz"},
+         "Read 0 channels from the radio."},
+        {"band the radio lacks", {{"VR 5", "N"}}, 2, "", {}, "Read 0 channels from the radio."},
+    };
+    for (const auto& c : cases) {
+        ScriptedRadio radio;
+        radio.sim.SetRadioType("0,1,00,1,1,,");
+        radio.sim.Memory().StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,2,");
+        radio.sim.Memory().StoreVfo(3, "6,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,1,");
+        radio.replies = c.replies;
+        ChannelDocument doc;
+        ReadTransfer read(doc);
+        ASSERT_EQ(RunAgainst(read, radio).action, TransferStep::Action::Finished) << c.what;
+        EXPECT_EQ(doc.Record(RecordKind::Vfo, c.slot), c.expected) << c.what;
+        EXPECT_EQ(TransferSummary::Read(doc), c.summary) << c.what;
+
+        ChannelDocument loaded;
+        loaded.StoreRadioType("0,1,00,1,1,,");
+        loaded.ClearDocument(); // as loading a file does: the band defaults first
+        DataFile::ReadDataFile(DataFile::WriteDataFile(doc), loaded);
+        for (int slot = 0; slot < ChannelDocument::VfoSlots; ++slot)
+            EXPECT_EQ(loaded.Record(RecordKind::Vfo, slot), doc.Record(RecordKind::Vfo, slot)) << c.what << slot;
+        std::vector<std::string> lines;
+        for (const DocumentDiff::RecordChange& change : DocumentDiff::Compare(radio.sim.Memory(), loaded))
+            lines.push_back(DocumentDiff::Line(change));
+        EXPECT_EQ(lines, c.diff) << c.what;
     }
 }
 

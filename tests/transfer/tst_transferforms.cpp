@@ -256,9 +256,9 @@ private slots:
     }
 
     // The radio answers slowly, so Cancel comes in the middle of the memory
-    // channels: what was read stays, the rest is not read, and the
-    // after-read update runs once.
-    void cancelKeepsWhatWasRead()
+    // channels: part of a radio is no copy of it, so the document stays as
+    // it was, with nothing to undo, and no after-read update runs.
+    void cancelLeavesTheDocumentAsItWas()
     {
         ChannelDocument image;
         FillSample(image);
@@ -274,16 +274,19 @@ private slots:
         QVERIFY(sim.Ok());
 
         FakeHost host;
+        host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        const std::string before = DataFile::WriteDataFile(host.doc);
         TReadForm form(host);
         form.open();
         QTRY_VERIFY_WITH_TIMEOUT(Progress(form)->value() >= 20, 10000);
         form.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
         QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 1000);
         QTest::qWait(400); // the cancel timer and a late reply both come by
-        QCOMPARE(host.afterReadUpdates, 1);
+        QCOMPARE(host.afterReadUpdates, 0);
         QCOMPARE(host.messages.log, QStringList());
-        QCOMPARE(host.doc.Record(RecordKind::Memory, 12), image.Record(RecordKind::Memory, 12));
-        QCOMPARE(host.doc.Record(RecordKind::Memory, 150), std::string_view());
+        QCOMPARE(DataFile::WriteDataFile(host.doc), before);
+        QCOMPARE(host.history.count(), 0);
+        QVERIFY(!form.Finished());
         QVERIFY(Progress(form)->value() < 150);
     }
 
@@ -345,12 +348,11 @@ private slots:
         const QString port = QStringLiteral("error COM port is invalid.\nPlease check and try again.\n\nCOM2 = "
                                             "/dev/qxp-no-such-port. It does not exist: the cable is unplugged, or the "
                                             "name is wrong.");
-        // A broken read leaves no settings behind, but the grids show the
-        // cleared document.
+        // A broken read leaves neither settings nor any change behind.
         QTest::newRow("read time-out") << true << "COM1" << QStringList{"--stop-after", "40"} << timeout << false << 0
-                                       << 1;
+                                       << 0;
         QTest::newRow("read wrong radio")
-            << true << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 1;
+            << true << "COM1" << QStringList{"--id", "QZ-R99"} << invalid << false << 0 << 0;
         QTest::newRow("write time-out") << false << "COM1" << QStringList{"--stop-after", "40"} << timeout << false << 0
                                         << 0;
         QTest::newRow("write wrong radio")
@@ -358,15 +360,14 @@ private slots:
         // A lone carriage return 1500 ms after "ID" is no reply and does not
         // restart the reply timer: the identity 1500 ms later is too late.
         const QStringList strayThenLate{"--latency-ms", "1500", "--stray-cr", "2", "--id", "QZ-R99"};
-        QTest::newRow("read stray line") << true << "COM1" << strayThenLate << timeout << false << 0 << 1;
+        QTest::newRow("read stray line") << true << "COM1" << strayThenLate << timeout << false << 0 << 0;
         QTest::newRow("write stray line") << false << "COM1" << strayThenLate << timeout << false << 0 << 0;
         // An identity longer than the input queue is cut, not waited for.
         const QStringList longIdentity{"--pad-reply", "2:3000"};
-        QTest::newRow("read long identity") << true << "COM1" << longIdentity << invalid << false << 0 << 1;
+        QTest::newRow("read long identity") << true << "COM1" << longIdentity << invalid << false << 0 << 0;
         QTest::newRow("write long identity") << false << "COM1" << longIdentity << invalid << false << 0 << 0;
-        // Port unusable: the dialog stays until Cancel, and a read's Cancel
-        // runs the after-read update.
-        QTest::newRow("read port invalid") << true << "COM2" << QStringList{} << port << true << 1 << 0;
+        // Port unusable: the dialog stays until Cancel, which changes nothing.
+        QTest::newRow("read port invalid") << true << "COM2" << QStringList{} << port << true << 0 << 0;
         QTest::newRow("write port invalid") << false << "COM2" << QStringList{} << port << true << 0 << 0;
     }
 
@@ -387,6 +388,7 @@ private slots:
         host.port = port;
         // Something for a read's clearing to take away.
         host.doc.StoreMemory(100, "100,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+        const std::string before = DataFile::WriteDataFile(host.doc);
         std::unique_ptr<TransferDialog> form;
         if (reading)
             form = std::make_unique<TReadForm>(host);
@@ -408,6 +410,8 @@ private slots:
         QCOMPARE(host.afterReadUpdates, afterReadUpdates);
         QCOMPARE(host.refreshes, refreshes);
         QCOMPARE(host.messages.log, QStringList{message});
+        QCOMPARE(DataFile::WriteDataFile(host.doc), before);
+        QCOMPARE(host.history.count(), 0);
     }
 
     // The fault run: the radio fails in one way from (or at) its N-th
