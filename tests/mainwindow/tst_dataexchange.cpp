@@ -225,6 +225,23 @@ private slots:
         QCOMPARE(m_form->Grid(1)->Cell(3, 1), nameOfSlot0);
     }
 
+    // The box names the channel the import puts over another.
+    void importNamesReplacedChannels()
+    {
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            doc.StoreMemory(0, "000,00146520000,0,0,0,0,0,,09,,09,000000000,0,,,,,OLD");
+        });
+        const QString path = TempPath(QStringLiteral("over.csv"));
+        QVERIFY(WriteAll(path, "Location,Name,Frequency,TStep\r\n0,NEW,145.000000,5\r\n"));
+        m_messages.fileNames = {path};
+        Trigger("ImportCsv1");
+        QCOMPARE(m_messages.log,
+                 (QStringList{QStringLiteral("open"),
+                              QStringLiteral("info 1 channel imported, 1 channel replaced, 0 rows changed, 0 rows "
+                                             "skipped.\n\nline 2 (000): replaces 146.520 MHz \"OLD\" with 145.000 "
+                                             "MHz \"NEW\"")}));
+    }
+
     // A file too large to read at once is read behind a progress dialog:
     // its Cancel leaves the document as it was; left to run, it imports.
     void largeCsvHasProgressAndCancel()
