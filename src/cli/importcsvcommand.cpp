@@ -59,7 +59,7 @@ int ImportCsv(const std::vector<std::string>& args)
     std::string error;
     if (!FileIo::ReadWholeFile(in, &text, &error))
         return FileError(error);
-    const CsvImport::Result result = CsvImport::Read(text, doc.Plan());
+    const CsvImport::Result result = CsvImport::Read(text, doc);
     if (!result.ok)
         return FileError(in + ": " + result.error);
     CsvImport::Apply(result, doc);

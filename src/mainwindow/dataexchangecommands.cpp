@@ -22,7 +22,11 @@
 #include <QMenu>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QThread>
 
+#include <atomic>
 #include <ctime>
 
 namespace {
@@ -217,7 +221,11 @@ void DataExchangeCommands::ImportCsv()
         ReportFileError(path + QStringLiteral(": ") + Text(error));
         return;
     }
-    const CsvImport::Result result = CsvImport::Read(text, m_host.Document().Plan());
+    CsvImport::Result result;
+    if (text.size() < ProgressFromBytes)
+        result = CsvImport::Read(text, m_host.Document());
+    else if (!ReadWithProgress(text, QFileInfo(path).fileName(), &result))
+        return;
     if (!result.ok) {
         ReportFileError(path + QStringLiteral(": ") + Text(result.error));
         return;
@@ -225,13 +233,55 @@ void DataExchangeCommands::ImportCsv()
     ApplyImport(result);
 
     // The report ends with its count; the rows it names come first.
-    QStringList lines = Text(result.Report()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList lines = Text(result.Report(ReportLines)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QString summary = lines.isEmpty() ? QString() : lines.takeLast();
     QString message = summary;
     if (!lines.isEmpty())
-        message += QStringLiteral("\n\n") + ListedLines(lines, ReportLines);
+        message += QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
     m_messages.Inform(&m_window, result.skipped > 0 ? MessageService::Icon::Warning : MessageService::Icon::Information,
                       message);
+}
+
+// A large file is read on a worker thread while a progress dialog keeps the
+// window alive; its Cancel stops the reading at the next batch of rows. The
+// worker reads its own copy of the document, and the two sides share only
+// the two atomics below and the result, which the window reads after the
+// worker has ended.
+bool DataExchangeCommands::ReadWithProgress(const std::string& text, const QString& name, CsvImport::Result* result)
+{
+    const ChannelDocument target = m_host.Document();
+    std::atomic<bool> cancel{false};
+    std::atomic<int> permille{0};
+    QProgressDialog dialog(&m_window);
+    dialog.setObjectName(QStringLiteral("CsvImportProgress"));
+    dialog.setWindowTitle(MessageService::Caption());
+    dialog.setLabelText(name);
+    dialog.setRange(0, 1000);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setMinimumDuration(0);
+    connect(&dialog, &QProgressDialog::canceled, &dialog, [&cancel] { cancel = true; });
+
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        *result = CsvImport::Read(text, target, [&](std::size_t done, std::size_t total) {
+            permille = total == 0 ? 1000 : static_cast<int>(done * 1000 / total);
+            return !cancel;
+        });
+    }));
+    connect(worker.get(), &QThread::finished, &dialog, &QDialog::accept);
+    QTimer poll;
+    poll.setInterval(100);
+    connect(&poll, &QTimer::timeout, &dialog, [&dialog, &permille] { dialog.setValue(permille); });
+    // Started from the dialog's own event loop, so a Cancel that comes at
+    // once is seen before the first batch.
+    QTimer::singleShot(0, &dialog, [&worker, &poll] {
+        poll.start();
+        worker->start();
+    });
+    m_messages.RunModal(dialog);
+    cancel = true; // closed in any other way: the worker stops too
+    worker->wait();
+    return worker->isFinished() && !result->cancelled;
 }
 
 void DataExchangeCommands::ApplyImport(const CsvImport::Result& result)

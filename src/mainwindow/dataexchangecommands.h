@@ -40,6 +40,9 @@ public:
     static constexpr int NoticeMs = 6000;
     // Rows of the import report listed in its box; the rest are counted.
     static constexpr int ReportLines = 30;
+    // CSV files from this size on are read on a worker thread behind a
+    // progress dialog with Cancel.
+    static constexpr std::size_t ProgressFromBytes = 1024 * 1024;
 
     // `window` parents the boxes and dialogs and heads the printed pages
     // with its caption; `statusArea` is covered by the notices. All must
@@ -84,6 +87,9 @@ public:
 
 private:
     QAction* MakeAction(const char* objectName, const QString& text, void (DataExchangeCommands::*handler)());
+    // Reads a large CSV file behind a progress dialog; false when it was
+    // cancelled.
+    bool ReadWithProgress(const std::string& text, const QString& name, CsvImport::Result* result);
     // The one place an import changes the document.
     void ApplyImport(const CsvImport::Result& result);
     QString SaveName(const QString& filter, const QString& suffix);

@@ -1,9 +1,12 @@
 #include "csvexport.h"
 
+#include "csvimport.h"
 #include "csvtable.h"
+#include "documentdiff.h"
 #include "frequencyrules.h"
 #include "recordtext.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -155,5 +158,51 @@ CsvExport::Result CsvExport::Write(const ChannelDocument& doc)
         });
         ++result.channels;
     }
+    NameWhatAnImportChanges(doc, &result);
     return result;
+}
+
+// The layout has no column for some of what a record holds: a split
+// channel's transmit step and its hidden offset, a shifted channel's hidden
+// transmit frequency. Reading the written text back as an import would shows
+// exactly what would not come back; each such field is named, so nothing is
+// lost in silence. Other fields an import would change (a name with
+// characters the name box refuses) are named only where the channel has no
+// note of its own above; reverse has one always.
+void CsvExport::NameWhatAnImportChanges(const ChannelDocument& doc, Result* result)
+{
+    using namespace RecordLayout;
+    const CsvImport::Result again = CsvImport::Read(result->text, doc.Plan());
+    std::vector<std::pair<int, std::string>> notes; // slot, note
+    for (const std::string& note : result->notes)
+        notes.emplace_back(RecordText::SlotOfLabel(note.substr(0, note.find(':'))).value_or(0), note);
+    const std::size_t own = notes.size();
+    for (const CsvImport::Channel& channel : again.channels) {
+        const std::string label = RecordText::ChannelLabel(channel.slot);
+        bool noted = false;
+        for (std::size_t i = 0; i < own; ++i)
+            noted = noted || notes[i].first == channel.slot;
+        const std::string_view stored = doc.Record(RecordKind::Memory, channel.slot);
+        for (int n = ChannelField::RxFrequency; n < ChannelField::Count; ++n) {
+            const std::string_view before = RecordText::Field(stored, n);
+            const std::string_view after = RecordText::Field(channel.record, n);
+            const bool hidden =
+                n == ChannelField::Offset || n == ChannelField::TxFrequency || n == ChannelField::TxStep;
+            if (before == after || n == ChannelField::Reverse || (!hidden && noted))
+                continue;
+            auto shown = [n](std::string_view value) {
+                return value.empty() ? std::string("(empty)") : DocumentDiff::ValueText(RecordKind::Memory, n, value);
+            };
+            const std::string field = DocumentDiff::FieldName(RecordKind::Memory, n);
+            notes.emplace_back(
+                channel.slot,
+                label + (hidden ? ": the " + field + " " + shown(before) +
+                                      " has no column in the CSV layout; an import gives " + shown(after)
+                                : ": an import gives the " + field + " " + shown(after) + " for " + shown(before)));
+        }
+    }
+    std::stable_sort(notes.begin(), notes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    result->notes.clear();
+    for (auto& note : notes)
+        result->notes.push_back(std::move(note.second));
 }

@@ -11,9 +11,11 @@
 //
 // One row per memory slot that holds a channel (a receive frequency), in
 // slot order; Location is the slot index 0..220. The radio keeps things the
-// layout has no column for (reverse) and the layout has columns the radio
-// has no use for (DTCS, power, D-STAR calls); the first are reported in the
-// notes, the second are written with the values such tools use for "none".
+// layout has no column for (reverse, a split channel's transmit step and its
+// hidden offset) and the layout has columns the radio has no use for (DTCS,
+// power, D-STAR calls); the first are named in the notes, with what an import
+// of the file gives instead, the second are written with the values such
+// tools use for "none".
 class CsvExport
 {
 public:
@@ -30,4 +32,7 @@ public:
     };
 
     static Result Write(const ChannelDocument& doc);
+
+private:
+    static void NameWhatAnImportChanges(const ChannelDocument& doc, Result* result);
 };

@@ -1,9 +1,12 @@
 #include "csvimport.h"
 
 #include "csvtable.h"
+#include "documentdiff.h"
 #include "frequencyrules.h"
+#include "recordlayout.h"
 #include "recordtext.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -11,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -71,13 +75,19 @@ std::optional<std::int64_t> Scaled(std::string_view text, int decimals, bool* ex
     return value;
 }
 
-std::string Khz(std::int32_t hz)
+// A step in Hz as the report shows it; a value past any step a radio could
+// have is shown as it was typed (`typed` in kHz).
+std::string Khz(std::int64_t hz, std::string_view typed = {})
 {
     for (std::size_t i = 0; i < StepTable.size(); ++i)
         if (StepTable[i] == hz)
             return FrequencyRules::StepNames[i];
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%d.%03dkHz", hz / 1000, hz % 1000);
+    constexpr std::int64_t kShownUpTo = 1000000000;
+    if ((hz < 0 || hz >= kShownUpTo) && !typed.empty())
+        return std::string(typed) + "kHz";
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%lld.%03lldkHz", static_cast<long long>(hz / 1000),
+                  static_cast<long long>(hz % 1000));
     return buf;
 }
 
@@ -134,8 +144,10 @@ const char* const kKnownColumns[] = {"LOCATION",   "NAME",      "FREQUENCY", "DU
 class RowReader
 {
 public:
-    RowReader(const std::map<std::string, std::size_t, std::less<>>& columns, const BandPlan& plan)
-        : m_columns(columns), m_plan(plan)
+    // `decimalComma`: the file's separator is no comma, so a comma in a
+    // number is its decimal mark, as spreadsheets of many locales write it.
+    RowReader(const std::map<std::string, std::size_t, std::less<>>& columns, const BandPlan& plan, bool decimalComma)
+        : m_columns(columns), m_plan(plan), m_decimalComma(decimalComma)
     {
     }
 
@@ -164,20 +176,30 @@ private:
         const auto it = m_columns.find(column);
         if (it == m_columns.end() || it->second >= m_row->fields.size())
             return {};
-        return Trim(m_row->fields[it->second]);
+        std::string text = Trim(m_row->fields[it->second]);
+        if (m_decimalComma)
+            for (char& c : text)
+                if (c == ',')
+                    c = '.';
+        return text;
     }
 
-    // A quoted name keeps the blanks at its start: the radio shows them, and
-    // an export quotes a name that begins with one so that it comes back.
+    // A quoted name keeps its blanks at either end: the radio shows them
+    // (and pads names with blanks of its own), and an export quotes a name
+    // that begins or ends with one so that it comes back as it was.
+    bool NameQuoted() const
+    {
+        const auto it = m_columns.find("NAME");
+        return it != m_columns.end() && it->second < m_row->quoted.size() && m_row->quoted[it->second];
+    }
+
     std::string Name() const
     {
         const auto it = m_columns.find("NAME");
         if (it == m_columns.end() || it->second >= m_row->fields.size())
             return {};
         const std::string& text = m_row->fields[it->second];
-        if (it->second >= m_row->quoted.size() || !m_row->quoted[it->second])
-            return Trim(text);
-        return text.substr(0, text.find_last_not_of(" \t") + 1);
+        return NameQuoted() ? text : Trim(text);
     }
 
     bool Skip(std::string reason)
@@ -215,14 +237,18 @@ private:
         if (band == 4 && m_plan.TypeFlag(6) == '2' && ((mhz >= 824 && mhz <= 848) || (mhz >= 866 && mhz <= 893)))
             return Skip(std::string(what) + " " + MhzText(f) + " MHz is in a range this radio leaves out");
 
-        // The step of the file when the radio has it and the frequency lies
-        // on it; else the coarsest step the frequency lies on, which keeps
-        // the frequency as it is.
+        // The step of the file (or the one the band uses in its place) when
+        // the frequency lies on it; else the coarsest step the band offers
+        // that the frequency lies on, which keeps the frequency as it is.
+        auto onStep = [f](int i) { return f % StepTable[static_cast<std::size_t>(i)] == 0; };
         int step = -1;
-        if (givenStep && f % StepTable[static_cast<std::size_t>(*givenStep)] == 0)
-            step = *givenStep;
+        if (givenStep) {
+            const int used = FrequencyRules::FitToBand(f, band, *givenStep, m_plan).stepIndex;
+            if (onStep(used))
+                step = used;
+        }
         for (int i = static_cast<int>(StepTable.size()) - 1; step < 0 && i >= 0; --i)
-            if (f % StepTable[static_cast<std::size_t>(i)] == 0)
+            if (onStep(i) && FrequencyRules::FitToBand(f, band, i, m_plan).stepIndex == i)
                 step = i;
         if (step < 0)
             step = givenStep ? *givenStep : m_plan.DefaultStepIndex(band);
@@ -351,7 +377,7 @@ private:
             if (!stepHz)
                 Changed("step \"" + stepText + "\" is not a number; " + Khz(used) + " used");
             else if (*stepHz != used)
-                Changed("step " + Khz(static_cast<std::int32_t>(*stepHz)) + " stored as " + Khz(used));
+                Changed("step " + Khz(*stepHz, stepText) + " stored as " + Khz(used));
         }
 
         const int rTone = Tone("RTONEFREQ", "tone");
@@ -381,9 +407,9 @@ private:
             if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ')
                 name += c;
         }
-        // Blanks the cut leaves at the end name nothing; the radio pads
-        // names with blanks of its own.
-        while (!name.empty() && name.back() == ' ')
+        // Blanks the cut leaves at the end of an unquoted name name nothing;
+        // the radio pads names with blanks of its own.
+        while (!NameQuoted() && !name.empty() && name.back() == ' ')
             name.pop_back();
         if (name != rawName)
             Changed("name \"" + rawName + "\" stored as \"" + name + "\"");
@@ -456,6 +482,7 @@ private:
 
     const std::map<std::string, std::size_t, std::less<>>& m_columns;
     const BandPlan& m_plan;
+    bool m_decimalComma = false;
     const CsvTable::Row* m_row = nullptr;
     int m_slot = 0;
     std::string m_label;
@@ -467,61 +494,149 @@ private:
 
 } // namespace
 
-CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
+namespace {
+
+constexpr int kProgressRows = 4096;      // rows between two calls of the progress callback
+constexpr std::size_t kFoundColumns = 8; // header fields a refusal names
+
+std::string SeparatorName(char separator)
+{
+    return separator == ';' ? "semicolons" : separator == '\t' ? "tabs" : "commas";
+}
+
+// At most `bytes` of a text, cut before a UTF-8 sequence, and "..." when
+// something was left out: one field of a file may be the whole file long.
+std::string Shortened(std::string text, std::size_t bytes)
+{
+    if (text.size() <= bytes)
+        return text;
+    std::size_t cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    text.resize(cut);
+    return text + "...";
+}
+
+// Why a header is refused, with what it holds, so a file of some other kind
+// can be told from one whose columns are named otherwise.
+std::string HeaderError(const char* missing, const CsvTable::Row& header, char separator, const std::string& encoding)
+{
+    std::string found;
+    for (std::size_t n = 0; n < header.fields.size() && n < kFoundColumns; ++n)
+        found += (n == 0 ? "\"" : ", \"") + ShowControls(Shortened(Trim(header.fields[n]), 40)) + "\"";
+    if (header.fields.size() > kFoundColumns || header.fieldsDropped)
+        found += ", ...";
+    const std::size_t count = header.fields.size();
+    return std::string("the header line has no ") + missing + " column (found " + std::to_string(count) +
+           (count == 1 ? " column" : " columns") + " in " + encoding + " separated by " + SeparatorName(separator) +
+           ": " + found + ")";
+}
+
+void AddNote(CsvImport::Result* result, CsvImport::Note note)
+{
+    constexpr std::size_t kNoteBytes = 400;
+    if (result->notes.size() < CsvImport::ListedNotes) {
+        note.text = Shortened(std::move(note.text), kNoteBytes);
+        result->notes.push_back(std::move(note));
+    } else {
+        ++result->unlisted;
+    }
+}
+
+std::string ChannelText(std::string_view record)
+{
+    using Kind = RecordKind;
+    return DocumentDiff::ValueText(Kind::Memory, RecordLayout::ChannelField::RxFrequency,
+                                   RecordText::Field(record, RecordLayout::ChannelField::RxFrequency)) +
+           " " +
+           DocumentDiff::ValueText(Kind::Memory, RecordLayout::ChannelField::Name,
+                                   RecordText::Field(record, RecordLayout::ChannelField::Name));
+}
+
+} // namespace
+
+CsvImport::Result CsvImport::Read(std::string_view bytes, const BandPlan& plan, const Progress& progress)
 {
     Result result;
-    const std::vector<CsvTable::Row> rows = CsvTable::Parse(text);
-    if (rows.empty()) {
+    std::string converted;
+    std::string encoding;
+    const std::string_view text = CsvTable::Utf8Text(bytes, &converted, &encoding);
+    const char separator = CsvTable::Separator(text);
+    CsvTable table(text, separator);
+    CsvTable::Row header;
+    if (!table.Next(&header)) {
         result.error = "the file holds no header line";
         return result;
     }
 
     std::map<std::string, std::size_t, std::less<>> columns;
-    for (std::size_t n = 0; n < rows[0].fields.size(); ++n)
-        columns.emplace(Upper(Trim(rows[0].fields[n])), n);
+    for (std::size_t n = 0; n < header.fields.size(); ++n)
+        columns.emplace(Upper(Trim(header.fields[n])), n);
     for (const char* required : {"LOCATION", "FREQUENCY"}) {
         if (!columns.count(required)) {
-            result.error =
-                std::string("the header line has no ") + (required[0] == 'L' ? "Location" : "Frequency") + " column";
+            result.error = HeaderError(required[0] == 'L' ? "Location" : "Frequency", header, separator, encoding);
             return result;
         }
     }
 
-    RowReader reader(columns, plan);
-    std::map<int, int> lineOfSlot;
-    std::map<std::size_t, bool> filled; // unkept columns that hold something
-    for (std::size_t r = 1; r < rows.size(); ++r) {
-        const CsvTable::Row& row = rows[r];
-        for (std::size_t n = 0; n < row.fields.size(); ++n)
-            if (!Trim(row.fields[n]).empty())
+    RowReader reader(columns, plan, separator != ',');
+    std::array<int, RecordLayout::MemorySlot::Count> channelOfSlot;
+    channelOfSlot.fill(-1);
+    std::vector<bool> filled(header.fields.size(), false); // columns that hold something
+    CsvTable::Row row;
+    int rows = 0;
+    while (table.Next(&row)) {
+        if (progress && ++rows % kProgressRows == 0 && !progress(table.Position(), text.size())) {
+            Result cancelled;
+            cancelled.cancelled = true;
+            cancelled.error = "the import was cancelled";
+            return cancelled;
+        }
+        for (std::size_t n = 0; n < row.fields.size() && n < filled.size(); ++n)
+            if (!filled[n] && !Trim(row.fields[n]).empty())
                 filled[n] = true;
 
         const bool ok = reader.Read(row);
         if (row.unclosedQuote)
-            result.notes.push_back(
-                {row.line, reader.Label(), "a quote is never closed; the rest of the file is part of this row"});
+            AddNote(&result,
+                    {row.line, reader.Label(), "a quote is never closed; the rest of the file is part of this row"});
         if (reader.Empty()) {
             ++result.empty;
             continue;
         }
         if (!ok) {
-            result.notes.push_back({row.line, reader.Label(), "skipped: " + ShowControls(reader.SkipReason())});
             ++result.skipped;
+            if (result.notes.size() < ListedNotes)
+                AddNote(&result, {row.line, reader.Label(), "skipped: " + ShowControls(reader.SkipReason())});
+            else
+                ++result.unlisted;
             continue;
         }
-        std::string changes;
-        for (const std::string& change : reader.Changes())
-            changes += (changes.empty() ? "" : "; ") + change;
-        const auto earlier = lineOfSlot.find(reader.Slot());
-        if (earlier != lineOfSlot.end())
-            changes += (changes.empty() ? "" : "; ") + std::string("replaces the row of line ") +
-                       std::to_string(earlier->second) + " for the same location";
-        if (!changes.empty()) {
-            result.notes.push_back({row.line, reader.Label(), ShowControls(changes)});
+        int& index = channelOfSlot[static_cast<std::size_t>(reader.Slot())];
+        if (!reader.Changes().empty() || index >= 0) {
             ++result.changed;
+            if (result.notes.size() < ListedNotes) {
+                std::string changes;
+                for (const std::string& change : reader.Changes())
+                    changes += (changes.empty() ? "" : "; ") + change;
+                if (index >= 0)
+                    changes += (changes.empty() ? "" : "; ") + std::string("replaces the row of line ") +
+                               std::to_string(result.channels[static_cast<std::size_t>(index)].line) +
+                               " for the same location";
+                AddNote(&result, {row.line, reader.Label(), ShowControls(changes)});
+            } else {
+                ++result.unlisted;
+            }
         }
-        lineOfSlot[reader.Slot()] = row.line;
-        result.channels.push_back({row.line, reader.Slot(), reader.Record()});
+        // A later row for a slot replaces the earlier one where it stands:
+        // the result never holds more than one channel a slot.
+        const Channel channel{row.line, reader.Slot(), reader.Record()};
+        if (index >= 0) {
+            result.channels[static_cast<std::size_t>(index)] = channel;
+        } else {
+            index = static_cast<int>(result.channels.size());
+            result.channels.push_back(channel);
+        }
     }
 
     std::string unkept;
@@ -532,13 +647,34 @@ CsvImport::Result CsvImport::Read(std::string_view text, const BandPlan& plan)
         bool useless = !known;
         for (const char* u : kUnkeptColumns)
             useless = useless || name == u;
-        if (useless && filled.count(index))
-            unkept += (unkept.empty() ? "" : ", ") + Trim(rows[0].fields[index]);
+        if (useless && filled[index])
+            unkept += (unkept.empty() ? "" : ", ") + Trim(header.fields[index]);
     }
+    if (header.fieldsDropped)
+        unkept += (unkept.empty() ? "" : ", ") + std::string("every column after the ") +
+                  std::to_string(CsvTable::MaxFields) + "th";
     if (!unkept.empty())
-        result.notes.insert(result.notes.begin(),
-                            {0, "", "columns not kept, the radio has no place for them: " + ShowControls(unkept)});
+        result.notes.insert(
+            result.notes.begin(),
+            {0, "", "columns not kept, the radio has no place for them: " + ShowControls(Shortened(unkept, 400))});
     result.ok = true;
+    return result;
+}
+
+CsvImport::Result CsvImport::Read(std::string_view bytes, const ChannelDocument& target, const Progress& progress)
+{
+    Result result = Read(bytes, target.Plan(), progress);
+    std::vector<const Channel*> bySlot;
+    for (const Channel& channel : result.channels)
+        bySlot.push_back(&channel);
+    std::sort(bySlot.begin(), bySlot.end(), [](const Channel* a, const Channel* b) { return a->slot < b->slot; });
+    for (const Channel* channel : bySlot) {
+        const std::string_view before = target.Record(RecordKind::Memory, channel->slot);
+        if (!DocumentDiff::HasChannel(RecordKind::Memory, before) || before == channel->record)
+            continue;
+        result.replaced.push_back({channel->line, RecordText::ChannelLabel(channel->slot),
+                                   "replaces " + ChannelText(before) + " with " + ChannelText(channel->record)});
+    }
     return result;
 }
 
@@ -548,10 +684,13 @@ void CsvImport::Apply(const Result& result, ChannelDocument& doc)
         doc.StoreMemory(channel.slot, channel.record);
 }
 
-std::string CsvImport::Result::Report() const
+std::string CsvImport::Result::Report(std::size_t limit) const
 {
     std::string out;
-    for (const Note& note : notes) {
+    std::size_t listed = 0;
+    auto add = [&](const Note& note) {
+        if (listed++ >= limit)
+            return;
         if (note.line > 0) {
             out += "line " + std::to_string(note.line);
             if (!note.label.empty())
@@ -559,16 +698,26 @@ std::string CsvImport::Result::Report() const
             out += ": ";
         }
         out += note.text + "\n";
-    }
-    int slots = 0;
-    {
-        std::map<int, bool> seen;
-        for (const Channel& channel : channels)
-            seen[channel.slot] = true;
-        slots = static_cast<int>(seen.size());
-    }
-    out += std::to_string(slots) + (slots == 1 ? " channel" : " channels") + " imported, " + std::to_string(changed) +
-           (changed == 1 ? " row" : " rows") + " changed, " + std::to_string(skipped) +
+    };
+    // Notes about the whole file come first, then what the import
+    // overwrites, then the rows.
+    std::size_t n = 0;
+    for (; n < notes.size() && notes[n].line == 0; ++n)
+        add(notes[n]);
+    for (const Note& note : replaced)
+        add(note);
+    for (; n < notes.size(); ++n)
+        add(notes[n]);
+    const std::size_t all = notes.size() + replaced.size() + static_cast<std::size_t>(unlisted);
+    if (all > limit)
+        out += "... and " + std::to_string(all - limit) + " more\n";
+
+    const int slots = static_cast<int>(channels.size());
+    const int swapped = static_cast<int>(replaced.size());
+    out += std::to_string(slots) + (slots == 1 ? " channel" : " channels") + " imported, ";
+    if (swapped > 0)
+        out += std::to_string(swapped) + (swapped == 1 ? " channel" : " channels") + " replaced, ";
+    out += std::to_string(changed) + (changed == 1 ? " row" : " rows") + " changed, " + std::to_string(skipped) +
            (skipped == 1 ? " row" : " rows") + " skipped";
     if (empty > 0)
         out +=

@@ -336,6 +336,13 @@ TEST_F(CliTest, CsvBothWaysAndDiffOfTheResults)
     const CliRun same = Cli({"diff", Path("b.46"), Path("c.46")});
     EXPECT_EQ(same.status, 0) << same.out;
     EXPECT_EQ(same.out, "");
+
+    // A channel the import puts over another is named.
+    Spit(Path("over.csv"), "Location,Name,Frequency,TStep\r\n0,NEW,145.000000,5\r\n");
+    const CliRun over = Cli({"import-csv", "--into", Path("a.46"), Path("over.csv"), Path("d.46")});
+    EXPECT_EQ(over.status, 0);
+    EXPECT_EQ(over.err, "line 2 (000): replaces 146.520 MHz \"W1AW\" with 145.000 MHz \"NEW\"\n"
+                        "1 channel imported, 1 channel replaced, 0 rows changed, 0 rows skipped.\n");
 }
 
 TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
@@ -349,7 +356,9 @@ TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
         {{"import-csv", Path("missing.csv"), Path("out.46")},
          "qxp-r46-cli: " + Path("missing.csv") + ": No such file or directory\n"},
         {{"import-csv", Path("names.csv"), Path("out.46")},
-         "qxp-r46-cli: " + Path("names.csv") + ": the header line has no Location column\n"},
+         "qxp-r46-cli: " + Path("names.csv") +
+             ": the header line has no Location column (found 2 columns in UTF-8 separated by commas: \"Name\", "
+             "\"Frequency\")\n"},
         {{"import-csv", "--into", Path("missing.46"), Path("names.csv"), Path("out.46")},
          "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
         {{"import-csv", Path("names.csv"), Path("out.csv")},

@@ -198,7 +198,13 @@ private slots:
 
         QTest::newRow("no location column")
             << QByteArray("Name,Frequency\r\nA,145.500000\r\n")
-            << QStringLiteral("error File Open error.\n\nPATH: the header line has no Location column") << QString();
+            << QStringLiteral("error File Open error.\n\nPATH: the header line has no Location column (found 2 columns "
+                              "in UTF-8 separated by commas: \"Name\", \"Frequency\")")
+            << QString();
+
+        QTest::newRow("semicolons and decimal commas")
+            << QByteArray("Location;Name;Frequency;TStep\r\n0;EURO;145,5;12,5\r\n")
+            << QStringLiteral("info 1 channel imported, 0 rows changed, 0 rows skipped.") << "EURO";
     }
 
     void importCsv()
@@ -218,6 +224,61 @@ private slots:
         QCOMPARE(m_messages.log, (QStringList{QStringLiteral("open"), message}));
         QCOMPARE(m_form->Changed(), !nameOfSlot0.isEmpty());
         QCOMPARE(m_form->Grid(1)->Cell(3, 1), nameOfSlot0);
+    }
+
+    // The box names the channel the import puts over another.
+    void importNamesReplacedChannels()
+    {
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            doc.StoreMemory(0, "000,00146520000,0,0,0,0,0,,09,,09,000000000,0,,,,,OLD");
+        });
+        const QString path = TempPath(QStringLiteral("over.csv"));
+        QVERIFY(WriteAll(path, "Location,Name,Frequency,TStep\r\n0,NEW,145.000000,5\r\n"));
+        m_messages.fileNames = {path};
+        Trigger("ImportCsv1");
+        QCOMPARE(m_messages.log,
+                 (QStringList{QStringLiteral("open"),
+                              QStringLiteral("info 1 channel imported, 1 channel replaced, 0 rows changed, 0 rows "
+                                             "skipped.\n\nline 2 (000): replaces 146.520 MHz \"OLD\" with 145.000 "
+                                             "MHz \"NEW\"")}));
+    }
+
+    // A file too large to read at once is read behind a progress dialog:
+    // its Cancel leaves the document as it was; left to run, it imports.
+    void largeCsvHasProgressAndCancel()
+    {
+        QByteArray big = "Location,Frequency\r\n";
+        int rows = 0;
+        for (; big.size() <= int(DataExchangeCommands::ProgressFromBytes); ++rows)
+            big += "5,146.520000\r\n";
+        const QString path = TempPath(QStringLiteral("big.csv"));
+        QVERIFY(WriteAll(path, big));
+
+        m_messages.onModal = [](QDialog& dialog) -> int {
+            dialog.open();
+            auto* cancel = dialog.findChild<QPushButton*>();
+            if (cancel)
+                cancel->click();
+            WaitClosed(dialog, 15000);
+            return dialog.result();
+        };
+        m_messages.fileNames = {path};
+        Trigger("ImportCsv1");
+        QCOMPARE(m_messages.log, (QStringList{QStringLiteral("open"), QStringLiteral("modal CsvImportProgress")}));
+        QVERIFY(!m_form->Changed());
+
+        m_messages.log.clear();
+        m_messages.onModal = [](QDialog& dialog) -> int {
+            dialog.open();
+            WaitClosed(dialog, 15000);
+            return dialog.result();
+        };
+        m_messages.fileNames = {path};
+        Trigger("ImportCsv1");
+        QCOMPARE(m_messages.log.size(), 3);
+        QCOMPARE(m_messages.log[2].section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("info 1 channel imported, %1 rows changed, 0 rows skipped.").arg(rows - 1));
+        QVERIFY(m_form->Changed());
     }
 
     // What one export writes, an import into an empty document brings back:

@@ -96,6 +96,7 @@ TEST(CsvExport, WritesTheGenericLayout)
     doc.StoreMemory(5, "005,00145500000,3,1,0,1,0,,13,,09,000600000,1,,,,,RPT");
     doc.StoreMemory(7, "007,00435000000,6,3,1,0,1,,09,,21,007600000,0,,,,,MINUS");
     doc.StoreMemory(9, "009,00145800000,0,0,0,0,0,,09,,09,000600000,0,,00437800000,0,,A\"B");
+    doc.StoreMemory(10, "010,00145800000,0,0,0,0,0,,09,,09,000000000,0,,00437800000,6,,AB  ");
     doc.StoreMemory(12, "012,abc");
     doc.StoreMemory(15, "015");
     doc.StoreMemory(200, "L0,00121500000,6,0,0,0,0,,09,,09,000600000,0,,,,,");
@@ -106,11 +107,15 @@ TEST(CsvExport, WritesTheGenericLayout)
                   "5,RPT,145.500000,+,0.600000,Tone,100.0,88.5,023,NN,023,Tone->Tone,FM,12.50,S,,,,,,\r\n"
                   "7,MINUS,435.000000,-,7.600000,TSQL,88.5,131.8,023,NN,023,Tone->Tone,FM,25.00,,,,,,,\r\n"
                   "9,\"A\"\"B\",145.800000,split,437.800000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
+                  "10,\"AB  \",145.800000,split,437.800000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,,,,,,\r\n"
                   "200,,121.500000,,0.600000,,88.5,88.5,023,NN,023,Tone->Tone,AM,25.00,,,,,,,\r\n");
-    EXPECT_EQ(result.channels, 4);
-    EXPECT_EQ(result.notes,
-              (std::vector<std::string>{"007: reverse is on; the CSV layout has no column for it",
-                                        "012: left out: the frequency \"abc\" is not a frequency in Hz"}));
+    EXPECT_EQ(result.channels, 5);
+    EXPECT_EQ(result.notes, (std::vector<std::string>{
+                                "007: reverse is on; the CSV layout has no column for it",
+                                "009: the offset 0.60 MHz has no column in the CSV layout; an import gives 0.00 MHz",
+                                "009: an import gives the name \"AB\" for \"A\"B\"",
+                                "010: the transmit step 25kHz has no column in the CSV layout; an import gives 5kHz",
+                                "012: left out: the frequency \"abc\" is not a frequency in Hz"}));
 }
 
 // Both fixtures are read as they are and with their line ends flipped; what
@@ -185,6 +190,7 @@ TEST(CsvImport, EachRowRule)
     const char* const plain = BandPlan::DefaultRadioType;
     const char* const minus76 = "0,3,00,1,1,1,1";
     const char* const cellular = "0,3,00,1,1,1,2";
+    const char* const band800 = "0,1,00,1,0,0,1";
     const std::string tail146 = ",0,0,0,0,,09,,09,000600000,0,,,,,";
     const struct {
         const char* type;
@@ -204,6 +210,12 @@ TEST(CsvImport, EachRowRule)
         {plain, "5,146.5200001,,0,,,,,,,,", "005,00146520000,7,0,0,0,0,,09,,09,000000000,0,,,,,",
          "frequency 146.5200001 MHz stored as 146.520000 MHz"},
         {plain, "5,146.525000,,,,,,,,2.50,,", "005,00146525000,6" + tail146, "step 2.500kHz stored as 25kHz"},
+        {plain, "5,146.0,,,,,,,,3567587.328,,", "005,00146000000,9" + tail146, "step 3567587.328kHz stored as 100kHz"},
+        {band800, "5,870.025000,,,,,,,,5.00,,", "005,00870025000,6,0,0,0,0,,09,,09,005000000,0,,,,,",
+         "step 5kHz stored as 25kHz"},
+        {band800, "5,965.000000,split,965.025000,,,,,,5.00,,",
+         "005,00965000000,2,0,0,0,0,,09,,09,000000000,0,,00965025000,6,,", "step 5kHz stored as 10kHz"},
+        {plain, "5,146.0,,,,,,,,,,\"AB  \"", "005,00146000000,9" + tail146 + "AB  ", ""},
         {plain, "221,146.0,,,,,,,,,,", "", "skipped: location 221 is outside 0..220"},
         {plain, "-1,146.0,,,,,,,,,,", "", "skipped: location \"-1\" is not a channel number"},
         {plain, "u9,146.0,,,,,,,,,,", "U9,00146000000,9" + tail146, ""},
@@ -256,19 +268,162 @@ TEST(CsvImport, EachRowRule)
 
 TEST(CsvImport, RefusesFilesWithoutItsColumns)
 {
+    using namespace std::string_literals;
     const struct {
-        const char* text;
+        std::string text;
         const char* error;
     } cases[] = {
         {"", "the file holds no header line"},
         {"\xEF\xBB\xBF# only a comment\r\n", "the file holds no header line"},
-        {"Name,Frequency\n1,146.0\n", "the header line has no Location column"},
-        {"Location,Name\n1,A\n", "the header line has no Frequency column"},
+        {"Name,Frequency\n1,146.0\n",
+         "the header line has no Location column (found 2 columns in UTF-8 separated by commas: \"Name\", "
+         "\"Frequency\")"},
+        {"Location;Name\n1;A\n",
+         "the header line has no Frequency column (found 2 columns in UTF-8 separated by semicolons: \"Location\", "
+         "\"Name\")"},
+        {"\xFF\xFE\x07\x00"
+         "a\x00\r\x00"s,
+         "the header line has no Location column (found 1 column in UTF-16LE separated by commas: \"\\x07a\")"},
     };
     for (const auto& c : cases) {
         const CsvImport::Result result = CsvImport::Read(c.text, BandPlan());
         EXPECT_FALSE(result.ok) << c.text;
         EXPECT_EQ(result.error, c.error) << c.text;
+    }
+}
+
+// UTF-8 text (ASCII here) as UTF-16 with its byte order mark.
+std::string Utf16(const std::string& text, bool bigEndian)
+{
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : text) {
+        out += bigEndian ? '\0' : c;
+        out += bigEndian ? c : '\0';
+    }
+    return out;
+}
+
+// The files European spreadsheets write (semicolons, decimal commas), tab
+// separated text and UTF-16 of either byte order read as the comma file does.
+TEST(CsvImport, ReadsOtherLocalesAndEncodings)
+{
+    const std::string comma = "Location,Name,Frequency,Duplex,Offset,TStep\r\n"
+                              "1,\"A, B\",145.500000,-,0.600000,12.50\r\n"
+                              "2,Zz,433.400000,,,25.00\r\n";
+    const std::string semicolon = "Location;Name;Frequency;Duplex;Offset;TStep\r\n"
+                                  "1;A, B;145,500000;-;0,600000;12,50\r\n"
+                                  "2;Zz;433,4;;;25\r\n";
+    const std::string tab = "Location\tName\tFrequency\tDuplex\tOffset\tTStep\n"
+                            "1\tA, B\t145.5\t-\t0.6\t12.5\n"
+                            "2\tZz\t433,4\t\t\t25\n";
+    const CsvImport::Result expected = CsvImport::Read(comma, BandPlan());
+    ASSERT_TRUE(expected.ok) << expected.error;
+    ASSERT_EQ(expected.channels.size(), 2u);
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"semicolons", semicolon},
+        {"tabs", tab},
+        {"UTF-16LE", Utf16(comma, false)},
+        {"UTF-16BE with semicolons", Utf16(semicolon, true)},
+    };
+    for (const auto& c : cases) {
+        const CsvImport::Result result = CsvImport::Read(c.bytes, BandPlan());
+        ASSERT_TRUE(result.ok) << c.what << ": " << result.error;
+        ASSERT_EQ(result.channels.size(), 2u) << c.what;
+        for (std::size_t n = 0; n < 2; ++n)
+            EXPECT_EQ(result.channels[n].record, expected.channels[n].record) << c.what;
+        EXPECT_EQ(result.Report(), expected.Report()) << c.what;
+    }
+}
+
+// Every channel the import overwrites with another is named with what was
+// there and what comes; one it writes again unchanged is not.
+TEST(CsvImport, NamesTheChannelsItReplaces)
+{
+    ChannelDocument doc = Document(BandPlan::DefaultRadioType);
+    doc.StoreMemory(1, "001,00146520000,0,0,0,0,0,,09,,09,000000000,0,,,,,OLD");
+    doc.StoreMemory(2, "002,00145000000,0,0,0,0,0,,09,,09,000600000,0,,,,,SAME");
+    doc.StoreMemory(200, "L0,00144000000,9,0,0,0,0,,09,,09,000600000,0,,,,,");
+    const CsvImport::Result result = CsvImport::Read("Location,Name,Frequency,Offset,TStep\r\n"
+                                                     "200,LOW,144.000000,0.6,100\r\n"
+                                                     "1,NEW,145.500000,0,5\r\n"
+                                                     "2,SAME,145.000000,0.6,5\r\n"
+                                                     "3,FREE,146.000000,0.6,5\r\n",
+                                                     doc);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.Report(), "line 3 (001): replaces 146.520 MHz \"OLD\" with 145.500 MHz \"NEW\"\n"
+                               "line 2 (L0): replaces 144.000 MHz \"\" with 144.000 MHz \"LOW\"\n"
+                               "4 channels imported, 2 channels replaced, 0 rows changed, 0 rows skipped.\n");
+}
+
+// A file of millions of useless rows keeps the report short and every count
+// whole, holds one channel a slot however often a slot comes, and can be
+// stopped.
+TEST(CsvImport, LargeFilesKeepTheResultBounded)
+{
+    std::string text = "Location,Frequency\n";
+    constexpr int kRows = 20000;
+    for (int row = 0; row < kRows; ++row)
+        text += row % 2 ? "x\n" : "7,146.000000\n";
+    const CsvImport::Result result = CsvImport::Read(text, BandPlan());
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.skipped, kRows / 2);
+    EXPECT_EQ(result.changed, kRows / 2 - 1); // each later row for slot 7 replaces the one before
+    EXPECT_EQ(result.channels.size(), 1u);
+    EXPECT_EQ(result.notes.size(), CsvImport::ListedNotes);
+    EXPECT_EQ(result.notes.size() + static_cast<std::size_t>(result.unlisted), std::size_t(kRows - 1));
+    const std::string report = result.Report(2);
+    EXPECT_EQ(report.substr(report.find("... and")),
+              "... and 19997 more\n1 channel imported, 9999 rows changed, 10000 rows skipped.\n");
+
+    std::size_t calls = 0;
+    const CsvImport::Result stopped = CsvImport::Read(text, BandPlan(), [&](std::size_t done, std::size_t total) {
+        EXPECT_LE(done, total);
+        return ++calls < 2;
+    });
+    EXPECT_FALSE(stopped.ok);
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_EQ(calls, 2u);
+    EXPECT_TRUE(stopped.channels.empty());
+}
+
+// Export then import gives back every channel the program can hold, or the
+// export names what the layout cannot carry.
+TEST(CsvExport, WhatAnImportCannotGiveBackIsNamed)
+{
+    const char* const band800 = "0,1,00,1,0,0,1";
+    const struct {
+        const char* type;
+        const char* record;
+        const char* note; // "" when the record comes back as it is
+    } cases[] = {
+        {BandPlan::DefaultRadioType, "005,00146520000,0,0,0,0,0,,09,,09,000600000,0,,,,,AB    ", ""},
+        {BandPlan::DefaultRadioType, "005,00146520000,0,0,0,0,0,,09,,09,000600000,0,,,,, 2M   ", ""},
+        {band800, "005,00870025000,3,0,0,0,0,,09,,09,005000000,0,,,,,CELL", ""},
+        {band800, "005,00965000000,2,0,0,0,0,,09,,09,000000000,0,,00965025000,6,,SPLIT", ""},
+        {band800, "005,00999975000,6,1,0,0,0,,09,,09,005000000,0,,,,,TOP", ""},
+        {band800, "005,00965000000,2,0,0,0,0,,09,,09,000000000,0,,00965030000,7,,",
+         "005: the transmit step 30kHz has no column in the CSV layout; an import gives 10kHz"},
+        {BandPlan::DefaultRadioType, "005,00146520000,0,2,0,0,0,,09,,09,000600000,0,,00147000000,0,,",
+         "005: the transmit frequency 147.000 MHz has no column in the CSV layout; an import gives (empty) | "
+         "005: the transmit step 5kHz has no column in the CSV layout; an import gives (empty)"},
+    };
+    for (const auto& c : cases) {
+        ChannelDocument doc = Document(c.type);
+        doc.StoreMemory(5, c.record);
+        const CsvExport::Result exported = CsvExport::Write(doc);
+        std::string notes;
+        for (const std::string& note : exported.notes)
+            notes += (notes.empty() ? "" : " | ") + note;
+        EXPECT_EQ(notes, c.note) << c.record;
+        if (*c.note)
+            continue;
+        const CsvImport::Result again = CsvImport::Read(exported.text, doc);
+        ASSERT_EQ(again.channels.size(), 1u) << c.record;
+        EXPECT_EQ(again.channels[0].record, c.record);
+        EXPECT_EQ(again.Report(), "1 channel imported, 0 rows changed, 0 rows skipped.\n") << c.record;
     }
 }
 
