@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 
 // Whole-file reads and atomic replacement, for both programs and the tests.
@@ -18,7 +19,15 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
 // over `path`: on any failure the old file stays as it was and no partial
 // file is left behind. An existing file's permissions are kept. Only a
 // regular file is replaced; a symbolic link to one is written through and
-// stays a link.
+// stays a link. A new file gets 0666 less the umask the program started
+// with; the umask itself is never changed. Temporary files of an earlier
+// run that was killed are cleared first (RemoveStaleTemporaries).
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error);
+
+// Removes the leftovers of writes to `path` that never finished: regular
+// files of ours named "PATH.XXXXXX" (six letters or digits, the temporary
+// name this writer uses) last changed an hour or more before `now`. Newer
+// ones may belong to a write still going on. Failures are ignored.
+void RemoveStaleTemporaries(const std::string& path, std::time_t now);
 
 } // namespace FileIo
