@@ -89,9 +89,10 @@ int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, Tran
     case TransferRunner::Outcome::Cancelled: return ExitOk;
     default: break;
     }
+    // The message is one of our own; the cause names a device and a program.
     std::fprintf(stderr, "%s\n", result.message.c_str());
     if (!result.cause.empty())
-        std::fprintf(stderr, "%s\n", QString::fromStdString(result.cause).toLocal8Bit().constData());
+        PrintVisibleLine(stderr, QString::fromStdString(result.cause).toLocal8Bit().toStdString());
     return ExitRadioError;
 }
 
@@ -102,7 +103,7 @@ int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace
     // The simulated radio keeps what was written only once it has stopped.
     QString error;
     if (!ports.StopSimulatedRadio(&error)) {
-        std::fprintf(stderr, "qxp-r46-cli: %s\n", error.toLocal8Bit().constData());
+        PrintVisibleLine(stderr, "qxp-r46-cli: " + error.toLocal8Bit().toStdString());
         return status == ExitOk ? ExitFileError : status;
     }
     return status;
@@ -118,9 +119,8 @@ int Read(const std::vector<std::string>& args)
     if (options.Positional().size() != 1)
         return UsageError("read needs OUT.46");
     const std::string& out = options.Positional()[0];
-    if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
-        return FileError();
-    }
+    if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
+        return FileError(out + ": the output needs the extension .46");
     CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
     std::string traceError;
     if (!trace.Begin(&traceError))
@@ -132,11 +132,11 @@ int Read(const std::vector<std::string>& args)
     const int status = Run(options, reading, trace.Sink(), "Reading");
     if (status != ExitOk)
         return status;
+    // The backup is written even when OUT cannot be: what was read is kept.
     ReportRead(doc);
     std::string error;
-    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
-        return FileError();
-    }
+    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error))
+        return FileError(error);
     return ExitOk;
 }
 
@@ -150,9 +150,9 @@ int Write(const std::vector<std::string>& args)
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
-    if (!DataFile::Load(options.Positional()[0], doc).ok) {
-        return FileError();
-    }
+    const DataFile::LoadResult loaded = DataFile::Load(options.Positional()[0], doc);
+    if (!loaded.ok)
+        return FileError(loaded.error);
     CliTrace trace(options.Value("--trace").value_or(std::string()), "write");
     std::string traceError;
     if (!trace.Begin(&traceError))
