@@ -1,6 +1,7 @@
 // The radio verbs: read and write, over the same transfer state machines
 // as the desktop program's dialogs.
 #include "clicommands.h"
+#include "cliinterrupt.h"
 #include "clioptions.h"
 #include "clisupport.h"
 #include "clitrace.h"
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace CliCommands {
 
@@ -65,7 +67,8 @@ private:
 };
 
 // Runs the transfer over the port; returns the exit status.
-int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what)
+int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what,
+              CliInterrupt& interrupt)
 {
     const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
     if (trace)
@@ -83,7 +86,20 @@ int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, Tran
             trouble == TransferRunner::Outcome::NoReply ? ports.TimeoutCause(port) : ports.InvalidCause(port);
         return cause.toStdString();
     });
-    const TransferRunner::Result result = runner.Run(transfer);
+    std::optional<TransferRunner::Result> early = runner.Begin(transfer);
+    if (!early) {
+        // Abort works only once the transfer has begun.
+        interrupt.SetStop([&runner] { runner.Abort(); });
+        early = runner.WaitForEnd();
+        interrupt.SetStop(nullptr);
+    }
+    const TransferRunner::Result result = runner.Conclude(std::move(*early));
+    if (interrupt.Signal() != 0) {
+        if (trace)
+            trace->Note(std::string("stopped by ") + CliInterrupt::Name(interrupt.Signal()));
+        std::fprintf(stderr, "qxp-r46-cli: stopped by %s\n", CliInterrupt::Name(interrupt.Signal()));
+        return interrupt.ExitStatus();
+    }
     switch (result.outcome) {
     case TransferRunner::Outcome::Finished:
     case TransferRunner::Outcome::Cancelled: return ExitOk;
@@ -96,10 +112,11 @@ int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, Tran
     return ExitRadioError;
 }
 
-int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what)
+int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what,
+        CliInterrupt& interrupt)
 {
     PortMap ports;
-    const int status = RunOnPort(ports, PortName(options), transfer, trace, what);
+    const int status = RunOnPort(ports, PortName(options), transfer, trace, what, interrupt);
     // The simulated radio keeps what was written only once it has stopped.
     QString error;
     if (!ports.StopSimulatedRadio(&error)) {
@@ -126,10 +143,11 @@ int Read(const std::vector<std::string>& args)
     if (!trace.Begin(&traceError))
         return FileError(traceError);
 
+    CliInterrupt interrupt;
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
-    const int status = Run(options, reading, trace.Sink(), "Reading");
+    const int status = Run(options, reading, trace.Sink(), "Reading", interrupt);
     if (status != ExitOk)
         return status;
     // The backup is written even when OUT cannot be: what was read is kept.
@@ -157,8 +175,9 @@ int Write(const std::vector<std::string>& args)
     std::string traceError;
     if (!trace.Begin(&traceError))
         return FileError(traceError);
+    CliInterrupt interrupt;
     WriteTransfer writing(doc);
-    int status = Run(options, writing, trace.Sink(), "Writing");
+    int status = Run(options, writing, trace.Sink(), "Writing", interrupt);
     if (status != ExitOk)
         return status;
     ReportWritten(doc);
@@ -170,7 +189,7 @@ int Write(const std::vector<std::string>& args)
     ChannelDocument back;
     ApplyRadioType(options, back);
     ReadTransfer reading(back);
-    status = Run(options, reading, trace.Sink(), "Verifying");
+    status = Run(options, reading, trace.Sink(), "Verifying", interrupt);
     if (status != ExitOk)
         return status;
     return ReportVerification(doc, back);

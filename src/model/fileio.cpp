@@ -29,6 +29,8 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return m_fd; }
+    // Hands the descriptor to the caller, who closes it.
+    int Release() { return std::exchange(m_fd, -1); }
     // Closes now so that a failing close (a full disk on NFS) can be seen.
     bool Close()
     {
@@ -119,6 +121,44 @@ struct DirCloser {
 };
 
 } // namespace
+
+int CreateGrowingFile(const std::string& path, std::string* error)
+{
+    // Non-blocking so that a FIFO without a reader is refused, not waited on.
+    FileDescriptor fd(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_APPEND, 0666));
+    if (fd.Get() < 0) {
+        Fail(error, ErrnoText(path));
+        return -1;
+    }
+    struct stat st {
+    };
+    if (::fstat(fd.Get(), &st) != 0) {
+        Fail(error, ErrnoText(path));
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode) && !S_ISCHR(st.st_mode)) {
+        Fail(error, path + ": not a regular file");
+        return -1;
+    }
+    ::fcntl(fd.Get(), F_SETFL, O_APPEND);
+    return fd.Release();
+}
+
+bool AppendToFile(int fd, const std::string& path, std::string_view bytes, std::string* error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Fail(error, ErrnoText(path));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 void RemoveStaleTemporaries(const std::string& path, std::time_t now)
 {

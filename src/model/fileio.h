@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <string>
+#include <string_view>
 
 // Whole-file reads and atomic replacement, for both programs and the tests.
 // Both report failure through their result and an errno text (`error` may be
@@ -23,6 +24,16 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
 // with; the umask itself is never changed. Temporary files of an earlier
 // run that was killed are cleared first (RemoveStaleTemporaries).
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error);
+
+// A log that must keep what it had when the program is killed (a trace)
+// cannot be replaced atomically at the end: it is created (or truncated)
+// here and grows with AppendToFile. Returns the descriptor, or -1 with the
+// errno text in *error. Only regular files and character devices (a
+// terminal, /dev/null) are taken.
+int CreateGrowingFile(const std::string& path, std::string* error);
+// Writes all of `bytes` to `fd` at once, retrying partial writes; false
+// with "PATH: reason" in *error (a full disk: "No space left on device").
+bool AppendToFile(int fd, const std::string& path, std::string_view bytes, std::string* error);
 
 // Removes the leftovers of writes to `path` that never finished: regular
 // files of ours named "PATH.XXXXXX" (six letters or digits, the temporary

@@ -1,5 +1,7 @@
 #include "exclusiveclaim.h"
 
+#include "portholders.h"
+
 #include <sys/file.h>
 #include <sys/ioctl.h>
 
@@ -28,13 +30,19 @@ bool ExclusiveClaim::Acquire(int fd, Mode mode, std::string* error)
 
 #ifdef TIOCGEXCL
     // Root can open a device despite another holder's TIOCEXCL; asking the
-    // kernel whether the mode is set closes that gap.
+    // kernel whether the mode is set closes that gap. The mode outlives the
+    // program that set it when that program was killed, though: with no
+    // other process holding the device, it is a leftover, and it is cleared
+    // (on the real open; a probe only reports the device as free).
     int exclusive = 0;
     if (::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0) {
-        if (error)
-            *error = "device is held in exclusive mode by another program";
-        Release();
-        return false;
+        const bool heldElsewhere = !PortHolders::Of("/proc/self/fd/" + std::to_string(fd)).empty();
+        if (heldElsewhere || (mode == Mode::Hold && ::ioctl(fd, TIOCNXCL) != 0)) {
+            if (error)
+                *error = "device is held in exclusive mode by another program";
+            Release();
+            return false;
+        }
     }
 #endif
 

@@ -14,9 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -121,6 +125,24 @@ protected:
 
     // The tool with its own settings and data folders; `prefix` runs it
     // through another program first (setpriv).
+    // The tool started and left running; its standard error goes to `errPath`.
+    pid_t Spawn(std::vector<std::string> args, const std::string& errPath) const
+    {
+        args.insert(args.begin(), QXP_CLI_PATH);
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "XDG_DATA_HOME=" + m_dataHome,
+                                        "HOME=" + Path("home"), "PATH=/usr/bin:/bin"};
+        auto argv = Argv(args);
+        auto envp = Argv(env);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        pid_t pid = -1;
+        if (::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
     CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) const
     {
         args.insert(args.begin(), QXP_CLI_PATH);
@@ -299,6 +321,58 @@ TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
     EXPECT_EQ(Slurp(Path("config/QUELDOR/QXP-R46.conf")),
               "[General]\nCommPort=COM2\n\n[Ports]\nCOM2=" + sim.Device() + "\n")
         << "the tool leaves the settings alone";
+}
+
+// Whether the kernel refuses further opens of the device (TIOCEXCL).
+bool ExclusiveModeSet(const std::string& device)
+{
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EBUSY;
+    int exclusive = 0;
+    ::ioctl(fd, TIOCGEXCL, &exclusive);
+    ::close(fd);
+    return exclusive != 0;
+}
+
+// A read stopped by a signal while it waits on the radio gives the port back
+// as it found it, writes no file and keeps its trace to the last line; one
+// killed outright leaves the port in exclusive mode, which the next run
+// clears, as no program holds the port any more.
+TEST_F(TransferCli, StoppedReadsLeaveThePortFreeAndTheTraceWhole)
+{
+    const struct {
+        int signal;
+        int status; // -1: killed
+    } cases[] = {{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}, {SIGKILL, -1}};
+    for (const auto& c : cases) {
+        const std::string name = ::strsignal(c.signal);
+        Sim sim({"--stop-after", "8"});
+        ASSERT_FALSE(sim.Device().empty());
+        const std::string tracePath = Path("trace.txt");
+        ::unlink(tracePath.c_str());
+        const pid_t pid = Spawn({"read", "--trace", tracePath, "--port", sim.Device(), Path("out.46")}, Path(".err"));
+        ASSERT_GT(pid, 0);
+        // The ninth command goes unanswered; the tool waits for its reply.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (std::chrono::steady_clock::now() < until && Slurp(tracePath).find("> MR 0,0,004") == std::string::npos)
+            ::usleep(10000);
+        ::kill(pid, c.signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << name << ": " << Slurp(Path(".err"));
+        const std::string trace = Slurp(tracePath);
+        EXPECT_NE(trace.find("> MR 0,0,004\\r\n"), std::string::npos) << name << ": " << trace;
+        EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0) << name;
+        if (c.status >= 0) {
+            EXPECT_NE(trace.find("# stopped by "), std::string::npos) << name << ": " << trace;
+            EXPECT_FALSE(ExclusiveModeSet(sim.Device())) << name;
+        }
+        // The radio answers nothing now, but the port opens.
+        const CliRun next = Cli({"read", "--port", sim.Device(), Path("out.46")});
+        EXPECT_EQ(next.status, 3) << name;
+        EXPECT_EQ(next.err.rfind("Communication timeout error.\n", 0), 0u) << name << ": " << next.err;
+    }
 }
 
 TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
