@@ -304,6 +304,20 @@ TEST_F(TransferCli, TraceOfAShortRead)
     EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
 }
 
+// A trace that stops growing (a full disk; here a file size limit, which
+// holds for root too) is said to be incomplete, with the reason.
+TEST_F(TransferCli, ATraceCutShortIsSaidToBeIncomplete)
+{
+    Sim sim({});
+    ASSERT_FALSE(sim.Device().empty());
+    const CliRun run = Cli({"read", "--trace", Path("trace.txt"), "--port", sim.Device(), Path("out.46")},
+                           {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 2; exec \"$@\"", "sh"});
+    EXPECT_NE(run.err.find("qxp-r46-cli: trace incomplete: " + Path("trace.txt") + ": File too large\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Slurp(Path("trace.txt")).rfind("       0 # qxp-r46-cli read, ", 0), 0u);
+}
+
 TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
 {
     Sim sim({"--type", "0,1,00,1,1,,"});
