@@ -450,8 +450,16 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          3,
          "COM port is invalid.\nPlease check and try again.\nDEV. Another program has it open without a lock, and "
          "would take the radio's replies: sleep (process PID); close that program first.\n"},
-        {"output not .46", {}, {"read", "--port", "DEV", "OUT.txt"}, 2, "File Open error.\n"},
-        {"input missing", {}, {"write", "--port", "DEV", "MISSING.46"}, 2, "File Open error.\n"},
+        {"output not .46",
+         {},
+         {"read", "--port", "DEV", "OUT.txt"},
+         2,
+         "File Open error.\nqxp-r46-cli: OUT.txt: the output needs the extension .46\n"},
+        {"input missing",
+         {},
+         {"write", "--port", "DEV", "MISSING.46"},
+         2,
+         "File Open error.\nqxp-r46-cli: MISSING.46: No such file or directory\n"},
     };
     Spit(Path("in.46"), SampleFile());
     std::system(("mkdir -p '" + Path("config/QUELDOR") + "'").c_str());
@@ -476,7 +484,9 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
         const CliRun run = Cli(args);
         std::string err = c.err;
         for (const auto& [mark, text] : {std::pair<std::string, std::string>{"DEV", sim.Device()},
-                                         {"PID", holder ? std::to_string(holder->Pid()) : ""}})
+                                         {"PID", holder ? std::to_string(holder->Pid()) : ""},
+                                         {"OUT.txt", Path("out.txt")},
+                                         {"MISSING.46", Path("missing.46")}})
             for (std::size_t at; (at = err.find(mark)) != std::string::npos;)
                 err.replace(at, mark.size(), text);
         EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
