@@ -5,6 +5,7 @@
 
 #include "appsettings.h"
 #include "channeldocument.h"
+#include "visibletext.h"
 
 #include <QStringDecoder>
 
@@ -21,8 +22,18 @@ int FileError()
 int FileError(const std::string& cause)
 {
     FileError();
-    std::fprintf(stderr, "qxp-r46-cli: %s\n", cause.c_str());
+    std::fprintf(stderr, "qxp-r46-cli: %s\n", VisibleText::Of(cause).c_str());
     return ExitFileError;
+}
+
+int FileError(const QString& cause)
+{
+    return FileError(cause.toLocal8Bit().toStdString());
+}
+
+void PrintVisibleLine(std::FILE* out, const std::string& text)
+{
+    std::fprintf(out, "%s\n", VisibleText::Of(text).c_str());
 }
 
 int UsageError(const std::string& detail)

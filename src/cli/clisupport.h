@@ -2,6 +2,9 @@
 
 #include "bandplan.h"
 
+#include <QString>
+
+#include <cstdio>
 #include <string>
 
 class ChannelDocument;
@@ -13,8 +16,13 @@ namespace CliCommands {
 // "File Open error." alone on standard error, whatever the cause, as the
 // desktop program says it; returns the file-error exit status.
 int FileError();
-// The same, followed by the cause ("PATH: No such file or directory").
+// The same, followed by the cause ("PATH: No such file or directory") on
+// the next line, its control characters escaped.
 int FileError(const std::string& cause);
+int FileError(const QString& cause);
+// `text` and a line feed, with the control characters of the names and
+// paths in it as visible escapes (VisibleText).
+void PrintVisibleLine(std::FILE* out, const std::string& text);
 // The detail and the usage on standard error; returns the usage exit status.
 int UsageError(const std::string& detail);
 // The radio type decides the band defaults and the offsets of converted

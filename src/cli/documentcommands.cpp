@@ -21,14 +21,16 @@ int Convert(const std::vector<std::string>& args)
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
-        return FileError();
+        return FileError(out + ": the output needs the extension .46");
 
     DocumentSession session;
     session.StartWith(RadioPlan(options));
-    if (!session.Load(in, DocumentSession::Layouts::CurrentOrOld).ok)
-        return FileError();
-    if (!session.Save(out).ok)
-        return FileError();
+    const DocumentSession::FileResult loaded = session.Load(in, DocumentSession::Layouts::CurrentOrOld);
+    if (!loaded.ok)
+        return FileError(loaded.error);
+    const DocumentSession::FileResult saved = session.Save(out);
+    if (!saved.ok)
+        return FileError(saved.error);
     return ExitOk;
 }
 
@@ -42,8 +44,10 @@ int List(const std::vector<std::string>& args)
 
     DocumentSession session;
     session.StartWith(RadioPlan(options));
-    if (!session.Load(options.Positional()[0], DocumentSession::Layouts::CurrentOrOld).ok)
-        return FileError();
+    const DocumentSession::FileResult loaded =
+        session.Load(options.Positional()[0], DocumentSession::Layouts::CurrentOrOld);
+    if (!loaded.ok)
+        return FileError(loaded.error);
     const ChannelDocument& doc = session.Document();
 
     std::vector<std::string> lines = ChannelListing::ListLines(doc);

@@ -94,11 +94,12 @@ void PrintUsage(bool toStderr)
                "Progress of read and write goes to standard error when it is a terminal.\n"
                "\n"
                "Exit status: 0 done, 1 usage error, 2 a file could not be read or written\n"
-               "(\"File Open error.\" on standard error), 3 the port could not be used or\n"
-               "the radio failed (\"COM port is invalid.\", \"The radio is invalid.\",\n"
-               "\"Communication timeout error.\" or the port's own error on standard\n"
-               "error; for the first and the last, the next line says which device the\n"
-               "port led to and why it failed), 4 write --verify found the radio holding\n"
+               "(\"File Open error.\" on standard error; the next line says which file\n"
+               "and why), 3 the port could not be used or the radio failed (\"COM port\n"
+               "is invalid.\", \"The radio is invalid.\", \"Communication timeout error.\"\n"
+               "or the port's own error on standard error; the next line says which\n"
+               "device the port led to and why it failed, or the system's reason),\n"
+               "4 write --verify found the radio holding\n"
                "something else. diff has its own: 0 same, 1 different, 2 trouble.\n",
                out);
 }

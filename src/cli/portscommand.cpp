@@ -15,7 +15,7 @@ namespace {
 
 void Line(const QString& text)
 {
-    std::printf("%s\n", text.toLocal8Bit().constData());
+    PrintVisibleLine(stdout, text.toLocal8Bit().toStdString());
 }
 
 } // namespace

@@ -27,15 +27,14 @@ int Print(const std::vector<std::string>& args)
         return UsageError("print needs FILE and OUT.pdf");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
-    if (!HasExtension(out, ".pdf")) {
-        return FileError();
-    }
+    if (!HasExtension(out, ".pdf"))
+        return FileError(out + ": the output needs the extension .pdf");
 
     DocumentSession session;
     session.StartWith(RadioPlan(options));
-    if (!session.Load(in, DocumentSession::Layouts::CurrentOrOld).ok) {
-        return FileError();
-    }
+    const DocumentSession::FileResult loaded = session.Load(in, DocumentSession::Layouts::CurrentOrOld);
+    if (!loaded.ok)
+        return FileError(loaded.error);
     const ChannelDocument& doc = session.Document();
 
     // Fonts need a GUI application; without a display it runs offscreen.
@@ -63,14 +62,12 @@ int Print(const std::vector<std::string>& args)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(QStringLiteral("QXP-R46"));
         writer.setCreator(QStringLiteral("qxp-r46-cli"));
-        if (!ChannelListPainter::Paint(writer, pages)) {
-            return FileError();
-        }
+        if (!ChannelListPainter::Paint(writer, pages))
+            return FileError(out + ": the pages could not be drawn");
     }
     std::string error;
-    if (!FileIo::WriteFileAtomically(out, pdf.data().toStdString(), &error)) {
-        return FileError();
-    }
+    if (!FileIo::WriteFileAtomically(out, pdf.data().toStdString(), &error))
+        return FileError(error);
     return ExitOk;
 }
 

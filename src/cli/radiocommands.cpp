@@ -1,6 +1,7 @@
 // The radio verbs: read and write, over the same transfer state machines
 // as the desktop program's dialogs.
 #include "clicommands.h"
+#include "cliinterrupt.h"
 #include "clioptions.h"
 #include "clisupport.h"
 #include "clitrace.h"
@@ -24,6 +25,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace CliCommands {
 
@@ -65,7 +67,8 @@ private:
 };
 
 // Runs the transfer over the port; returns the exit status.
-int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what)
+int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what,
+              CliInterrupt& interrupt)
 {
     const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
     if (trace)
@@ -83,28 +86,44 @@ int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, Tran
             trouble == TransferRunner::Outcome::NoReply ? ports.TimeoutCause(port) : ports.InvalidCause(port);
         return cause.toStdString();
     });
-    const TransferRunner::Result result = runner.Run(transfer);
+    std::optional<TransferRunner::Result> early = runner.Begin(transfer);
+    if (!early) {
+        // Abort works only once the transfer has begun.
+        interrupt.SetStop([&runner] { runner.Abort(); });
+        early = runner.WaitForEnd();
+        interrupt.SetStop(nullptr);
+    }
+    const TransferRunner::Result result = runner.Conclude(std::move(*early));
+    if (interrupt.Signal() != 0) {
+        if (trace)
+            trace->Note(std::string("stopped by ") + CliInterrupt::Name(interrupt.Signal()));
+        std::fprintf(stderr, "qxp-r46-cli: stopped by %s\n", CliInterrupt::Name(interrupt.Signal()));
+        return interrupt.ExitStatus();
+    }
     switch (result.outcome) {
     case TransferRunner::Outcome::Finished:
     case TransferRunner::Outcome::Cancelled: return ExitOk;
     default: break;
     }
+    // The message is one of our own; the cause names a device and a program.
     std::fprintf(stderr, "%s\n", result.message.c_str());
     if (!result.cause.empty())
-        std::fprintf(stderr, "%s\n", QString::fromStdString(result.cause).toLocal8Bit().constData());
+        PrintVisibleLine(stderr, QString::fromStdString(result.cause).toLocal8Bit().toStdString());
     return ExitRadioError;
 }
 
 // `writes`: the transfer changes the radio's memory, so a simulated radio
 // that cannot keep it has lost the write. A read is whole all the same.
-int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what, bool writes)
+int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace, const char* what, bool writes,
+        CliInterrupt& interrupt)
 {
     PortMap ports;
-    const int status = RunOnPort(ports, PortName(options), transfer, trace, what);
+    const int status = RunOnPort(ports, PortName(options), transfer, trace, what, interrupt);
     // The simulated radio keeps what was written only once it has stopped.
     QString error;
     if (!ports.StopSimulatedRadio(&error)) {
-        std::fprintf(stderr, "qxp-r46-cli: %s%s\n", writes ? "" : "warning: ", error.toLocal8Bit().constData());
+        PrintVisibleLine(stderr, std::string("qxp-r46-cli: ") + (writes ? "" : "warning: ") +
+                                     error.toLocal8Bit().toStdString());
         return status == ExitOk && writes ? ExitFileError : status;
     }
     return status;
@@ -120,25 +139,25 @@ int Read(const std::vector<std::string>& args)
     if (options.Positional().size() != 1)
         return UsageError("read needs OUT.46");
     const std::string& out = options.Positional()[0];
-    if (DataFile::FormatOfPath(out) != DataFile::Format::Current) {
-        return FileError();
-    }
+    if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
+        return FileError(out + ": the output needs the extension .46");
     CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
     std::string traceError;
     if (!trace.Begin(&traceError))
         return FileError(traceError);
 
+    CliInterrupt interrupt;
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     ReadTransfer reading(doc);
-    const int status = Run(options, reading, trace.Sink(), "Reading", false);
+    const int status = Run(options, reading, trace.Sink(), "Reading", false, interrupt);
     if (status != ExitOk)
         return status;
+    // The backup is written even when OUT cannot be: what was read is kept.
     ReportRead(doc);
     std::string error;
-    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error)) {
-        return FileError();
-    }
+    if (!FileIo::WriteFileAtomically(out, DataFile::WriteDataFile(doc), &error))
+        return FileError(error);
     return ExitOk;
 }
 
@@ -152,15 +171,16 @@ int Write(const std::vector<std::string>& args)
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
-    if (!DataFile::Load(options.Positional()[0], doc).ok) {
-        return FileError();
-    }
+    const DataFile::LoadResult loaded = DataFile::Load(options.Positional()[0], doc);
+    if (!loaded.ok)
+        return FileError(loaded.error);
     CliTrace trace(options.Value("--trace").value_or(std::string()), "write");
     std::string traceError;
     if (!trace.Begin(&traceError))
         return FileError(traceError);
+    CliInterrupt interrupt;
     WriteTransfer writing(doc);
-    int status = Run(options, writing, trace.Sink(), "Writing", true);
+    int status = Run(options, writing, trace.Sink(), "Writing", true, interrupt);
     NoteWrite();
     if (status != ExitOk)
         return status;
@@ -173,7 +193,7 @@ int Write(const std::vector<std::string>& args)
     ChannelDocument back;
     ApplyRadioType(options, back);
     ReadTransfer reading(back);
-    status = Run(options, reading, trace.Sink(), "Verifying", false);
+    status = Run(options, reading, trace.Sink(), "Verifying", false, interrupt);
     if (status != ExitOk)
         return status;
     return ReportVerification(doc, back);

@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -26,6 +30,8 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return m_fd; }
+    // Hands the descriptor to the caller, who closes it.
+    int Release() { return std::exchange(m_fd, -1); }
     // Closes now so that a failing close (a full disk on NFS) can be seen.
     bool Close()
     {
@@ -69,7 +75,117 @@ private:
     bool m_kept = false;
 };
 
+// The process's file creation mask. The kernel tells it in /proc without
+// changing it; umask(2) can only be read by setting it, and for that moment
+// every file another thread creates would get the wrong mode. So it is read
+// once, while the program loads and no thread of ours runs yet.
+mode_t ReadCreationMask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+mode_t CreationMask()
+{
+    static const mode_t mask = ReadCreationMask();
+    return mask;
+}
+
+// Read while the program loads, before any thread of ours runs.
+[[maybe_unused]] const mode_t CreationMaskAtLoad = CreationMask();
+
+constexpr std::size_t TemporarySuffixLength = 6; // mkostemp's XXXXXX
+constexpr std::time_t StaleTemporaryAge = 60 * 60;
+
+bool IsTemporaryNameOf(const std::string& entry, const std::string& base)
+{
+    if (entry.size() != base.size() + 1 + TemporarySuffixLength || entry.compare(0, base.size(), base) != 0 ||
+        entry[base.size()] != '.')
+        return false;
+    for (std::size_t i = base.size() + 1; i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    }
+    return true;
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+
 } // namespace
+
+int CreateGrowingFile(const std::string& path, std::string* error)
+{
+    // Non-blocking so that a FIFO without a reader is refused, not waited on.
+    FileDescriptor fd(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_APPEND, 0666));
+    if (fd.Get() < 0) {
+        Fail(error, ErrnoText(path));
+        return -1;
+    }
+    struct stat st {
+    };
+    if (::fstat(fd.Get(), &st) != 0) {
+        Fail(error, ErrnoText(path));
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode) && !S_ISCHR(st.st_mode)) {
+        Fail(error, path + ": not a regular file");
+        return -1;
+    }
+    ::fcntl(fd.Get(), F_SETFL, O_APPEND);
+    return fd.Release();
+}
+
+bool AppendToFile(int fd, const std::string& path, std::string_view bytes, std::string* error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Fail(error, ErrnoText(path));
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void RemoveStaleTemporaries(const std::string& path, std::time_t now)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (base.empty())
+        return;
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir)
+        return;
+    const uid_t self = ::geteuid();
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (!IsTemporaryNameOf(entry->d_name, base))
+            continue;
+        struct stat st {
+        };
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        // Only our own plain files, and only when no write can still be on
+        // its way into them: a save in progress touches its file every moment.
+        if (!S_ISREG(st.st_mode) || st.st_uid != self || now - st.st_mtime < StaleTemporaryAge)
+            continue;
+        ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+    }
+}
 
 bool ReadWholeFile(const std::string& path, std::string* contents, std::string* error)
 {
@@ -124,21 +240,15 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
     if (existed && !S_ISREG(old.st_mode))
         return Fail(error, path + ": not a regular file");
 
+    RemoveStaleTemporaries(path, std::time(nullptr));
+
     std::string name = path + ".XXXXXX";
     FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.Get() < 0)
         return Fail(error, ErrnoText(path));
     TemporaryPath temporary(name);
 
-    mode_t mode = 0;
-    if (existed) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd.Get(), mode);
+    ::fchmod(fd.Get(), existed ? (old.st_mode & 07777) : (0666 & ~CreationMask()));
 
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -100,8 +100,11 @@ std::string HolderList(const std::vector<PortHolders::Holder>& holders)
 Result Held(const std::vector<PortHolders::Holder>& holders, bool locked, bool exclusive)
 {
     if (holders.empty()) {
+        // Only the kernel's exclusive mode outlives its program (kill -9);
+        // without the right to open the device anyway, it cannot be cleared
+        // from here, but a new connection starts without it.
         return {State::Held,
-                exclusive ? "another program holds it open in exclusive mode; close that program first."
+                exclusive ? "it is locked by a program that has ended; unplug and replug the cable."
                           : "another program holds it locked; close that program first.",
                 {}};
     }

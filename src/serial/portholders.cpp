@@ -1,5 +1,7 @@
 #include "portholders.h"
 
+#include "visibletext.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 
@@ -36,11 +39,14 @@ bool IsPid(const char* name, pid_t* pid)
     return true;
 }
 
+// The name may hold any byte but NUL, a line feed included; only the one
+// the kernel adds at the end is not part of it.
 std::string ProgramName(pid_t pid)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/comm");
-    std::string name;
-    std::getline(in, name);
+    std::ifstream in("/proc/" + std::to_string(pid) + "/comm", std::ios::binary);
+    std::string name((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!name.empty() && name.back() == '\n')
+        name.pop_back();
     return name;
 }
 
@@ -149,5 +155,5 @@ std::map<std::string, std::vector<PortHolders::Holder>> PortHolders::Of(const st
 std::string PortHolders::Describe(const Holder& holder)
 {
     const std::string process = "process " + std::to_string(holder.pid);
-    return holder.program.empty() ? process : holder.program + " (" + process + ")";
+    return holder.program.empty() ? process : VisibleText::Of(holder.program) + " (" + process + ")";
 }

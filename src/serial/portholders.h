@@ -23,7 +23,7 @@ class PortHolders
 public:
     struct Holder {
         pid_t pid = 0;
-        std::string program; // empty when /proc would not say
+        std::string program; // as /proc says it, raw; empty when it would not say
         bool locked = false; // holds a lock on the device node
     };
 
@@ -32,6 +32,7 @@ public:
     // Holders of several devices in one pass over /proc, by their paths.
     static std::map<std::string, std::vector<Holder>> Of(const std::vector<std::string>& paths);
 
-    // "ModemManager (process 812)", or "process 812" without a name.
+    // "ModemManager (process 812)", or "process 812" without a name; the
+    // name's control characters as visible escapes (VisibleText).
     static std::string Describe(const Holder& holder);
 };

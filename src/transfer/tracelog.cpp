@@ -34,6 +34,13 @@ void TraceLog::Add(char direction, std::string_view text)
 {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%8lld %c ", static_cast<long long>(m_clock() - m_start), direction);
+    if (m_sink) {
+        std::string line = stamp;
+        line += text;
+        line += '\n';
+        m_sink(line);
+        return;
+    }
     m_text += stamp;
     m_text += text;
     m_text += '\n';

@@ -23,7 +23,13 @@ public:
     // Milliseconds on a clock that never goes back; the steady clock unless
     // a test gives its own.
     using Clock = std::function<std::int64_t()>;
+    // Where each line goes as it happens, newline included, instead of
+    // being kept: a trace that must survive a kill is written line by line.
+    using LineSink = std::function<void(std::string_view line)>;
     explicit TraceLog(Clock clock = {});
+
+    // Set before the first event; the lines are then no longer kept.
+    void SetLineSink(LineSink sink) { m_sink = std::move(sink); }
 
     void Sent(std::string_view bytes) override;
     void Received(std::string_view bytes) override;
@@ -39,6 +45,7 @@ private:
     void Add(char direction, std::string_view text);
 
     Clock m_clock;
+    LineSink m_sink;
     std::int64_t m_start = 0;
     std::string m_text;
 };

@@ -48,7 +48,7 @@ std::optional<TransferRunner::Result> TransferRunner::Begin(RadioTransfer& trans
     try {
         m_comm.OpenCommport();
     } catch (const ECommError& error) {
-        return Result{Outcome::PortError, error.what(), {}};
+        return Result{Outcome::PortError, error.what(), error.Detail()};
     }
     {
         const std::lock_guard<std::mutex> work(m_work);
@@ -181,7 +181,7 @@ void TransferRunner::OnCommEvent()
             Carry(next);
         }
     } catch (const ECommError& error) {
-        EndWith(Result{Outcome::PortError, error.what(), {}});
+        EndWith(Result{Outcome::PortError, error.what(), error.Detail()});
     }
 }
 
@@ -190,7 +190,7 @@ void TransferRunner::Carry(const TransferStep& step)
     switch (step.action) {
     case TransferStep::Action::Send: try { SendCommand(step.command);
         } catch (const ECommError& error) {
-            EndWith(Result{Outcome::PortError, error.what(), {}});
+            EndWith(Result{Outcome::PortError, error.what(), error.Detail()});
         }
         break;
     case TransferStep::Action::Finished: EndWith(Result{Outcome::Finished, {}, {}}); break;

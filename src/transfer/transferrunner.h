@@ -63,7 +63,8 @@ public:
         // after Finished and Cancelled.
         std::string message;
         // PortInvalid and NoReply: which device and why, when the cause
-        // hook knows it.
+        // hook knows it. PortError: the system's reason behind the fixed
+        // message (ECommError::Detail), when there is one.
         std::string cause;
     };
     // Why the port failed (PortInvalid or NoReply), asked once the port is

@@ -14,9 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <ostream>
@@ -121,6 +125,24 @@ protected:
 
     // The tool with its own settings and data folders; `prefix` runs it
     // through another program first (setpriv).
+    // The tool started and left running; its standard error goes to `errPath`.
+    pid_t Spawn(std::vector<std::string> args, const std::string& errPath) const
+    {
+        args.insert(args.begin(), QXP_CLI_PATH);
+        std::vector<std::string> env = {"XDG_CONFIG_HOME=" + Path("config"), "XDG_DATA_HOME=" + m_dataHome,
+                                        "HOME=" + Path("home"), "PATH=/usr/bin:/bin"};
+        auto argv = Argv(args);
+        auto envp = Argv(env);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        pid_t pid = -1;
+        if (::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+            pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        return pid;
+    }
+
     CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) const
     {
         args.insert(args.begin(), QXP_CLI_PATH);
@@ -282,6 +304,20 @@ TEST_F(TransferCli, TraceOfAShortRead)
     EXPECT_EQ(unwritable.err.rfind("File Open error.\n", 0), 0u) << unwritable.err;
 }
 
+// A trace that stops growing (a full disk; here a file size limit, which
+// holds for root too) is said to be incomplete, with the reason.
+TEST_F(TransferCli, ATraceCutShortIsSaidToBeIncomplete)
+{
+    Sim sim({});
+    ASSERT_FALSE(sim.Device().empty());
+    const CliRun run = Cli({"read", "--trace", Path("trace.txt"), "--port", sim.Device(), Path("out.46")},
+                           {"/bin/sh", "-c", "trap '' XFSZ; ulimit -f 2; exec \"$@\"", "sh"});
+    EXPECT_NE(run.err.find("qxp-r46-cli: trace incomplete: " + Path("trace.txt") + ": File too large\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(Slurp(Path("trace.txt")).rfind("       0 # qxp-r46-cli read, ", 0), 0u);
+}
+
 TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
 {
     Sim sim({"--type", "0,1,00,1,1,,"});
@@ -299,6 +335,58 @@ TEST_F(TransferCli, WriteThenReadBackThroughMappedPorts)
     EXPECT_EQ(Slurp(Path("config/QUELDOR/QXP-R46.conf")),
               "[General]\nCommPort=COM2\n\n[Ports]\nCOM2=" + sim.Device() + "\n")
         << "the tool leaves the settings alone";
+}
+
+// Whether the kernel refuses further opens of the device (TIOCEXCL).
+bool ExclusiveModeSet(const std::string& device)
+{
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == EBUSY;
+    int exclusive = 0;
+    ::ioctl(fd, TIOCGEXCL, &exclusive);
+    ::close(fd);
+    return exclusive != 0;
+}
+
+// A read stopped by a signal while it waits on the radio gives the port back
+// as it found it, writes no file and keeps its trace to the last line; one
+// killed outright leaves the port in exclusive mode, which the next run
+// clears, as no program holds the port any more.
+TEST_F(TransferCli, StoppedReadsLeaveThePortFreeAndTheTraceWhole)
+{
+    const struct {
+        int signal;
+        int status; // -1: killed
+    } cases[] = {{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}, {SIGKILL, -1}};
+    for (const auto& c : cases) {
+        const std::string name = ::strsignal(c.signal);
+        Sim sim({"--stop-after", "8"});
+        ASSERT_FALSE(sim.Device().empty());
+        const std::string tracePath = Path("trace.txt");
+        ::unlink(tracePath.c_str());
+        const pid_t pid = Spawn({"read", "--trace", tracePath, "--port", sim.Device(), Path("out.46")}, Path(".err"));
+        ASSERT_GT(pid, 0);
+        // The ninth command goes unanswered; the tool waits for its reply.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (std::chrono::steady_clock::now() < until && Slurp(tracePath).find("> MR 0,0,004") == std::string::npos)
+            ::usleep(10000);
+        ::kill(pid, c.signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, c.status) << name << ": " << Slurp(Path(".err"));
+        const std::string trace = Slurp(tracePath);
+        EXPECT_NE(trace.find("> MR 0,0,004\\r\n"), std::string::npos) << name << ": " << trace;
+        EXPECT_NE(::access(Path("out.46").c_str(), F_OK), 0) << name;
+        if (c.status >= 0) {
+            EXPECT_NE(trace.find("# stopped by "), std::string::npos) << name << ": " << trace;
+            EXPECT_FALSE(ExclusiveModeSet(sim.Device())) << name;
+        }
+        // The radio answers nothing now, but the port opens.
+        const CliRun next = Cli({"read", "--port", sim.Device(), Path("out.46")});
+        EXPECT_EQ(next.status, 3) << name;
+        EXPECT_EQ(next.err.rfind("Communication timeout error.\n", 0), 0u) << name << ": " << next.err;
+    }
 }
 
 TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
@@ -362,8 +450,16 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
          3,
          "COM port is invalid.\nPlease check and try again.\nDEV. Another program has it open without a lock, and "
          "would take the radio's replies: sleep (process PID); close that program first.\n"},
-        {"output not .46", {}, {"read", "--port", "DEV", "OUT.txt"}, 2, "File Open error.\n"},
-        {"input missing", {}, {"write", "--port", "DEV", "MISSING.46"}, 2, "File Open error.\n"},
+        {"output not .46",
+         {},
+         {"read", "--port", "DEV", "OUT.txt"},
+         2,
+         "File Open error.\nqxp-r46-cli: OUT.txt: the output needs the extension .46\n"},
+        {"input missing",
+         {},
+         {"write", "--port", "DEV", "MISSING.46"},
+         2,
+         "File Open error.\nqxp-r46-cli: MISSING.46: No such file or directory\n"},
     };
     Spit(Path("in.46"), SampleFile());
     std::system(("mkdir -p '" + Path("config/QUELDOR") + "'").c_str());
@@ -388,7 +484,9 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
         const CliRun run = Cli(args);
         std::string err = c.err;
         for (const auto& [mark, text] : {std::pair<std::string, std::string>{"DEV", sim.Device()},
-                                         {"PID", holder ? std::to_string(holder->Pid()) : ""}})
+                                         {"PID", holder ? std::to_string(holder->Pid()) : ""},
+                                         {"OUT.txt", Path("out.txt")},
+                                         {"MISSING.46", Path("missing.46")}})
             for (std::size_t at; (at = err.find(mark)) != std::string::npos;)
                 err.replace(at, mark.size(), text);
         EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;

@@ -156,12 +156,33 @@ TEST_F(CliTest, FileErrorsSayFileOpenErrorAndExitTwo)
 {
     Spit(Path("club.46"), kCurrentFile);
     Spit(Path("club.txt"), kCurrentFile);
-    for (const CliRun& run :
-         {Cli({"list", Path("missing.46")}), Cli({"list", Path("club.txt")}), Cli({"list", m_dir}),
-          Cli({"convert", Path("club.46"), Path("out.txt")}), Cli({"convert", Path("missing.r46"), Path("out.46")}),
-          Cli({"convert", Path("club.46"), Path("no/such/dir/out.46")})}) {
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.err, "File Open error.\n");
+    const std::string notData = ": not a .46 or .r46 data file\n";
+    const std::string missing = ": No such file or directory\n";
+    // The fixed message, then which file and why, with the control
+    // characters of a path escaped.
+    const struct {
+        std::vector<std::string> args;
+        std::string cause;
+    } cases[] = {
+        {{"list", Path("missing.46")}, Path("missing.46") + missing},
+        {{"list", Path("club.txt")}, Path("club.txt") + notData},
+        {{"list", m_dir}, m_dir + notData},
+        {{"list", Path("\x1b]0;TITLE\a\x1b[31m.46")}, Path("\\e]0;TITLE\\a\\e[31m.46") + missing},
+        {{"convert", Path("club.46"), Path("out.txt")}, Path("out.txt") + ": the output needs the extension .46\n"},
+        {{"convert", Path("missing.r46"), Path("out.46")}, Path("missing.r46") + missing},
+        {{"convert", Path("club.46"), Path("no/such/dir/out.46")}, Path("no/such/dir/out.46") + missing},
+        {{"write", "--port", "sim", Path("missing.46")}, Path("missing.46") + missing},
+        {{"read", "--port", "sim", Path("out.txt")}, Path("out.txt") + ": the output needs the extension .46\n"},
+#ifdef QXP_CLI_PRINT
+        {{"print", Path("missing.46"), Path("list.pdf")}, Path("missing.46") + missing},
+        {{"print", Path("club.46"), Path("list.txt")}, Path("list.txt") + ": the output needs the extension .pdf\n"},
+        {{"print", Path("club.46"), Path("no/such/list.pdf")}, Path("no/such/list.pdf") + missing},
+#endif
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args[0] << " " << c.args.back();
+        EXPECT_EQ(run.err, "File Open error.\nqxp-r46-cli: " + c.cause);
         EXPECT_EQ(run.out, "");
     }
     EXPECT_NE(::access(Path("out.txt").c_str(), F_OK), 0) << "a wrong extension touches no file";
@@ -219,7 +240,8 @@ TEST_F(CliTest, SpecialFilesAreRefusedWithoutWaitingOrBeingReplaced)
     for (const auto& args : runs) {
         const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << args[0] << " " << args[1] << " " << args.back();
-        EXPECT_EQ(run.err, "File Open error.\n");
+        // A link is named by where it leads.
+        EXPECT_EQ(run.err.rfind("File Open error.\nqxp-r46-cli: /", 0), 0u) << run.err;
     }
     const struct {
         const char* name;
@@ -280,7 +302,7 @@ TEST_F(CliTest, FailingFileSystemsKeepTheOldOutput)
         }
         const CliRun run = Cli({"convert", Path("club.46"), out});
         EXPECT_EQ(run.status, 2) << c.what;
-        EXPECT_EQ(run.err, "File Open error.\n") << c.what;
+        EXPECT_EQ(run.err.rfind("File Open error.\nqxp-r46-cli: " + out + ": ", 0), 0u) << c.what << ": " << run.err;
         EXPECT_EQ(Slurp(out), "precious") << c.what;
         EXPECT_EQ(std::system(("test $(ls -A '" + folder + "' | grep -c 'out.46.') -eq 0").c_str()), 0) << c.what;
     }

@@ -59,11 +59,17 @@ TEST(SerialPortDiagnosis, ReasonsFromRealDevices)
     PtyPair free;
     PtyPair open;
     PtyPair locked;
+    PtyPair hostile;
     TempFolder folder;
     const std::string file = folder.Path() + "/plain-file";
     std::system(("touch '" + file + "'").c_str());
+    // A program's name is whatever its file was called: this one would
+    // retitle and recolour the terminal, and end the line early.
+    const std::string hostileName = folder.Path() + "/\x1b]0;T\a\x1b[31m\n";
+    ASSERT_EQ(::symlink("/bin/sleep", hostileName.c_str()), 0);
 
     const HolderProcess opener({"/bin/sleep", "30"}, open.Path());
+    const HolderProcess escaper({hostileName, "30"}, hostile.Path());
     const HolderProcess locker({"/usr/bin/flock", locked.Path(), "/bin/sleep", "30"});
     ASSERT_GT(opener.Pid(), 0);
     ASSERT_TRUE(WaitForLock(locked.Path())) << "flock(1) is needed for this test";
@@ -83,6 +89,8 @@ TEST(SerialPortDiagnosis, ReasonsFromRealDevices)
          "another program has it open without a lock, and would take the radio's replies: " +
              Process("sleep", opener.Pid()) + "; close that program first."},
         {"locked", locked.Path(), State::Held, "another program has it open: " + Process("flock", locker.Pid())},
+        {"a name with control characters", hostile.Path(), State::Held,
+         ": " + Process("\\e]0;T\\a\\e[31m\\n", escaper.Pid()) + "; close that program first."},
     };
     for (const auto& c : cases) {
         const PortDiagnosis::Result result = PortDiagnosis::Diagnose(c.path);
