@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+namespace ChannelCommands {
+struct Outcome;
+}
 class ChannelTableFilter;
 class ChannelTableModel;
 class DocumentHost;
@@ -66,11 +69,9 @@ private:
     QWidget* BuildBulkBar();
     void FillValueChoices();
     void Report(const QString& text);
-    void InformInvalid();
-    // Empties the selected rows as one step named `step`.
-    void ClearRows(const QString& step);
+    // Rows for the clipboard go there, a message to a box.
+    void ShowOutcome(const ChannelCommands::Outcome& outcome);
     void SaveLayout();
-    std::vector<std::string> SelectedRecords() const;
 
     DocumentHost& m_host;
     QSettings& m_store;

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "document/documenthistory.h"
 #include "document/documentsession.h"
+#include "mainformmenus.h"
 #include "shared/documenthost.h"
 
 #include <QMainWindow>
@@ -12,6 +13,9 @@
 #include <string>
 #include <vector>
 
+namespace ChannelCommands {
+struct Outcome;
+}
 class DataExchangeCommands;
 class GridTableModel;
 class MessageService;
@@ -157,18 +161,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildToolButtons();
     void BuildGrids();
-    QAction* MakeAction(const char* objectName, const QString& text, void (TMainForm::*handler)());
     void UpdateCaption();
     // The unsaved-changes question; false when the user cancelled.
     bool ConfirmDiscard();
     void OpenFromFolder(const QString& folder);
     // The grids of this program take several rows at once in the memory and
     // DTMF grids; the others act on the current row.
-    QList<int> SelectedSlots() const;
-    std::vector<std::string> RowsForClipboard(const QList<int>& chosen) const;
+    std::vector<int> SelectedSlots() const;
     void RememberFolderOf(const QString& path);
     void ShowComment();
     void Edit2Change(const QString& text);
@@ -183,12 +183,12 @@ private:
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
     RecordKind ActiveKind() const;
-    void PutOnClipboard(const std::vector<std::string>& records);
+    // Rows for the clipboard go there, a message to a box.
+    void ShowOutcome(const ChannelCommands::Outcome& outcome);
     // Rows read from the clipboard become the paste rows and the paste
     // buffer; nothing read keeps them.
     void TakeClipboardRows(std::optional<std::vector<std::string>> rows);
     void ReportFileError(const QString& cause = QString());
-    void ReportRefusedRows(const std::vector<int>& refused, const std::vector<std::string>& reasons);
     void DocumentChanged();
 
     MessageService& m_messages;
@@ -216,16 +216,7 @@ private:
     GridTableModel* m_models[4] = {};
     TStatusBar* m_statusBar = nullptr;
     QLineEdit* m_comment = nullptr;
-    QMenu* m_popup1 = nullptr;
-    QMenu* m_popup2 = nullptr;
-    QAction* m_com1 = nullptr;
-    QAction* m_com2 = nullptr;
-    QList<QAction*> m_cutActions;     // Cut1, Cut2, Delete1, Delete2
-    QList<QAction*> m_rowActions;     // InsertRow1, DeleteShift1 and their pop-up twins
-    QAction* m_pasteMain = nullptr;   // Paste1 (and SpeedButton3)
-    QAction* m_pastePopup1 = nullptr; // Paste2
-    QAction* m_pastePopup2 = nullptr; // Paste3
-    QAction* m_print = nullptr;
+    MainFormMenus::Actions m_actions;
     THelpViewer* m_help = nullptr;
     DataExchangeCommands* m_dataExchange = nullptr;
 };
