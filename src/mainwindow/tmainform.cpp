@@ -4,9 +4,11 @@
 #include "channelrows.h"
 #include "clipboardrules.h"
 #include "commentcodec.h"
+#include "commentfield.h"
 #include "dataexchangecommands.h"
 #include "document/channelcommands.h"
 #include "document/gridtablemodel.h"
+#include "filecommands.h"
 #include "gridtext.h"
 #include "mainformmenus.h"
 #include "recordlayout.h"
@@ -57,14 +59,10 @@
 
 namespace {
 
-const QString kDataChanged = QStringLiteral("Data is changed.\nDo you want to save the changes?");
-const QString kFileOpenError = QStringLiteral("File Open error.");
-
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 358;
 
 // Merges the steps of typing in the comment box into one.
-constexpr int kCommentTyping = 1;
 
 QString Latin1(const std::string& text)
 {
@@ -101,7 +99,6 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     BandPlan plan;
     const AppSettings::Startup startup = m_settings.LoadAtStartup(plan, QDir::currentPath());
     m_session.StartWith(plan);
-    m_folder = startup.path;
     m_portChoice = startup.commPort;
 
     auto* client = new QWidget(this);
@@ -111,7 +108,8 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
 
     BuildGrids();
     m_dataExchange = new DataExchangeCommands(*this, m_messages, *this, m_settings, *m_statusBar);
-    m_dataExchange->SetOpenInFolder([this](const QString& folder) { OpenFromFolder(folder); });
+    m_files = new FileCommands(*this, m_session, m_messages, m_settings, *m_statusBar, startup.path);
+    m_dataExchange->SetOpenInFolder([this](const QString& folder) { m_files->OpenFromFolder(folder); });
     m_dataExchange->SetPagePainter([this](QPagedPaintDevice& device) { return PrintTo(device); });
     m_actions = MainFormMenus::BuildMenus(*this, m_history, *m_dataExchange, m_settings, m_messages);
     MainFormMenus::BuildToolButtons(*client, kClientWidth, m_actions);
@@ -119,16 +117,7 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     m_actions.com1->setChecked(!m_actions.com2->isChecked());
 
     connect(&m_session, &DocumentSession::SlotChanged, this, &TMainForm::DocumentChanged);
-    connect(&m_session, &DocumentSession::DocumentReset, this, [this] {
-        ShowComment();
-        DocumentChanged();
-    });
-    connect(&m_session, &DocumentSession::CommentChanged, this, [this] {
-        // While the user types, the box already shows what the document
-        // holds (an undecodable character there stands for the "?" stored).
-        if (CommentCodec::Encode(m_comment->text()) != m_session.Document().Comment())
-            ShowComment();
-    });
+    connect(&m_session, &DocumentSession::DocumentReset, this, &TMainForm::DocumentChanged);
     connect(&m_session, &DocumentSession::FileNameChanged, this, &TMainForm::UpdateCaption);
     StringGridEnter(1);
 
@@ -147,6 +136,11 @@ TMainForm::~TMainForm()
     // The channel table uses the session, history and settings, which go
     // before the base class deletes the children.
     delete m_channelTable;
+}
+
+QLineEdit* TMainForm::CommentBox() const
+{
+    return m_comment;
 }
 
 TStringGrid* TMainForm::Grid(int number) const
@@ -220,15 +214,9 @@ void TMainForm::BuildGrids()
     label->move(7, 320);
     label->adjustSize();
 
-    m_comment = new QLineEdit(client);
+    m_comment = new CommentField(m_session, client);
     m_comment->setObjectName(QStringLiteral("Edit2"));
     m_comment->setGeometry(64, 317, 418, 23);
-    m_comment->setMaxLength(CommentCodec::MaxCharacters);
-    m_comment->setValidator(new CommentValidator(m_comment));
-    connect(m_comment, &QLineEdit::textEdited, this, &TMainForm::Edit2Change);
-    // Ctrl+Z in the comment box is the window's Undo, as everywhere else:
-    // the box's own undo would keep a second history beside the document's.
-    m_comment->installEventFilter(this);
 
     m_statusBar = new TStatusBar(client);
     m_statusBar->setGeometry(0, kClientHeight - 19, kClientWidth, 19);
@@ -448,141 +436,26 @@ void TMainForm::OpenEditor(int grid)
     m_messages.RunModal(*editor);
 }
 
-bool TMainForm::ConfirmDiscard()
-{
-    if (!m_session.Changed())
-        return true;
-    switch (m_messages.Ask(this, kDataChanged, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-    case QMessageBox::Yes:
-        // Asked to save first: without the save, going on would drop the
-        // very work the user wanted kept.
-        return Save2Click();
-    case QMessageBox::No: return true;
-    default: return false;
-    }
-}
-
-void TMainForm::ReportFileError(const QString& cause)
-{
-    m_messages.Inform(this, MessageService::Icon::Error, kFileOpenError);
-    // The box says what it always said; the status bar says why, until the
-    // next row is shown there.
-    m_statusBar->SetPanelText(0, cause);
-    m_statusBar->setToolTip(cause);
-}
-void TMainForm::RememberFolderOf(const QString& path)
-{
-    m_folder = QFileInfo(path).absolutePath();
-    if (!m_folder.endsWith(QLatin1Char('/')))
-        m_folder += QLatin1Char('/');
-    m_settings.SetPath(m_folder);
-    m_settings.Store().sync();
-}
-
-void TMainForm::ShowComment()
-{
-    // A longer comment from a file is shown whole, so an edit can keep its
-    // tail; typing may not make it longer than it came.
-    const QString text = CommentCodec::Decode(m_session.Document().Comment());
-    m_comment->setMaxLength(std::max<int>(CommentCodec::MaxCharacters, static_cast<int>(text.size())));
-    m_comment->setText(text);
-}
-void TMainForm::Edit2Change(const QString& text)
-{
-    // The validator has already refused what code page 936 cannot hold.
-    const auto bytes = CommentCodec::Encode(text);
-    m_session.Edit(
-        tr("评论"),
-        [&](ChannelDocument& doc) {
-            if (bytes)
-                doc.SetComment(*bytes);
-        },
-        kCommentTyping);
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_comment && event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        // Not taken here, so the window's short-cuts get the key.
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
 void TMainForm::New1Click()
 {
-    if (!ConfirmDiscard())
-        return;
-    m_session.New();
-    UpdateCaption();
+    m_files->New();
 }
+
 void TMainForm::Open1Click()
 {
-    OpenFromFolder(m_folder);
+    m_files->Open();
 }
 
-void TMainForm::OpenFromFolder(const QString& folder)
-{
-    if (!ConfirmDiscard())
-        return;
-    MessageService::FileRequest request;
-    request.directory = folder;
-    request.filters = {QStringLiteral("QXP-R46 Files(*.46)"), tr("QXP-R46 V1.00 文件(*.r46)")};
-    request.defaultSuffix = QStringLiteral("46");
-    const QString path = m_messages.OpenFileName(this, request);
-    if (path.isEmpty())
-        return;
-
-    const DocumentSession::FileResult loaded = m_session.Load(path, DocumentSession::Layouts::CurrentOrOld);
-    if (!loaded.ok) {
-        ReportFileError(loaded.error);
-        return;
-    }
-    UpdateCaption();
-    RememberFolderOf(path);
-    if (loaded.format == DataFile::Format::V100)
-        m_messages.Inform(this, MessageService::Icon::Information, QStringLiteral("File format changed."));
-}
 void TMainForm::Save1Click()
 {
-    const QString name = m_session.FileName();
-    if (name != Untitled() && QFileInfo(name).isFile()) {
-        const DocumentSession::FileResult saved = m_session.Save(name);
-        if (!saved.ok) {
-            ReportFileError(saved.error);
-            return;
-        }
-        RememberFolderOf(name);
-        return;
-    }
-    Save2Click();
+    m_files->Save();
 }
+
 bool TMainForm::Save2Click()
 {
-    MessageService::FileRequest request;
-    request.directory = m_folder;
-    request.proposedName = m_session.FileName();
-    request.filters = {tr("QXP-R46 文件(*.46)")};
-    request.defaultSuffix = QStringLiteral("46");
-    const QString path = m_messages.SaveFileName(this, request);
-    if (path.isEmpty())
-        return false;
-    if (QFileInfo(path).suffix() != QLatin1String("46")) {
-        ReportFileError(path + QStringLiteral(": not a .46 data file"));
-        return false;
-    }
-    // Written beside the old file, flushed, and renamed over it only when
-    // all of it is on disk, so a full disk leaves the user's file as it was.
-    const DocumentSession::FileResult saved = m_session.Save(path);
-    if (!saved.ok) {
-        ReportFileError(saved.error);
-        return false;
-    }
-    UpdateCaption();
-    RememberFolderOf(path);
-    return true;
+    return m_files->SaveAs();
 }
+
 void TMainForm::Exit1Click()
 {
     close();
@@ -590,7 +463,7 @@ void TMainForm::Exit1Click()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    if (!ConfirmDiscard()) {
+    if (!m_files->ConfirmDiscard()) {
         event->ignore();
         return;
     }
@@ -611,19 +484,10 @@ void TMainForm::showEvent(QShowEvent* event)
 
 void TMainForm::FormShow()
 {
-    if (m_commandLine.isEmpty())
-        return;
-    const QString path = m_commandLine.join(QLatin1Char(' '));
-    // Only the current layout: an old file must go through Open, which
-    // converts it and says so.
-    const DocumentSession::FileResult loaded = m_session.Load(path, DocumentSession::Layouts::CurrentOnly);
-    if (!loaded.ok) {
-        ReportFileError(loaded.error);
-        return;
-    }
-    UpdateCaption();
-    RememberFolderOf(path);
+    if (!m_commandLine.isEmpty())
+        m_files->OpenNamed(m_commandLine.join(QLatin1Char(' ')));
 }
+
 void TMainForm::Print1Click()
 {
     const bool hasPrinter = m_printerCheck ? m_printerCheck() : !QPrinterInfo::availablePrinterNames().isEmpty();
@@ -656,7 +520,7 @@ void TMainForm::Read1Click()
             WithPortCause(QStringLiteral("COM port is invalid.\nPlease check comport status."), m_portChoice));
         return;
     }
-    if (!ConfirmDiscard())
+    if (!m_files->ConfirmDiscard())
         return;
     if (!m_dialogs.read)
         return;

@@ -16,7 +16,9 @@
 namespace ChannelCommands {
 struct Outcome;
 }
+class CommentField;
 class DataExchangeCommands;
+class FileCommands;
 class GridTableModel;
 class MessageService;
 class QAction;
@@ -115,7 +117,7 @@ public:
     int GridRow(int grid) const override;
     MessageService& Messages() override { return m_messages; }
     TStatusBar* StatusBar() const { return m_statusBar; }
-    QLineEdit* CommentBox() const { return m_comment; }
+    QLineEdit* CommentBox() const;
     AppSettings& Settings() { return m_settings; }
     DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
 
@@ -158,20 +160,13 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildGrids();
     void UpdateCaption();
-    // The unsaved-changes question; false when the user cancelled.
-    bool ConfirmDiscard();
-    void OpenFromFolder(const QString& folder);
     // The grids of this program take several rows at once in the memory and
     // DTMF grids; the others act on the current row.
     std::vector<int> SelectedSlots() const;
-    void RememberFolderOf(const QString& path);
-    void ShowComment();
-    void Edit2Change(const QString& text);
     void StringGridEnter(int grid);
     void StringGrid2Click();
     void OpenEditor(int grid);
@@ -188,7 +183,6 @@ private:
     // Rows read from the clipboard become the paste rows and the paste
     // buffer; nothing read keeps them.
     void TakeClipboardRows(std::optional<std::vector<std::string>> rows);
-    void ReportFileError(const QString& cause = QString());
     void DocumentChanged();
 
     MessageService& m_messages;
@@ -196,7 +190,6 @@ private:
     // After the session, which it records into.
     DocumentHistory m_history{m_session};
     AppSettings m_settings;
-    QString m_folder;
     QString m_portChoice;
     int m_activeGrid = 1;
     TChannelTableForm* m_channelTable = nullptr; // a child window, made on first use
@@ -215,8 +208,9 @@ private:
     TStringGrid* m_grids[4] = {};
     GridTableModel* m_models[4] = {};
     TStatusBar* m_statusBar = nullptr;
-    QLineEdit* m_comment = nullptr;
+    CommentField* m_comment = nullptr;
     MainFormMenus::Actions m_actions;
     THelpViewer* m_help = nullptr;
     DataExchangeCommands* m_dataExchange = nullptr;
+    FileCommands* m_files = nullptr;
 };
