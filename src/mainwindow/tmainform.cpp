@@ -1,7 +1,6 @@
 #include "tmainform.h"
 
 #include "channellistlayout.h"
-#include "channelrows.h"
 #include "clipboardrules.h"
 #include "commentcodec.h"
 #include "commentfield.h"
@@ -11,8 +10,6 @@
 #include "filecommands.h"
 #include "gridtext.h"
 #include "mainformmenus.h"
-#include "recordlayout.h"
-#include "recordtext.h"
 #include "shared/channellistpainter.h"
 #include "shared/messageservice.h"
 #include "shared/rowsclipboard.h"
@@ -28,41 +25,29 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
-#include "uilanguage.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 358;
-
-// Merges the steps of typing in the comment box into one.
 
 QString Latin1(const std::string& text)
 {
