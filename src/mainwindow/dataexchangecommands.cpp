@@ -6,6 +6,7 @@
 #include "channeldocument.h"
 #include "csvexport.h"
 #include "fileio.h"
+#include "settingsnotice.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 #include "transfersummary.h"
@@ -321,7 +322,7 @@ bool DataExchangeCommands::VerifyAfterWrite() const
 void DataExchangeCommands::SetVerifyAfterWrite(bool on)
 {
     m_settings.Store().setValue(VerifyAfterWriteKey(), on);
-    m_settings.Store().sync();
+    SettingsNotice::Keep(m_settings, m_messages, &m_window);
     if (m_verify->isChecked() != on)
         m_verify->setChecked(on);
 }

@@ -16,6 +16,7 @@
 #include "shared/windowplacement.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -367,6 +368,18 @@ void TChannelTableForm::hideEvent(QHideEvent* event)
 {
     SaveLayout();
     QMainWindow::hideEvent(event);
+}
+
+// Written out when the user closes the window. Hidden with the main window
+// as the program ends, it is written by the store's own end, with nobody
+// left to tell.
+void TChannelTableForm::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    SaveLayout();
+    emit LayoutSaved();
 }
 
 void TChannelTableForm::SaveLayout()

@@ -59,10 +59,14 @@ public:
 signals:
     // Rows went to the clipboard: the main window's Paste follows.
     void RowsCopied();
+    // The user closed the window and its layout went into the settings
+    // store, for the store's owner to write out.
+    void LayoutSaved();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus(QUndoStack& history);

@@ -10,6 +10,7 @@
 #include "filecommands.h"
 #include "gridtext.h"
 #include "mainformmenus.h"
+#include "settingsnotice.h"
 #include "shared/channellistpainter.h"
 #include "shared/messageservice.h"
 #include "shared/rowsclipboard.h"
@@ -545,7 +546,7 @@ void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)
     other->setChecked(false);
     m_portChoice = port;
     m_settings.SetCommPort(port);
-    m_settings.Store().sync();
+    SettingsNotice::Keep(m_settings, m_messages, this);
 }
 
 void TMainForm::Com1_MnuClick()
@@ -565,6 +566,8 @@ void TMainForm::ChannelTable1Click()
         m_channelTable->SetMainCaption(windowTitle());
         connect(this, &QWidget::windowTitleChanged, m_channelTable, &TChannelTableForm::SetMainCaption);
         connect(m_channelTable, &TChannelTableForm::RowsCopied, this, &TMainForm::UpdateClipboardCommands);
+        connect(m_channelTable, &TChannelTableForm::LayoutSaved, this,
+                [this] { SettingsNotice::Keep(m_settings, m_messages, this); });
     }
     m_channelTable->show();
     m_channelTable->raise();
@@ -573,8 +576,9 @@ void TMainForm::ChannelTable1Click()
 
 void TMainForm::PortSetup1Click()
 {
-    if (m_dialogs.portSetup)
-        m_messages.RunModal(*m_dialogs.portSetup);
+    // The dialog stores through its own settings object, into the same file.
+    if (m_dialogs.portSetup && m_messages.RunModal(*m_dialogs.portSetup) == QDialog::Accepted)
+        SettingsNotice::Keep(m_settings, m_messages, this);
     UpdatePortTips();
 }
 
