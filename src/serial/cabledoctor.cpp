@@ -147,12 +147,12 @@ CableDoctor::Finding CableDoctor::BrlttyTookAdapter(const Roots& roots)
     Finding finding;
     finding.command = "sudo apt-get remove brltty";
     finding.reason = std::string(one ? "a USB serial adapter (" : "USB serial adapters (") + list +
-                     (one ? ") is plugged in but has no serial device" : ") are plugged in but have no serial device") +
-                     ": brltty, the braille display service, has taken it for a braille display. Unless a braille "
-                     "display is used here, remove brltty with  " +
+                     (one ? ") is" : ") are") +
+                     " plugged in without a serial device: brltty, the braille display service, took it. Unless a "
+                     "braille display is used here, remove brltty with  " +
                      finding.command +
                      "  or disable its udev rule with  sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules  and "
-                     "then unplug and replug the cable.";
+                     "replug the cable.";
     return finding;
 }
 

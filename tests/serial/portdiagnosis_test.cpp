@@ -130,7 +130,8 @@ TEST(SerialPortDiagnosis, PermissionAdviceFitsTheUsersGroups)
 // The causes outside the device, each from a fake /sys, /proc and /etc.
 TEST(CableDoctor, BrlttyIsNamedWhenItKeepsAnAdapterFromBecomingATty)
 {
-    const std::string brlttyCause = "a USB serial adapter (1a86:7523) is plugged in but has no serial device: brltty";
+    const std::string brlttyCause = "a USB serial adapter (1a86:7523) is plugged in without a serial device: brltty, the braille display "
+                                    "service, took it.";
     const struct {
         const char* what;
         std::function<void(FakeSystem&)> make;
@@ -164,7 +165,7 @@ TEST(CableDoctor, BrlttyIsNamedWhenItKeepsAnAdapterFromBecomingATty)
              s.UsbAdapter("1-2", "10c4:ea60", "ttyUSB0");
              s.Write("/sys/bus/usb-serial/devices/ttyUSB1/port_number", "0\n");
          },
-         "USB serial adapters (ttyUSB1, 1a86:7523) are plugged in but have no serial device", ""},
+         "USB serial adapters (ttyUSB1, 1a86:7523) are plugged in without a serial device", ""},
     };
     for (const auto& c : cases) {
         FakeSystem system;
@@ -182,8 +183,8 @@ TEST(CableDoctor, BrlttyIsNamedWhenItKeepsAnAdapterFromBecomingATty)
             0u)
             << c.what << ": " << result.reason;
         EXPECT_NE(result.reason.find("remove brltty with  sudo apt-get remove brltty  or disable its udev rule with  "
-                                     "sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules  and then unplug and "
-                                     "replug the cable."),
+                                     "sudo ln -s /dev/null /etc/udev/rules.d/85-brltty.rules  and replug the "
+                                     "cable."),
                   std::string::npos)
             << c.what << ": " << result.reason;
         EXPECT_EQ(result.command, "sudo apt-get remove brltty") << c.what;
