@@ -130,8 +130,9 @@ TEST(SerialPortDiagnosis, PermissionAdviceFitsTheUsersGroups)
 // The causes outside the device, each from a fake /sys, /proc and /etc.
 TEST(CableDoctor, BrlttyIsNamedWhenItKeepsAnAdapterFromBecomingATty)
 {
-    const std::string brlttyCause = "a USB serial adapter (1a86:7523) is plugged in without a serial device: brltty, the braille display "
-                                    "service, took it.";
+    const std::string brlttyCause =
+        "a USB serial adapter (1a86:7523) is plugged in without a serial device: brltty, the braille display "
+        "service, took it.";
     const struct {
         const char* what;
         std::function<void(FakeSystem&)> make;
