@@ -70,10 +70,7 @@ void TReadThread::Terminate()
     Signal(m_stopFd.Get());
 }
 
-void TReadThread::Kick() const
-{
-    Signal(m_kickFd.Get());
-}
+void TReadThread::Kick() const { Signal(m_kickFd.Get()); }
 
 void TReadThread::Join()
 {
@@ -87,10 +84,7 @@ void TReadThread::Detach()
         m_thread.detach();
 }
 
-bool TReadThread::IsCurrentThread() const
-{
-    return m_thread.get_id() == std::this_thread::get_id();
-}
+bool TReadThread::IsCurrentThread() const { return m_thread.get_id() == std::this_thread::get_id(); }
 
 void TReadThread::Report(const std::string& message) const
 {
