@@ -62,7 +62,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     device->addSeparator();
     device->addActions({made.com1, made.com2});
     device->addSeparator();
-    device->addAction(MakeAction("PortSetup1", TMainForm::tr("端口设置..."), &TMainForm::PortSetup1Click));
+    device->addAction(MakeAction("PortSetup1", TMainForm::tr("端口设置..."), &TMainForm::OpenPortSetup));
     device->setToolTipsVisible(true);
 
     QMenu* edit = bar->addMenu(TMainForm::tr("编辑"));
@@ -91,11 +91,11 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     edit->addActions({cut, copy, paste, del});
     edit->addSeparator();
-    QAction* insertRow = MakeAction("InsertRow1", TMainForm::tr("插入空行"), &TMainForm::InsertRow1Click);
-    QAction* deleteShift = MakeAction("DeleteShift1", TMainForm::tr("删除并上移"), &TMainForm::DeleteShift1Click);
+    QAction* insertRow = MakeAction("InsertRow1", TMainForm::tr("插入空行"), &TMainForm::InsertEmptyRow);
+    QAction* deleteShift = MakeAction("DeleteShift1", TMainForm::tr("删除并上移"), &TMainForm::DeleteAndShiftUp);
     edit->addActions({insertRow, deleteShift});
     edit->addSeparator();
-    QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::ChannelTable1Click);
+    QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable);
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     edit->addAction(table);
 
@@ -148,8 +148,8 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     made.popup1->addAction(delete2);
     // The memory grid's row commands; hidden while the DTMF grid has the menu.
     QAction* rowSeparator = made.popup1->addSeparator();
-    QAction* insertRow2 = MakeAction("InsertRow2", TMainForm::tr("插入空行"), &TMainForm::InsertRow1Click);
-    QAction* deleteShift2 = MakeAction("DeleteShift2", TMainForm::tr("删除并上移"), &TMainForm::DeleteShift1Click);
+    QAction* insertRow2 = MakeAction("InsertRow2", TMainForm::tr("插入空行"), &TMainForm::InsertEmptyRow);
+    QAction* deleteShift2 = MakeAction("DeleteShift2", TMainForm::tr("删除并上移"), &TMainForm::DeleteAndShiftUp);
     made.popup1->addActions({insertRow2, deleteShift2});
     made.popup2 = new QMenu(&window);
     made.popup2->setObjectName(QStringLiteral("PopupMenu2"));

@@ -353,7 +353,7 @@ void TMainForm::Paste1Click()
     ShowOutcome(ChannelCommands::Paste(m_session, grid, CurrentSlot(), rows, tr("粘贴")));
 }
 
-void TMainForm::InsertRow1Click()
+void TMainForm::InsertEmptyRow()
 {
     if (m_activeGrid != 1) {
         m_messages.Inform(this, MessageService::Icon::Information, ChannelCommands::InvalidFunction());
@@ -362,7 +362,7 @@ void TMainForm::InsertRow1Click()
     ShowOutcome(ChannelCommands::InsertEmpty(m_session, CurrentSlot(), tr("插入空行")));
 }
 
-void TMainForm::DeleteShift1Click()
+void TMainForm::DeleteAndShiftUp()
 {
     if (m_activeGrid != 1) {
         m_messages.Inform(this, MessageService::Icon::Information, ChannelCommands::InvalidFunction());
@@ -532,7 +532,7 @@ void TMainForm::Com2_MnuClick()
     SelectPort(QStringLiteral("COM2"), m_actions.com2, m_actions.com1);
 }
 
-void TMainForm::ChannelTable1Click()
+void TMainForm::OpenChannelTable()
 {
     if (!m_channelTable) {
         m_channelTable = new TChannelTableForm(*this, m_history, m_settings.Store(), this);
@@ -547,7 +547,7 @@ void TMainForm::ChannelTable1Click()
     m_channelTable->activateWindow();
 }
 
-void TMainForm::PortSetup1Click()
+void TMainForm::OpenPortSetup()
 {
     // The dialog stores through its own settings object, into the same file.
     if (m_dialogs.portSetup && m_messages.RunModal(*m_dialogs.portSetup) == QDialog::Accepted)

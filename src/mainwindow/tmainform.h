@@ -138,16 +138,16 @@ public slots:
     void Write1Click();
     void Com1_MnuClick();
     void Com2_MnuClick();
-    void PortSetup1Click();
+    void OpenPortSetup();
     // "频道表...": the channel table beside this window, made on first use.
-    void ChannelTable1Click();
+    void OpenChannelTable();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
     void Delete1Click();
     // The memory grid's row commands, each one step of the undo history.
-    void InsertRow1Click();
-    void DeleteShift1Click();
+    void InsertEmptyRow();
+    void DeleteAndShiftUp();
     // Ctrl+Up (-1) and Ctrl+Down (+1): the selected channels move one slot.
     void MoveRows(int by);
     void Help2Click();
