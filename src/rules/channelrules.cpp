@@ -214,16 +214,23 @@ StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, in
     return result;
 }
 
+// The start of every Enter: the form as typed, and false with the refusal
+// when a box the user can see does not hold a number.
+bool StartEntry(const ChannelForm& form, EntryResult* result, Normalized* n)
+{
+    result->form = form;
+    *n = Normalize(form);
+    result->outcome = n->outcome;
+    return n->outcome == Outcome::Done;
+}
+
 // Enter in a memory or CALL editor's frequency or offset box.
 EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form, int rxBandOverride, bool minus76Rule)
 {
     EntryResult result;
-    result.form = form;
-    const Normalized n = Normalize(form);
-    if (n.outcome != Outcome::Done) {
-        result.outcome = n.outcome;
+    Normalized n;
+    if (!StartEntry(form, &result, &n))
         return result;
-    }
     ChannelForm& out = result.form;
     const int rxBand = rxBandOverride >= 0 ? rxBandOverride : BandOfWorking(plan, n.rx);
     const FrequencyRules::Fit rx = FitToBand(n.rx, rxBand, form.rxStep, plan);
@@ -353,12 +360,9 @@ StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
 EntryResult ApplyBandEntry(const BandPlan& plan, int band, const ChannelForm& form)
 {
     EntryResult result;
-    result.form = form;
-    const Normalized n = Normalize(form);
-    if (n.outcome != Outcome::Done) {
-        result.outcome = n.outcome;
+    Normalized n;
+    if (!StartEntry(form, &result, &n))
         return result;
-    }
     const FrequencyRules::Fit rx = FitToBand(n.rx, band, form.rxStep, plan);
     result.form.rx = DisplayFrequency(rx.frequency);
     result.form.rxStep = rx.stepIndex;
