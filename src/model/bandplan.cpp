@@ -1,5 +1,6 @@
 #include "bandplan.h"
 
+#include "frequencyrules.h"
 #include "recordtext.h"
 
 #include <optional>
@@ -7,16 +8,30 @@
 
 namespace {
 
-constexpr const char* kDefaultLimits[BandPlan::BandCount] = {
-    "00118,00135", "00136,00173", "00300,00399", "00410,00469", "00800,00999"};
+constexpr const char* kDefaultLimits[BandPlan::BandCount] = {"00118,00135", "00136,00173", "00300,00399", "00410,00469",
+                                                             "00800,00999"};
 
-bool ValidBand(int band) { return band >= 0 && band < BandPlan::BandCount; }
+bool ValidBand(int band)
+{
+    return band >= 0 && band < BandPlan::BandCount;
+}
+
+// The offsets a channel without one of its own takes.
+constexpr std::int32_t kShortOffsetHz = 600000;
+constexpr std::int32_t kVariant3OffsetHz = 1600000;
+constexpr std::int32_t kLongOffsetHz = 5000000;
 
 } // namespace
 
-BandPlan::BandPlan() { SetRadioType(DefaultRadioType); }
+BandPlan::BandPlan()
+{
+    SetRadioType(DefaultRadioType);
+}
 
-void BandPlan::SetRadioType(std::string_view record) { m_type.Assign(record); }
+void BandPlan::SetRadioType(std::string_view record)
+{
+    m_type.Assign(record);
+}
 
 char BandPlan::TypeFlag(int field) const
 {
@@ -24,7 +39,10 @@ char BandPlan::TypeFlag(int field) const
     return f.empty() ? '\0' : f[0];
 }
 
-std::string_view BandPlan::SubVariant() const { return RecordText::Field(m_type.View(), 2); }
+std::string_view BandPlan::SubVariant() const
+{
+    return RecordText::Field(m_type.View(), 2);
+}
 
 bool BandPlan::BandExists(int band) const
 {
@@ -165,4 +183,26 @@ int BandPlan::DefaultStepIndex(int band) const
     }
 }
 
-bool BandPlan::Minus76Offered() const { return Variant() == '3' && SubVariant() != "05"; }
+bool BandPlan::Minus76Offered() const
+{
+    return Variant() == '3' && SubVariant() != "05";
+}
+
+std::string BandPlan::DefaultOffsetRecord(std::string_view rxRecordFrequency) const
+{
+    // "00145000000": the third digit is the hundreds of MHz.
+    const char hundreds = rxRecordFrequency.size() > 2 ? rxRecordFrequency[2] : '\0';
+    if (hundreds < '3')
+        return FrequencyRules::RecordOffset(kShortOffsetHz);
+    return FrequencyRules::RecordOffset(Variant() == '3' ? kVariant3OffsetHz : kLongOffsetHz);
+}
+
+std::int32_t BandPlan::EditorOffsetHz(int band)
+{
+    return band <= 1 ? kShortOffsetHz : kLongOffsetHz;
+}
+
+std::string BandPlan::EditorOffsetText(int band)
+{
+    return RecordText::FormatOffset(FrequencyRules::RecordOffset(EditorOffsetHz(band)));
+}
