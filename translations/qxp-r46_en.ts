@@ -240,6 +240,18 @@ Qt edition for Linux.</translation>
         <source>移动</source>
         <translation>Move</translation>
     </message>
+    <message>
+        <source>频道表</source>
+        <translation>Channel Table</translation>
+    </message>
+    <message>
+        <source>每行一个记忆频道；F2 编辑单元格</source>
+        <translation>One memory channel per row; F2 edits a cell</translation>
+    </message>
+    <message>
+        <source>报告</source>
+        <translation>Report</translation>
+    </message>
 </context>
 <context>
     <name>TDTMF</name>
@@ -286,6 +298,10 @@ Qt edition for Linux.</translation>
         <source>index.html</source>
         <extracomment>File name of the help contents page written in the translation&apos;s language.</extracomment>
         <translation>index_en.html</translation>
+    </message>
+    <message>
+        <source>帮助内容</source>
+        <translation>Help Contents</translation>
     </message>
 </context>
 <context>
@@ -426,6 +442,10 @@ Qt edition for Linux.</translation>
         <source>频道表...</source>
         <translation>Channel Table...</translation>
     </message>
+    <message>
+        <source>回车键打开编辑器</source>
+        <translation>Enter opens the editor</translation>
+    </message>
 </context>
 <context>
     <name>TMemory</name>
@@ -472,6 +492,26 @@ Qt edition for Linux.</translation>
         <source>默认 (%1)</source>
         <translation>Default (%1)</translation>
     </message>
+    <message>
+        <source>串口设备</source>
+        <translation>Serial devices</translation>
+    </message>
+    <message>
+        <source>列表之外的发现</source>
+        <translation>Found outside the list</translation>
+    </message>
+    <message>
+        <source>修复命令</source>
+        <translation>Command to fix it</translation>
+    </message>
+    <message>
+        <source>COM%1 状态</source>
+        <translation>COM%1 state</translation>
+    </message>
+    <message>
+        <source>COM%1 修复命令</source>
+        <translation>Command to fix COM%1</translation>
+    </message>
 </context>
 <context>
     <name>TReadForm</name>
@@ -497,6 +537,17 @@ Qt edition for Linux.</translation>
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>状态栏</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>已修改</source>
+        <translation>Modified</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "dataexchangecommands.h"
 #include "languagechoice.h"
+#include "menubarkey.h"
 #include "tmainform.h"
 #include "toolicons.h"
 #include "uilanguage.h"
@@ -54,6 +55,10 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     device->setObjectName(QStringLiteral("Device1"));
     QAction* read = MakeAction("Read1", TMainForm::tr("读取"), &TMainForm::Read1Click);
     QAction* write = MakeAction("Write1", TMainForm::tr("写入"), &TMainForm::Write1Click);
+    // Nothing else in the window uses R or W with Ctrl; a write asks before
+    // it starts, so Ctrl+W pressed out of habit sends nothing to the radio.
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    write->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     made.com1 = MakeAction("Com1_Mnu", TMainForm::tr("使用端口Com1"), &TMainForm::Com1_MnuClick);
     made.com2 = MakeAction("Com2_Mnu", TMainForm::tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     made.com1->setCheckable(true);
@@ -157,6 +162,8 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     made.pastePopup2 = MakeAction("Paste3", TMainForm::tr("粘贴"), &TMainForm::Paste1Click);
     made.popup2->addAction(made.pastePopup2);
 
+    MenuBarKey::Install(*bar);
+
     made.cutActions = {cut, cut2, del, delete2};
     made.rowActions = {insertRow, deleteShift, rowSeparator, insertRow2, deleteShift2};
     made.newItem = newItem;
@@ -198,12 +205,17 @@ void MainFormMenus::BuildToolButtons(QWidget& client, int width, const Actions& 
     for (const Button& b : buttons) {
         auto* button = new QToolButton(&client);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(TMainForm::tr(b.hint));
+        QAction* action = actions.*b.action;
+        // The hint names the key that does the same, as the menu does.
+        const QKeySequence key = action->shortcut();
+        button->setToolTip(key.isEmpty() ? TMainForm::tr(b.hint)
+                                         : TMainForm::tr(b.hint) + QStringLiteral(" (") +
+                                               key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        button->setAccessibleName(TMainForm::tr(b.hint));
         button->setIcon(ToolIcons::Icon(b.picture));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(b.left, 4, 25, 25);
-        QAction* action = actions.*b.action;
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
         button->setEnabled(action->isEnabled());
         QObject::connect(action, &QAction::changed, button,

@@ -106,6 +106,7 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     connect(&m_session, &DocumentSession::SlotChanged, this, &TMainForm::DocumentChanged);
     connect(&m_session, &DocumentSession::DocumentReset, this, &TMainForm::DocumentChanged);
     connect(&m_session, &DocumentSession::FileNameChanged, this, &TMainForm::UpdateCaption);
+    connect(&m_session, &DocumentSession::ChangedFlagChanged, m_statusBar, &TStatusBar::ShowModified);
     StringGridEnter(1);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {

@@ -248,7 +248,9 @@ private slots:
         const int lefts[] = {4, 29, 54, 92, 132, 157, 196, 221, 246};
         const char* const names[] = {"SpeedButton7", "SpeedButton6", "SpeedButton8", "SpeedButton9", "SpeedButton4",
                                      "SpeedButton5", "SpeedButton2", "SpeedButton1", "SpeedButton3"};
-        const char* const hints[] = {"新建", "打开", "保存", "打印", "读取", "写入", "剪切", "复制", "粘贴"};
+        // Each hint names the key that does the same.
+        const char* const hints[] = {"新建 (Ctrl+N)", "打开 (Ctrl+O)", "保存 (Ctrl+S)", "打印",         "读取 (Ctrl+R)",
+                                     "写入 (Ctrl+W)", "剪切 (Ctrl+X)", "复制 (Ctrl+C)", "粘贴 (Ctrl+V)"};
         for (int i = 0; i < 9; ++i) {
             const auto* button = m_form->findChild<QToolButton*>(QLatin1String(names[i]));
             QVERIFY2(button, names[i]);
@@ -733,8 +735,8 @@ private slots:
             {"Save2", "另存为...", QKeySequence()},
             {"Print1", "打印...", QKeySequence()},
             {"Exit1", "退出", QKeySequence()},
-            {"Read1", "读取", QKeySequence()},
-            {"Write1", "写入", QKeySequence()},
+            {"Read1", "读取", QKeySequence(Qt::CTRL | Qt::Key_R)},
+            {"Write1", "写入", QKeySequence(Qt::CTRL | Qt::Key_W)},
             {"Com1_Mnu", "使用端口Com1", QKeySequence()},
             {"Com2_Mnu", "使用端口Com2", QKeySequence()},
             {"Undo1", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z)},
