@@ -185,15 +185,15 @@ void MainFormMenus::BuildToolButtons(QWidget& client, int width, const Actions& 
         int left;
     };
     const Button buttons[] = {
-        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TR_NOOP("新建"), 4},
-        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TR_NOOP("打开"), 29},
-        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TR_NOOP("保存"), 54},
-        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TR_NOOP("打印"), 92},
-        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TR_NOOP("读取"), 132},
-        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TR_NOOP("写入"), 157},
-        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TR_NOOP("剪切"), 196},
-        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TR_NOOP("复制"), 221},
-        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TR_NOOP("粘贴"), 246},
+        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TRANSLATE_NOOP("TMainForm", "新建"), 4},
+        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TRANSLATE_NOOP("TMainForm", "打开"), 29},
+        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TRANSLATE_NOOP("TMainForm", "保存"), 54},
+        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TRANSLATE_NOOP("TMainForm", "打印"), 92},
+        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TRANSLATE_NOOP("TMainForm", "读取"), 132},
+        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TRANSLATE_NOOP("TMainForm", "写入"), 157},
+        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TRANSLATE_NOOP("TMainForm", "剪切"), 196},
+        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TRANSLATE_NOOP("TMainForm", "复制"), 221},
+        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TRANSLATE_NOOP("TMainForm", "粘贴"), 246},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(&client);
