@@ -7,16 +7,25 @@
 
 namespace {
 
-constexpr const char* kDefaultLimits[BandPlan::BandCount] = {
-    "00118,00135", "00136,00173", "00300,00399", "00410,00469", "00800,00999"};
+constexpr const char* kDefaultLimits[BandPlan::BandCount] = {"00118,00135", "00136,00173", "00300,00399", "00410,00469",
+                                                             "00800,00999"};
 
-bool ValidBand(int band) { return band >= 0 && band < BandPlan::BandCount; }
+bool ValidBand(int band)
+{
+    return band >= 0 && band < BandPlan::BandCount;
+}
 
 } // namespace
 
-BandPlan::BandPlan() { SetRadioType(DefaultRadioType); }
+BandPlan::BandPlan()
+{
+    SetRadioType(DefaultRadioType);
+}
 
-void BandPlan::SetRadioType(std::string_view record) { m_type.Assign(record); }
+void BandPlan::SetRadioType(std::string_view record)
+{
+    m_type.Assign(record);
+}
 
 char BandPlan::TypeFlag(int field) const
 {
@@ -24,7 +33,10 @@ char BandPlan::TypeFlag(int field) const
     return f.empty() ? '\0' : f[0];
 }
 
-std::string_view BandPlan::SubVariant() const { return RecordText::Field(m_type.View(), 2); }
+std::string_view BandPlan::SubVariant() const
+{
+    return RecordText::Field(m_type.View(), 2);
+}
 
 bool BandPlan::BandExists(int band) const
 {
@@ -165,4 +177,14 @@ int BandPlan::DefaultStepIndex(int band) const
     }
 }
 
-bool BandPlan::Minus76Offered() const { return Variant() == '3' && SubVariant() != "05"; }
+std::int32_t BandPlan::UsualOffsetHz(int band) const
+{
+    if (band <= 1)
+        return 600000;
+    return Variant() == '3' ? 1600000 : 5000000;
+}
+
+bool BandPlan::Minus76Offered() const
+{
+    return Variant() == '3' && SubVariant() != "05";
+}

@@ -2,6 +2,7 @@
 
 #include "fixedtext.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -56,6 +57,10 @@ public:
 
     std::string DefaultFrequencyText(int band) const;
     int DefaultStepIndex(int band) const;
+    // The repeater offset a band usually has, in Hz: 600 kHz below 300 MHz,
+    // above that 5 MHz (1.6 MHz on variant "3" radios). The radio fills it
+    // in for a channel read without one.
+    std::int32_t UsualOffsetHz(int band) const;
 
     // The -7.6 MHz shift is offered on variant "3" radios, sub-variant not "05".
     bool Minus76Offered() const;
