@@ -25,6 +25,7 @@
 #include "tvfo.h"
 #include "twriteform.h"
 #include "uilanguage.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -114,6 +115,8 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     m_dataExchange->SetOpenInFolder([this](const QString& folder) { OpenFromFolder(folder); });
     m_dataExchange->SetPagePainter([this](QPagedPaintDevice& device) { return PrintTo(device); });
     m_dataExchange->InstallInMenus();
+    m_writePlan = new WritePlanCommands(*this, m_messages, *this, m_settings);
+    m_writePlan->InstallInMenus();
     m_com2->setChecked(m_portChoice == QLatin1String("COM2"));
     m_com1->setChecked(!m_com2->isChecked());
 
@@ -963,8 +966,11 @@ void TMainForm::Write1Click()
                                       "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
                                       "the contents of the channels on the radio will remain unchanged."),
                        QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && m_dialogs.write)
-        m_dataExchange->WriteEnded(*m_dialogs.write, m_messages.RunModal(*m_dialogs.write));
+    if (answer != QMessageBox::Yes || !m_dialogs.write || !m_writePlan->BeforeWrite())
+        return;
+    const int result = m_messages.RunModal(*m_dialogs.write);
+    m_dataExchange->WriteEnded(*m_dialogs.write, result);
+    m_writePlan->AfterWrite(*m_dialogs.write, result);
 }
 
 void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)

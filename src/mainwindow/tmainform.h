@@ -34,6 +34,7 @@ class TStatusBar;
 class TStringGrid;
 class TVFO;
 class TWriteForm;
+class WritePlanCommands;
 
 // The program's working surface: it shows the document session in four
 // grids (memory, VFO, CALL, DTMF), keeps the chosen port and the settings
@@ -114,6 +115,7 @@ public:
     QLineEdit* CommentBox() const { return m_comment; }
     AppSettings& Settings() { return m_settings; }
     DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
+    WritePlanCommands& WritePlan() const { return *m_writePlan; }
 
     void RefreshStatusBar();
     // What a finished (or cancelled) read from the radio leaves behind: its
@@ -228,4 +230,5 @@ private:
     QAction* m_print = nullptr;
     THelpViewer* m_help = nullptr;
     DataExchangeCommands* m_dataExchange = nullptr;
+    WritePlanCommands* m_writePlan = nullptr;
 };
