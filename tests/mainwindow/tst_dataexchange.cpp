@@ -491,6 +491,26 @@ private slots:
         QCOMPARE(m_form->Changed(), false);
     }
 
+    // 编辑 → 检查频道... lists the findings in one box, the worst deciding
+    // its icon, and leaves the document alone.
+    void checkChannels()
+    {
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) { FillRepeater(doc); });
+        m_form->Session().TakeAsSaved();
+        Trigger("CheckChannels1");
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,0,,00144900000,3,,RPT1");
+            doc.StoreMemory(220, "PR,00145500000,3,0,0,0,0,,09,,09,000600000,,,,,,");
+        });
+        Trigger("CheckChannels1");
+        QCOMPARE(m_messages.log,
+                 (QStringList{"warning 2 findings:\n"
+                              "warning: 000-199: every memory channel is locked out: a memory scan finds nothing\n"
+                              "warning: PR: the priority channel is empty while there are memory channels",
+                              "info No findings: the channels can go into the radio as they are."}));
+        QVERIFY(m_form->Changed());
+    }
+
     // 写入 with 写入前备份并预览 on (the default): the radio is read and
     // kept, the preview lists what changes, and only its write button (or
     // Enter, where writing is the default) lets the write go out; a file
