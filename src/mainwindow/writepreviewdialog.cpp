@@ -41,7 +41,7 @@ WritePreviewDialog::WritePreviewDialog(const WritePreview::Result& preview, cons
     setObjectName(QStringLiteral("WritePreviewDialog"));
     setWindowTitle(tr("写入预览"));
     setSizeGripEnabled(true);
-    resize(640, 460);
+    resize(720, 480);
     auto* layout = new QVBoxLayout(this);
 
     auto* counts = new QLabel(Text(preview.CountLine()), this);
@@ -73,7 +73,11 @@ WritePreviewDialog::WritePreviewDialog(const WritePreview::Result& preview, cons
     m_list->setHeaderLabels({tr("标签"), tr("字段"), tr("电台现在"), tr("写入后")});
     m_list->setRootIsDecorated(true);
     m_list->setUniformRowHeights(true);
-    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Labels and field names are short; the values share what is left.
+    m_list->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(3, QHeaderView::Stretch);
     std::vector<const DocumentDiff::RecordChange*> added, removed, changed, others;
     for (const DocumentDiff::RecordChange& change : preview.changes) {
         const bool whole = change.fields.size() == 1 && change.fields[0].field == "channel";
