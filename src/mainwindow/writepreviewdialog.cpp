@@ -80,15 +80,12 @@ WritePreviewDialog::WritePreviewDialog(const WritePreview::Result& preview, cons
     m_list->header()->setSectionResizeMode(3, QHeaderView::Stretch);
     std::vector<const DocumentDiff::RecordChange*> added, removed, changed, others;
     for (const DocumentDiff::RecordChange& change : preview.changes) {
-        const bool whole = change.fields.size() == 1 && change.fields[0].field == "channel";
-        if (change.kind != RecordKind::Memory)
-            others.push_back(&change);
-        else if (whole && change.fields[0].before == "(none)")
-            added.push_back(&change);
-        else if (whole && change.fields[0].after == "(none)")
-            removed.push_back(&change);
-        else
-            changed.push_back(&change);
+        switch (WritePreview::GroupOf(change)) {
+        case WritePreview::Group::Added: added.push_back(&change); break;
+        case WritePreview::Group::Removed: removed.push_back(&change); break;
+        case WritePreview::Group::Changed: changed.push_back(&change); break;
+        case WritePreview::Group::Other: others.push_back(&change); break;
+        }
     }
     const struct {
         QString title;

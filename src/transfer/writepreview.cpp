@@ -71,22 +71,31 @@ ChannelDocument WritePreview::AfterWrite(const ChannelDocument& file, const Chan
     return after;
 }
 
+WritePreview::Group WritePreview::GroupOf(const DocumentDiff::RecordChange& change)
+{
+    if (change.kind != RecordKind::Memory)
+        return Group::Other;
+    // DocumentDiff names a record that only one side has as one "channel"
+    // field with "(none)" on the other side.
+    const bool whole = change.fields.size() == 1 && change.fields[0].field == "channel";
+    if (whole && change.fields[0].before == "(none)")
+        return Group::Added;
+    if (whole && change.fields[0].after == "(none)")
+        return Group::Removed;
+    return Group::Changed;
+}
+
 WritePreview::Result WritePreview::Build(const ChannelDocument& file, const ChannelDocument& radio)
 {
     Result result;
     result.changes = DocumentDiff::Compare(radio, AfterWrite(file, radio));
     for (const DocumentDiff::RecordChange& change : result.changes) {
-        if (change.kind != RecordKind::Memory) {
-            ++result.others;
-            continue;
+        switch (GroupOf(change)) {
+        case Group::Added: ++result.added; break;
+        case Group::Removed: ++result.removed; break;
+        case Group::Changed: ++result.changed; break;
+        case Group::Other: ++result.others; break;
         }
-        const bool whole = change.fields.size() == 1 && change.fields[0].field == "channel";
-        if (whole && change.fields[0].before == "(none)")
-            ++result.added;
-        else if (whole && change.fields[0].after == "(none)")
-            ++result.removed;
-        else
-            ++result.changed;
     }
     result.radioType = std::string(radio.Plan().RadioType());
     result.fileType = std::string(file.Plan().RadioType());

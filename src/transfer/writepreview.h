@@ -52,6 +52,12 @@ public:
         std::vector<std::string> RefusalLines() const;
     };
 
+    // Which group of the preview a change belongs to: a memory channel the
+    // radio gains, loses or keeps with other fields, or a CALL, VFO or DTMF
+    // record.
+    enum class Group { Added, Removed, Changed, Other };
+    static Group GroupOf(const DocumentDiff::RecordChange& change);
+
     // `radio` comes from a complete read; its band plan is the radio's own.
     static Result Build(const ChannelDocument& file, const ChannelDocument& radio);
     // The radio's records as they will be after writing `file`.

@@ -115,7 +115,8 @@ private:
     // What the user does in the preview window: a key on its list
     // (Qt::Key_Return, Qt::Key_Escape), or 0 to click its write button.
     int m_previewKey = Qt::Key_Escape;
-    QStringList m_previewRows; // what the preview listed, group titles and rows
+    QStringList m_previewRows;  // what the preview listed, group titles and rows
+    QString m_previewWriteText; // its write button
 
     QString TempPath(const QString& name) const { return m_dir.filePath(name); }
 
@@ -151,6 +152,7 @@ private slots:
         m_messages.onModal = [this](QDialog& dialog) -> int {
             dialog.open();
             if (auto* preview = qobject_cast<WritePreviewDialog*>(&dialog)) {
+                m_previewWriteText = preview->WriteButton()->text();
                 m_previewRows.clear();
                 for (QTreeWidgetItemIterator it(preview->ChangeList()); *it; ++it) {
                     QStringList columns;
@@ -519,12 +521,14 @@ private slots:
     void previewBeforeWrite_data()
     {
         QTest::addColumn<QString>("radioType");
+        QTest::addColumn<bool>("holdsTheFile"); // the radio holds what the write sends
         QTest::addColumn<bool>("backupBroken");
         QTest::addColumn<int>("previewKey");
         QTest::addColumn<QList<int>>("answers"); // to the question, then to the second yes
         QTest::addColumn<QStringList>("log");    // after the question
         QTest::addColumn<QStringList>("rows");   // the preview's list, empty: not looked at
         QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("writeText"); // the preview's write button
 
         const QStringList shown{"modal BeforeWriteReadForm", "modal WritePreviewDialog"};
         const QString sameType = QStringLiteral("0,1,00,1,1,,");
@@ -536,7 +540,7 @@ private slots:
                            "Write all the same?");
         const int yes = QMessageBox::Yes;
         const int no = QMessageBox::No;
-        QTest::newRow("Enter writes") << sameType << false << int(Qt::Key_Return) << QList<int>{yes}
+        QTest::newRow("Enter writes") << sameType << false << false << int(Qt::Key_Return) << QList<int>{yes}
                                       << (QStringList(shown) << "modal TWriteForm")
                                       << QStringList{"新增的频道 (1)", "012|channel|(none)|145.500 MHz \"RPT1\"",
                                                      "检查结果 (2)",
@@ -544,41 +548,56 @@ private slots:
                                                      "scan finds nothing",
                                                      "PR|warning|the priority channel is empty while there are "
                                                      "memory channels"}
-                                      << true;
-        QTest::newRow("Esc writes nothing")
-            << sameType << false << int(Qt::Key_Escape) << QList<int>{yes} << shown << QStringList() << false;
+                                      << true << QStringLiteral("写入");
+        QTest::newRow("nothing to change, Enter writes nothing")
+            << sameType << true << false << int(Qt::Key_Return) << QList<int>{yes} << shown << QStringList() << false
+            << QStringLiteral("仍然写入");
+        QTest::newRow("Esc writes nothing") << sameType << false << false << int(Qt::Key_Escape) << QList<int>{yes}
+                                            << shown << QStringList() << false << QString();
         QTest::newRow("another radio, second yes")
-            << no118 << false << 0 << QList<int>{yes, yes}
+            << no118 << false << false << 0 << QList<int>{yes, yes}
             << (QStringList(shown) << second << "modal TWriteForm"
                                    << "warning Written, although the radio cannot hold these records as they are:\n"
                                       "The radio's type record is \"0,1,00,1,0,,\"; the file was made for "
                                       "\"0,1,00,1,1,,\".\n"
                                       "VFO 0: frequency 118.000 MHz is outside the radio's 144MHz band (136-173 MHz)")
-            << QStringList() << true;
+            << QStringList() << true << QString();
         QTest::newRow("another radio, second no")
-            << no118 << false << 0 << QList<int>{yes, no} << (QStringList(shown) << second) << QStringList() << false;
+            << no118 << false << false << 0 << QList<int>{yes, no} << (QStringList(shown) << second) << QStringList()
+            << false << QString();
         QTest::newRow("another radio, Enter does not write")
-            << no118 << false << int(Qt::Key_Return) << QList<int>{yes} << shown << QStringList() << false;
+            << no118 << false << false << int(Qt::Key_Return) << QList<int>{yes} << shown << QStringList() << false
+            << QString();
         QTest::newRow("backup cannot be written")
-            << sameType << true << 0 << QList<int>{yes}
+            << sameType << false << true << 0 << QList<int>{yes}
             << QStringList{"modal BeforeWriteReadForm",
                            "error No backup of the radio was written, so nothing was written to it.\n\n" +
                                BackupFolder::Path() + ": not a folder"}
-            << QStringList() << false;
+            << QStringList() << false << QString();
     }
 
     void previewBeforeWrite()
     {
         QFETCH(QString, radioType);
+        QFETCH(bool, holdsTheFile);
         QFETCH(bool, backupBroken);
         QFETCH(int, previewKey);
         QFETCH(QList<int>, answers);
         QFETCH(QStringList, log);
         QFETCH(QStringList, rows);
         QFETCH(bool, written);
+        QFETCH(QString, writeText);
         const QString commands = TempPath(QStringLiteral("radio.log"));
         QFile::remove(commands);
-        Sim sim({QStringLiteral("--type"), radioType, QStringLiteral("--log"), commands});
+        QStringList options{QStringLiteral("--type"), radioType, QStringLiteral("--log"), commands};
+        if (holdsTheFile) {
+            ChannelDocument doc;
+            FillRepeater(doc);
+            QVERIFY(WriteAll(TempPath(QStringLiteral("image.46")),
+                             QByteArray::fromStdString(DataFile::WriteDataFile(doc))));
+            options << QStringLiteral("--image") << TempPath(QStringLiteral("image.46"));
+        }
+        Sim sim(options);
         QVERIFY(sim.Ok());
         if (backupBroken) {
             QVERIFY(QDir().mkpath(QFileInfo(BackupFolder::Path()).path()));
@@ -593,6 +612,8 @@ private slots:
         Trigger("Write1");
 
         QCOMPARE(m_messages.log.mid(1), log);
+        if (!writeText.isEmpty())
+            QCOMPARE(m_previewWriteText, writeText);
         if (!rows.isEmpty())
             QCOMPARE(m_previewRows.join(QLatin1Char('\n')), rows.join(QLatin1Char('\n')));
         // The radio heard one whole read, then the write or nothing.
