@@ -1,5 +1,6 @@
 // The ports verb: where COM1 and COM2 lead, and every device a port can
-// lead to, with its state and the reason.
+// lead to, with its state and the reason; and a cable that brltty keeps
+// from becoming a device.
 #include "clicommands.h"
 #include "clioptions.h"
 #include "clisupport.h"
@@ -41,6 +42,12 @@ int Ports(const std::vector<std::string>& args)
         if (!entry.Details().isEmpty())
             Line(QStringLiteral("    ") + entry.Details());
         Line(QStringLiteral("    ") + entry.StateText());
+    }
+    // A cable that never became a device is in no list above.
+    const CableDoctor::Finding unlisted = SerialPortList::Unlisted();
+    if (unlisted.Found()) {
+        std::printf("\n");
+        Line(QString::fromStdString(unlisted.reason));
     }
     std::fflush(stdout);
     return ExitOk;

@@ -119,6 +119,8 @@ int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace
         CliInterrupt& interrupt)
 {
     PortMap ports;
+    ports.SetAssignAdvice(QStringLiteral("Name the radio's cable with --port (qxp-r46-cli ports lists the devices), "
+                                         "or give %1 one in the desktop program's 设备 → 端口设置... first."));
     const int status = RunOnPort(ports, PortName(options), transfer, trace, what, interrupt);
     // The simulated radio keeps what was written only once it has stopped.
     QString error;

@@ -159,15 +159,6 @@ std::vector<ChannelCells::RowResult> ChannelTableModel::SetColumn(const std::vec
     return rows;
 }
 
-bool ChannelTableModel::Sort(const std::vector<int>& chosen, ChannelRows::SortKey key)
-{
-    const std::vector<ChannelRows::Move> moves = ChannelRows::SortMoves(m_session.Document(), chosen, key);
-    if (moves.empty())
-        return false;
-    m_session.Edit(tr("排序"), [&](ChannelDocument& doc) { ChannelRows::ApplyMoves(doc, moves); });
-    return true;
-}
-
 void ChannelTableModel::SlotChanged(int slot)
 {
     if (slot < 0 || slot >= kRows)

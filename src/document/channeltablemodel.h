@@ -40,9 +40,6 @@ public:
     // One value for one column of many slots, as one step; empty slots are
     // left out. Returns what the rules did with each channel.
     std::vector<ChannelCells::RowResult> SetColumn(const std::vector<int>& chosen, Column column, const QString& text);
-    // Sorts the channels of the slots within the slots they occupy, as one
-    // step; false when they were in order already.
-    bool Sort(const std::vector<int>& chosen, ChannelRows::SortKey key);
 
 signals:
     // What became of the last typed value: why the rules changed or refused

@@ -6,6 +6,7 @@
 #include "channeldocument.h"
 #include "csvexport.h"
 #include "fileio.h"
+#include "settingsnotice.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
 #include "transfersummary.h"
@@ -66,34 +67,6 @@ bool HasSuffix(const QString& path, const QString& suffix)
     return QFileInfo(path).suffix().compare(suffix, Qt::CaseInsensitive) == 0;
 }
 
-// Inserts `actions` in front of the menu item `before`, or at the end when
-// the menu has no such item.
-void InsertBefore(QMenu& menu, QAction* before, const QList<QAction*>& actions)
-{
-    if (!before || !menu.actions().contains(before)) {
-        menu.addActions(actions);
-        return;
-    }
-    menu.insertActions(before, actions);
-}
-
-QAction* ItemAfter(QMenu& menu, const QString& name)
-{
-    const QList<QAction*> items = menu.actions();
-    for (int i = 0; i + 1 < items.size(); ++i)
-        if (items[i]->objectName() == name)
-            return items[i + 1];
-    return nullptr;
-}
-
-QAction* Item(QMenu& menu, const QString& name)
-{
-    for (QAction* action : menu.actions())
-        if (action->objectName() == name)
-            return action;
-    return nullptr;
-}
-
 } // namespace
 
 const QString& DataExchangeCommands::VerifyAfterWriteKey()
@@ -150,18 +123,9 @@ QAction* DataExchangeCommands::MakeAction(const char* objectName, const QString&
     return action;
 }
 
-void DataExchangeCommands::InstallInMenus()
+DataExchangeCommands::MenuItems DataExchangeCommands::Items() const
 {
-    if (auto* file = m_window.findChild<QMenu*>(QStringLiteral("File1"))) {
-        InsertBefore(*file, ItemAfter(*file, QStringLiteral("Open1")), {m_openBackup});
-        QAction* print = Item(*file, QStringLiteral("Print1"));
-        InsertBefore(*file, print, {m_importCsv, m_exportCsv});
-        if (print)
-            file->insertSeparator(print);
-        InsertBefore(*file, ItemAfter(*file, QStringLiteral("Print1")), {m_exportPdf});
-    }
-    if (auto* device = m_window.findChild<QMenu*>(QStringLiteral("Device1")))
-        InsertBefore(*device, ItemAfter(*device, QStringLiteral("Write1")), {m_verify});
+    return {m_openBackup, m_importCsv, m_exportCsv, m_exportPdf, m_verify};
 }
 
 TransferDialog& DataExchangeCommands::ReadBackForm()
@@ -358,7 +322,7 @@ bool DataExchangeCommands::VerifyAfterWrite() const
 void DataExchangeCommands::SetVerifyAfterWrite(bool on)
 {
     m_settings.Store().setValue(VerifyAfterWriteKey(), on);
-    m_settings.Store().sync();
+    SettingsNotice::Keep(m_settings, m_messages, &m_window);
     if (m_verify->isChecked() != on)
         m_verify->setChecked(on);
 }

@@ -59,9 +59,15 @@ public:
     // transfer (the simulated radio cannot keep its memory), empty for none.
     void SetTransferWarning(std::function<QString()> warning) { m_transferWarning = std::move(warning); }
 
-    // Puts the commands into the window's menus "文件" (File1) and "设备"
-    // (Device1), beside the commands they belong with.
-    void InstallInMenus();
+    // The commands' menu items, for the window's menus "文件" and "设备".
+    struct MenuItems {
+        QAction* openBackup;
+        QAction* importCsv;
+        QAction* exportCsv;
+        QAction* exportPdf;
+        QAction* verify;
+    };
+    MenuItems Items() const;
 
     // The dialog that reads the radio back after a write, into a document
     // of its own. Its port set-up is the caller's, as for the other

@@ -5,6 +5,7 @@
 #include "channeldocument.h"
 #include "channeltableview.h"
 #include "clipboardrules.h"
+#include "document/channelcommands.h"
 #include "document/channeltablefilter.h"
 #include "document/channeltablemodel.h"
 #include "recordlayout.h"
@@ -15,6 +16,7 @@
 #include "shared/windowplacement.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -235,22 +237,9 @@ void TChannelTableForm::SelectSlots(int first, int last)
     m_table->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-std::vector<std::string> TChannelTableForm::SelectedRecords() const
-{
-    std::vector<std::string> records;
-    for (int slot : SelectedSlots())
-        records.emplace_back(m_host.Document().Record(RecordKind::Memory, slot));
-    return records;
-}
-
 void TChannelTableForm::Report(const QString& text)
 {
     m_report->setText(text);
-}
-
-void TChannelTableForm::InformInvalid()
-{
-    m_host.Messages().Inform(this, MessageService::Icon::Information, QStringLiteral("Invalid function."));
 }
 
 void TChannelTableForm::SetSelectedRows(int column, const QString& value)
@@ -295,50 +284,37 @@ void TChannelTableForm::SetSelectedRows(int column, const QString& value)
 
 void TChannelTableForm::SortSelected(ChannelRows::SortKey key)
 {
-    std::vector<int> chosen = SelectedSlots();
-    // One row is no order to make: the whole of 000..199 is meant.
-    if (chosen.size() < 2) {
-        chosen.clear();
-        for (int slot = RecordLayout::MemorySlot::FirstChannel; slot <= RecordLayout::MemorySlot::LastChannel; ++slot)
-            chosen.push_back(slot);
+    const ChannelCommands::Outcome sorted = ChannelCommands::Sort(m_host.Session(), SelectedSlots(), key, tr("排序"));
+    Report(sorted.changed ? QStringLiteral("Sorted.") : QStringLiteral("The channels are in this order already."));
+}
+
+void TChannelTableForm::ShowOutcome(const ChannelCommands::Outcome& outcome)
+{
+    if (!outcome.clipboard.empty()) {
+        RowsClipboard::Put(outcome.clipboard);
+        emit RowsCopied();
     }
-    const bool moved = m_model->Sort(chosen, key);
-    Report(moved ? QStringLiteral("Sorted.") : QStringLiteral("The channels are in this order already."));
+    if (!outcome.message.isEmpty())
+        m_host.Messages().Inform(this, MessageService::Icon::Information, outcome.message);
 }
 
 void TChannelTableForm::CopyRows()
 {
-    const std::vector<std::string> records = SelectedRecords();
-    if (records.empty())
-        return;
-    RowsClipboard::Put(records);
-    emit RowsCopied();
+    const std::vector<int> chosen = SelectedSlots();
+    if (!chosen.empty())
+        ShowOutcome(ChannelCommands::Copy(m_host.Session(), RecordKind::Memory, chosen));
 }
 
 void TChannelTableForm::CutRows()
 {
-    const std::vector<std::string> records = SelectedRecords();
-    if (records.empty())
-        return;
-    ClearRows(tr("剪切"));
-    RowsClipboard::Put(records);
-    emit RowsCopied();
+    const std::vector<int> chosen = SelectedSlots();
+    if (!chosen.empty())
+        ShowOutcome(ChannelCommands::Cut(m_host.Session(), RecordKind::Memory, chosen, tr("剪切")));
 }
 
 void TChannelTableForm::DeleteRows()
 {
-    ClearRows(tr("删除"));
-}
-
-void TChannelTableForm::ClearRows(const QString& step)
-{
-    const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty())
-        return;
-    m_host.Session().Edit(step, [&](ChannelDocument& doc) {
-        for (int slot : chosen)
-            doc.ClearMemory(slot);
-    });
+    ShowOutcome(ChannelCommands::Delete(m_host.Session(), RecordKind::Memory, SelectedSlots(), tr("删除")));
 }
 
 void TChannelTableForm::PasteRows()
@@ -349,66 +325,36 @@ void TChannelTableForm::PasteRows()
         m_host.Messages().Inform(this, MessageService::Icon::Information, RowsClipboard::NoAnswerText());
         return;
     }
-    const std::optional<std::vector<std::string>>& rows = read.rows;
-    if (chosen.empty() || !rows) {
+    if (chosen.empty() || !read.rows) {
         Report(QStringLiteral("The clipboard holds no channels."));
         return;
     }
     // The rows go from the current row on, wherever the selection starts.
     const QModelIndex current = m_table->currentIndex();
     const int first = current.isValid() ? m_filter->mapToSource(current).row() : chosen.front();
-    std::vector<int> refused;
-    std::vector<std::string> reasons;
-    m_host.Session().Edit(tr("粘贴"), [&](ChannelDocument& doc) {
-        refused = ChannelRows::Paste(doc, ClipboardRules::Grid::Memory, first, *rows, &reasons);
-    });
-    if (!refused.empty())
-        m_host.Messages().Inform(this, MessageService::Icon::Information,
-                                 RowsClipboard::RefusedText(*rows, refused, reasons));
+    ShowOutcome(ChannelCommands::Paste(m_host.Session(), ClipboardRules::Grid::Memory, first, *read.rows, tr("粘贴")));
 }
 
 void TChannelTableForm::InsertRow()
 {
     const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty() || !IsChannel(chosen.front())) {
-        InformInvalid();
+    if (chosen.empty()) {
+        ShowOutcome({false, ChannelCommands::InvalidFunction(), {}, -1, -1});
         return;
     }
-    if (ChannelRows::InUse(m_host.Document(), RecordKind::Memory, RecordLayout::MemorySlot::LastChannel)) {
-        m_host.Messages().Inform(this, MessageService::Icon::Information,
-                                 QStringLiteral("Channel 199 is in use.\nPlease delete it first."));
-        return;
-    }
-    m_host.Session().Edit(tr("插入空行"), [&](ChannelDocument& doc) { ChannelRows::InsertEmpty(doc, chosen.front()); });
+    ShowOutcome(ChannelCommands::InsertEmpty(m_host.Session(), chosen.front(), tr("插入空行")));
 }
 
 void TChannelTableForm::DeleteAndShiftUp()
 {
-    const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty() || !IsChannel(chosen.front())) {
-        InformInvalid();
-        return;
-    }
-    m_host.Session().Edit(tr("删除并上移"), [&](ChannelDocument& doc) {
-        for (auto slot = chosen.rbegin(); slot != chosen.rend(); ++slot)
-            if (IsChannel(*slot))
-                ChannelRows::DeleteAndShiftUp(doc, *slot, 1);
-    });
+    ShowOutcome(ChannelCommands::DeleteAndShiftUp(m_host.Session(), SelectedSlots(), tr("删除并上移")));
 }
 
 void TChannelTableForm::MoveRows(int by)
 {
-    const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty())
-        return;
-    const int first = chosen.front();
-    const int count = chosen.back() - first + 1;
-    // A block of neighbouring channels moves within 000..199, as in the
-    // main window.
-    if (count != static_cast<int>(chosen.size()) || !IsChannel(first + by) || !IsChannel(first + count - 1 + by))
-        return;
-    m_host.Session().Edit(tr("移动"), [&](ChannelDocument& doc) { ChannelRows::MoveBlock(doc, first, count, by); });
-    SelectSlots(first + by, first + by + count - 1);
+    const ChannelCommands::Outcome moved = ChannelCommands::Move(m_host.Session(), SelectedSlots(), by, tr("移动"));
+    if (moved.changed)
+        SelectSlots(moved.selectFirst, moved.selectLast);
 }
 
 void TChannelTableForm::showEvent(QShowEvent* event)
@@ -422,6 +368,18 @@ void TChannelTableForm::hideEvent(QHideEvent* event)
 {
     SaveLayout();
     QMainWindow::hideEvent(event);
+}
+
+// Written out when the user closes the window. Hidden with the main window
+// as the program ends, it is written by the store's own end, with nobody
+// left to tell.
+void TChannelTableForm::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted())
+        return;
+    SaveLayout();
+    emit LayoutSaved();
 }
 
 void TChannelTableForm::SaveLayout()

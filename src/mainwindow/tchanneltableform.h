@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+namespace ChannelCommands {
+struct Outcome;
+}
 class ChannelTableFilter;
 class ChannelTableModel;
 class DocumentHost;
@@ -56,21 +59,23 @@ public:
 signals:
     // Rows went to the clipboard: the main window's Paste follows.
     void RowsCopied();
+    // The user closed the window and its layout went into the settings
+    // store, for the store's owner to write out.
+    void LayoutSaved();
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus(QUndoStack& history);
     QWidget* BuildBulkBar();
     void FillValueChoices();
     void Report(const QString& text);
-    void InformInvalid();
-    // Empties the selected rows as one step named `step`.
-    void ClearRows(const QString& step);
+    // Rows for the clipboard go there, a message to a box.
+    void ShowOutcome(const ChannelCommands::Outcome& outcome);
     void SaveLayout();
-    std::vector<std::string> SelectedRecords() const;
 
     DocumentHost& m_host;
     QSettings& m_store;

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "document/documenthistory.h"
 #include "document/documentsession.h"
+#include "mainformmenus.h"
 #include "shared/documenthost.h"
 
 #include <QMainWindow>
@@ -12,7 +13,12 @@
 #include <string>
 #include <vector>
 
+namespace ChannelCommands {
+struct Outcome;
+}
+class CommentField;
 class DataExchangeCommands;
+class FileCommands;
 class GridTableModel;
 class MessageService;
 class QAction;
@@ -112,7 +118,7 @@ public:
     int GridRow(int grid) const override;
     MessageService& Messages() override { return m_messages; }
     TStatusBar* StatusBar() const { return m_statusBar; }
-    QLineEdit* CommentBox() const { return m_comment; }
+    QLineEdit* CommentBox() const;
     AppSettings& Settings() { return m_settings; }
     DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
     WritePlanCommands& WritePlan() const { return *m_writePlan; }
@@ -134,16 +140,16 @@ public slots:
     void Write1Click();
     void Com1_MnuClick();
     void Com2_MnuClick();
-    void PortSetup1Click();
+    void OpenPortSetup();
     // "频道表...": the channel table beside this window, made on first use.
-    void ChannelTable1Click();
+    void OpenChannelTable();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();
     void Delete1Click();
     // The memory grid's row commands, each one step of the undo history.
-    void InsertRow1Click();
-    void DeleteShift1Click();
+    void InsertEmptyRow();
+    void DeleteAndShiftUp();
     // Ctrl+Up (-1) and Ctrl+Down (+1): the selected channels move one slot.
     void MoveRows(int by);
     void Help2Click();
@@ -156,24 +162,13 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void BuildMenus();
-    void BuildToolButtons();
     void BuildGrids();
-    QAction* MakeAction(const char* objectName, const QString& text, void (TMainForm::*handler)());
     void UpdateCaption();
-    // The unsaved-changes question; false when the user cancelled.
-    bool ConfirmDiscard();
-    void OpenFromFolder(const QString& folder);
     // The grids of this program take several rows at once in the memory and
     // DTMF grids; the others act on the current row.
-    QList<int> SelectedSlots() const;
-    std::vector<std::string> RowsForClipboard(const QList<int>& chosen) const;
-    void RememberFolderOf(const QString& path);
-    void ShowComment();
-    void Edit2Change(const QString& text);
+    std::vector<int> SelectedSlots() const;
     void StringGridEnter(int grid);
     void StringGrid2Click();
     void OpenEditor(int grid);
@@ -185,12 +180,11 @@ private:
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
     RecordKind ActiveKind() const;
-    void PutOnClipboard(const std::vector<std::string>& records);
+    // Rows for the clipboard go there, a message to a box.
+    void ShowOutcome(const ChannelCommands::Outcome& outcome);
     // Rows read from the clipboard become the paste rows and the paste
     // buffer; nothing read keeps them.
     void TakeClipboardRows(std::optional<std::vector<std::string>> rows);
-    void ReportFileError(const QString& cause = QString());
-    void ReportRefusedRows(const std::vector<int>& refused, const std::vector<std::string>& reasons);
     void DocumentChanged();
 
     MessageService& m_messages;
@@ -198,7 +192,6 @@ private:
     // After the session, which it records into.
     DocumentHistory m_history{m_session};
     AppSettings m_settings;
-    QString m_folder;
     QString m_portChoice;
     int m_activeGrid = 1;
     TChannelTableForm* m_channelTable = nullptr; // a child window, made on first use
@@ -217,18 +210,10 @@ private:
     TStringGrid* m_grids[4] = {};
     GridTableModel* m_models[4] = {};
     TStatusBar* m_statusBar = nullptr;
-    QLineEdit* m_comment = nullptr;
-    QMenu* m_popup1 = nullptr;
-    QMenu* m_popup2 = nullptr;
-    QAction* m_com1 = nullptr;
-    QAction* m_com2 = nullptr;
-    QList<QAction*> m_cutActions;     // Cut1, Cut2, Delete1, Delete2
-    QList<QAction*> m_rowActions;     // InsertRow1, DeleteShift1 and their pop-up twins
-    QAction* m_pasteMain = nullptr;   // Paste1 (and SpeedButton3)
-    QAction* m_pastePopup1 = nullptr; // Paste2
-    QAction* m_pastePopup2 = nullptr; // Paste3
-    QAction* m_print = nullptr;
+    CommentField* m_comment = nullptr;
+    MainFormMenus::Actions m_actions;
     THelpViewer* m_help = nullptr;
     DataExchangeCommands* m_dataExchange = nullptr;
+    FileCommands* m_files = nullptr;
     WritePlanCommands* m_writePlan = nullptr;
 };

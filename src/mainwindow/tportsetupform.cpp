@@ -15,10 +15,36 @@
 namespace {
 
 constexpr int RefreshMs = 2000;
+// A state's room: three lines hold the reasons at the list's least width
+// but brltty's, which is also named in full above the ports.
+constexpr int StateLines = 3;
+
+// A command to copy: one line that is never wrapped, selectable whole.
+QLineEdit* CommandLine(QWidget* parent, const QString& name, bool keepRoom)
+{
+    auto* line = new QLineEdit(parent);
+    line->setObjectName(name);
+    line->setReadOnly(true);
+    line->setFrame(false);
+    // Hidden, a port's keeps its room, so a command coming or going moves nothing.
+    QSizePolicy policy = line->sizePolicy();
+    policy.setRetainSizeWhenHidden(keepRoom);
+    line->setSizePolicy(policy);
+    line->hide();
+    return line;
+}
+
+void ShowCommand(QLineEdit* line, const QString& command)
+{
+    line->setText(command);
+    line->setToolTip(command);
+    line->setVisible(!command.isEmpty());
+}
 
 } // namespace
 
-TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDialog(parent), m_byIdFolder(byIdFolder)
+TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder, const PortDiagnosis::Roots& roots)
+    : QDialog(parent), m_byIdFolder(byIdFolder), m_roots(roots)
 {
     setObjectName(QStringLiteral("TPortSetupForm"));
     setWindowTitle(tr("端口设置"));
@@ -35,8 +61,17 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDi
     m_list->setWordWrap(false);
     m_list->setMinimumSize(640, 160);
 
+    m_unlisted = new QLabel(this);
+    m_unlisted->setObjectName(QStringLiteral("Unlisted"));
+    m_unlisted->setWordWrap(true);
+    m_unlisted->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_unlisted->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_unlisted->hide();
+    m_unlistedCommand = CommandLine(this, QStringLiteral("UnlistedCommand"), false);
+
     auto* ports = new QGridLayout;
     for (int port = 1; port <= 2; ++port) {
+        const int row = (port - 1) * 3;
         auto* label = new QLabel(QStringLiteral("COM%1:").arg(port), this);
         auto* choice = new QComboBox(this);
         choice->setObjectName(QStringLiteral("ComboBox%1").arg(port));
@@ -44,19 +79,27 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDi
         choice->setInsertPolicy(QComboBox::NoInsert);
         choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         choice->setMinimumContentsLength(40);
+        // Below its port, as wide as the window and of a fixed height: a
+        // longer reason neither widens nor grows the window, nor spills
+        // over the list.
         auto* state = new QLabel(this);
         state->setObjectName(QStringLiteral("State%1").arg(port));
         state->setWordWrap(true);
         state->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        ports->addWidget(label, port - 1, 0);
-        ports->addWidget(choice, port - 1, 1);
-        ports->addWidget(state, port - 1, 2);
+        state->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        state->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        QLineEdit* command = CommandLine(this, QStringLiteral("Command%1").arg(port), true);
+        ports->addWidget(label, row, 0);
+        ports->addWidget(choice, row, 1);
+        ports->addWidget(state, row + 1, 1);
+        ports->addWidget(command, row + 2, 1);
         m_choices[port - 1] = choice;
         m_states[port - 1] = state;
+        m_commands[port - 1] = command;
         connect(choice, &QComboBox::currentIndexChanged, this, [this, port] { ShowState(port); });
         connect(choice->lineEdit(), &QLineEdit::editingFinished, this, [this, port] { ShowState(port); });
     }
-    ports->setColumnStretch(2, 1);
+    ports->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
@@ -67,7 +110,9 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder) : QDi
     connect(buttons, &QDialogButtonBox::rejected, this, &TPortSetupForm::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(m_unlisted);
+    layout->addWidget(m_unlistedCommand);
     layout->addLayout(ports);
     layout->addWidget(buttons);
 
@@ -79,8 +124,11 @@ TPortSetupForm::~TPortSetupForm() = default;
 
 void TPortSetupForm::showEvent(QShowEvent* event)
 {
+    // In the font the window shows in, which it has from its parent by now.
+    for (QLabel* state : m_states)
+        state->setFixedHeight(state->fontMetrics().lineSpacing() * StateLines + 2 * state->margin());
     // Each showing starts from what is stored and what is plugged in now.
-    auto model = std::make_unique<PortSetupModel>(m_settings, m_byIdFolder);
+    auto model = std::make_unique<PortSetupModel>(m_settings, m_byIdFolder, m_roots);
     m_list->setModel(model.get());
     m_model = std::move(model);
     for (QComboBox* choice : m_choices)
@@ -89,6 +137,7 @@ void TPortSetupForm::showEvent(QShowEvent* event)
     for (int port = 1; port <= 2; ++port)
         SetChoice(port, m_model->Assignment(port));
     m_list->resizeColumnsToContents();
+    ShowUnlisted();
     m_refresh.start();
     QDialog::showEvent(event);
 }
@@ -104,6 +153,7 @@ void TPortSetupForm::Refresh()
     if (!m_model)
         return;
     m_model->Refresh();
+    ShowUnlisted();
     FillChoices();
     for (int port = 1; port <= 2; ++port)
         ShowState(port);
@@ -160,8 +210,22 @@ void TPortSetupForm::SetChoice(int port, const QString& assignment)
 
 void TPortSetupForm::ShowState(int port)
 {
-    if (m_model)
-        m_states[port - 1]->setText(m_model->StateOf(port, Choice(port)));
+    if (!m_model)
+        return;
+    const SerialPortList::Entry entry = m_model->EntryOf(port, Choice(port));
+    QLabel* state = m_states[port - 1];
+    state->setText(entry.StateText());
+    // The whole, where three lines cannot hold it.
+    state->setToolTip(entry.StateText());
+    ShowCommand(m_commands[port - 1], entry.command);
+}
+
+void TPortSetupForm::ShowUnlisted()
+{
+    const CableDoctor::Finding& unlisted = m_model->Unlisted();
+    m_unlisted->setText(QString::fromStdString(unlisted.reason));
+    m_unlisted->setVisible(unlisted.Found());
+    ShowCommand(m_unlistedCommand, QString::fromStdString(unlisted.command));
 }
 
 void TPortSetupForm::accept()

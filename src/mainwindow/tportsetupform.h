@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appsettings.h"
+#include "portdiagnosis.h"
 #include "serialbyid.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 class PortSetupModel;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QTableView;
 
 // 端口设置: which device COM1 and COM2 lead to. The list shows what a port
@@ -19,7 +21,10 @@ class QTableView;
 // seconds while the dialog is open, as cables come and go and other
 // programs take and release devices. Each port takes a choice from the
 // list, its default, or a typed path; its state shows beside it. 确定
-// stores both as "Ports/COM1" and "Ports/COM2".
+// stores both as "Ports/COM1" and "Ports/COM2". A command that a reason
+// advises (sudo usermod ...) stands below it on a line of its own, to be
+// selected and copied whole; a cable kept from the list (brltty) is named
+// above the ports. The window keeps its size whatever the states say.
 //
 // What is listed, stored and how typed text is read is PortSetupModel's;
 // this class only shows it.
@@ -29,7 +34,8 @@ class TPortSetupForm : public QDialog
 
 public:
     explicit TPortSetupForm(QWidget* parent = nullptr,
-                            const QString& byIdFolder = QString::fromLatin1(SerialById::Folder));
+                            const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
+                            const PortDiagnosis::Roots& roots = PortDiagnosis::Roots());
     ~TPortSetupForm() override;
 
     // The list as shown; made afresh at each showing.
@@ -46,14 +52,19 @@ private:
     // The combo boxes' items from the model, keeping what each shows.
     void FillChoices();
     void ShowState(int port);
+    void ShowUnlisted();
     QString Choice(int port) const;
     void SetChoice(int port, const QString& assignment);
 
     AppSettings m_settings;
     QString m_byIdFolder;
+    PortDiagnosis::Roots m_roots;
     std::unique_ptr<PortSetupModel> m_model;
     QTableView* m_list = nullptr;
+    QLabel* m_unlisted = nullptr;
+    QLineEdit* m_unlistedCommand = nullptr;
     QComboBox* m_choices[2] = {};
     QLabel* m_states[2] = {};
+    QLineEdit* m_commands[2] = {};
     QTimer m_refresh;
 };

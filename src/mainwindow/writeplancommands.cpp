@@ -5,6 +5,7 @@
 #include "backupstore.h"
 #include "plancheck.h"
 #include "shared/documenthost.h"
+#include "settingsnotice.h"
 #include "shared/messageservice.h"
 #include "treadform.h"
 #include "writepreview.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
-#include <QMenu>
 
 #include <ctime>
 #include <utility>
@@ -40,15 +40,6 @@ bool Completed(const QDialog& form, int result)
 {
     const auto* transfer = qobject_cast<const TransferDialog*>(&form);
     return result == QDialog::Accepted && transfer && transfer->Finished();
-}
-
-QAction* ItemAfter(QMenu& menu, const QString& name)
-{
-    const QList<QAction*> items = menu.actions();
-    for (int i = 0; i + 1 < items.size(); ++i)
-        if (items[i]->objectName() == name)
-            return items[i + 1];
-    return nullptr;
 }
 
 } // namespace
@@ -85,19 +76,6 @@ WritePlanCommands::~WritePlanCommands()
     m_readForm.reset();
 }
 
-void WritePlanCommands::InstallInMenus()
-{
-    if (auto* device = m_window.findChild<QMenu*>(QStringLiteral("Device1"))) {
-        QAction* after = ItemAfter(*device, QStringLiteral("Write1"));
-        if (after)
-            device->insertAction(after, m_preview);
-        else
-            device->addAction(m_preview);
-    }
-    if (auto* edit = m_window.findChild<QMenu*>(QStringLiteral("Edit1")))
-        edit->addAction(m_check);
-}
-
 TransferDialog& WritePlanCommands::BeforeWriteForm()
 {
     return *m_readForm;
@@ -111,7 +89,7 @@ bool WritePlanCommands::PreviewBeforeWrite() const
 void WritePlanCommands::SetPreviewBeforeWrite(bool on)
 {
     m_settings.Store().setValue(PreviewBeforeWriteKey(), on);
-    m_settings.Store().sync();
+    SettingsNotice::Keep(m_settings, m_messages, &m_window);
     if (m_preview->isChecked() != on)
         m_preview->setChecked(on);
 }

@@ -40,9 +40,13 @@ public:
     WritePlanCommands(QWidget& window, MessageService& messages, DocumentHost& host, AppSettings& settings);
     ~WritePlanCommands() override;
 
-    // Puts 写入前备份并预览 after 写入 (Write1) in 设备 (Device1) and
-    // 检查频道... at the end of 编辑 (Edit1).
-    void InstallInMenus();
+    // The menu items, for the window's menus to place: 写入前备份并预览
+    // (PreviewBeforeWrite1) after 写入, and 检查频道... (CheckChannels1).
+    struct MenuItems {
+        QAction* previewBeforeWrite;
+        QAction* checkChannels;
+    };
+    MenuItems Items() const { return {m_preview, m_check}; }
 
     // The dialog of the read before a write; its port set-up is the
     // caller's, as for the other transfer dialogs.

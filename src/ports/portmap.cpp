@@ -4,6 +4,7 @@
 #include "portdiagnosis.h"
 #include "radioprotocol.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,6 +53,10 @@ QString PortMap::DefaultSimulatedRadioFile()
 PortMap::PortMap(const QString& simulatedRadioFile, const QString& byIdFolder)
     : m_simulatedRadioFile(simulatedRadioFile), m_byIdFolder(byIdFolder)
 {
+    // The menu's own words, in the language the windows show.
+    m_assignAdvice = QStringLiteral("Choose the radio's cable for %1 in ") +
+                     QCoreApplication::translate("TMainForm", "设备") + QStringLiteral(" → ") +
+                     QCoreApplication::translate("TMainForm", "端口设置...") + QStringLiteral(" first.");
 }
 
 PortMap::~PortMap()
@@ -128,10 +133,18 @@ QString PortMap::DeviceLine(const QString& portName)
     return head + WithTarget(DevicePath(portName));
 }
 
+QString PortMap::CauseHead(const QString& portName)
+{
+    QString head = DeviceLine(portName) + QStringLiteral(". ");
+    if (IsComName(portName) && Assignment(portName).isEmpty())
+        head += m_assignAdvice.arg(portName) + QLatin1Char(' ');
+    return head;
+}
+
 QString PortMap::InvalidCause(const QString& portName)
 {
     const QString device = DevicePath(portName);
-    const QString line = DeviceLine(portName) + QStringLiteral(". ");
+    const QString line = CauseHead(portName);
     if (device.isEmpty() && Assignment(portName) == SimulatedRadio())
         return line + QStringLiteral("It could not start: ") + m_radioError;
     return line + Sentence(PortDiagnosis::Diagnose(Bytes(device)).reason);
@@ -139,7 +152,7 @@ QString PortMap::InvalidCause(const QString& portName)
 
 QString PortMap::TimeoutCause(const QString& portName)
 {
-    const QString line = DeviceLine(portName) + QStringLiteral(". ");
+    const QString line = CauseHead(portName);
     if (Assignment(portName) == SimulatedRadio()) {
         const QString stopped = m_radio ? QString::fromStdString(m_radio->ServeError()) : QString();
         return line + (stopped.isEmpty() ? QStringLiteral("It did not answer.")

@@ -21,7 +21,9 @@ class BuiltInRadio;
 // The causes are one line each, for after the fixed messages: the device
 // the name led to ("COM1 = /dev/ttyS0, the default: no device assigned"),
 // then why it cannot be used (PortDiagnosis), found after the port was
-// closed, so the program's own lock does not hide the reason.
+// closed, so the program's own lock does not hide the reason. A COM port
+// that has no device assigned is sent to the port set-up first: its
+// default /dev/ttyS0 is rarely where the radio's cable is.
 class PortMap
 {
 public:
@@ -55,6 +57,10 @@ public:
     QString InvalidCause(const QString& portName);
     // After "Communication timeout error.".
     QString TimeoutCause(const QString& portName);
+    // Where a user assigns a device to a COM port, said after the line of a
+    // port that has none; "%1" stands for the port. The desktop program's
+    // port set-up in its menu's words unless set.
+    void SetAssignAdvice(const QString& advice) { m_assignAdvice = advice; }
 
     // Stops the simulated radio, which writes its memory; false with the
     // reason when that failed. Nothing when it was not started.
@@ -68,11 +74,14 @@ private:
     // The running radio, started on first use; nullptr when it cannot start.
     BuiltInRadio* Radio();
     QString SimulatedRadioLine();
+    // The device line, and the advice to assign one where it is the default.
+    QString CauseHead(const QString& portName);
 
     AppSettings m_settings;
     QString m_simulatedRadioFile;
     QString m_byIdFolder;
     QString m_simulatedPort;
+    QString m_assignAdvice;
     std::unique_ptr<BuiltInRadio> m_radio;
     QString m_radioError;
     bool m_keepWarned = false;

@@ -11,9 +11,14 @@ namespace {
 // The simulated radio's row comes first, before the devices.
 constexpr int FirstDeviceRow = 1;
 
+QString SimulatedRadioReason()
+{
+    return QStringLiteral("built into this program; it keeps its memory between runs.");
+}
+
 QString SimulatedRadioState()
 {
-    return QStringLiteral("usable: built into this program; it keeps its memory between runs.");
+    return QStringLiteral("usable: ") + SimulatedRadioReason();
 }
 
 bool SameShown(const SerialPortList::Entry& a, const SerialPortList::Entry& b)
@@ -23,13 +28,15 @@ bool SameShown(const SerialPortList::Entry& a, const SerialPortList::Entry& b)
 
 } // namespace
 
-PortSetupModel::PortSetupModel(AppSettings& settings, const QString& byIdFolder, QObject* parent)
-    : QAbstractTableModel(parent), m_settings(settings), m_byIdFolder(byIdFolder)
+PortSetupModel::PortSetupModel(AppSettings& settings, const QString& byIdFolder, const PortDiagnosis::Roots& roots,
+                               QObject* parent)
+    : QAbstractTableModel(parent), m_settings(settings), m_byIdFolder(byIdFolder), m_roots(roots)
 {
     m_settings.Store().sync();
     for (int port = 1; port <= PortCount; ++port)
         m_assignments[port - 1] = m_settings.Store().value(QStringLiteral("Ports/COM%1").arg(port)).toString();
-    m_entries = SerialPortList::Scan(m_byIdFolder);
+    m_entries = SerialPortList::Scan(m_byIdFolder, m_roots);
+    m_unlisted = SerialPortList::Unlisted(m_roots);
 }
 
 QString PortSetupModel::DefaultDevice(int port)
@@ -91,7 +98,10 @@ QVariant PortSetupModel::headerData(int section, Qt::Orientation orientation, in
 
 bool PortSetupModel::Refresh()
 {
-    std::vector<SerialPortList::Entry> entries = SerialPortList::Scan(m_byIdFolder);
+    std::vector<SerialPortList::Entry> entries = SerialPortList::Scan(m_byIdFolder, m_roots);
+    CableDoctor::Finding unlisted = SerialPortList::Unlisted(m_roots);
+    const bool unlistedChanged = unlisted.reason != m_unlisted.reason;
+    m_unlisted = std::move(unlisted);
     bool sameRows = entries.size() == m_entries.size();
     for (std::size_t i = 0; sameRows && i < entries.size(); ++i)
         sameRows = entries[i].name == m_entries[i].name;
@@ -101,7 +111,7 @@ bool PortSetupModel::Refresh()
         endResetModel();
         return true;
     }
-    bool changed = false;
+    bool changed = unlistedChanged;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (SameShown(entries[i], m_entries[i]))
             continue;
@@ -145,13 +155,24 @@ int PortSetupModel::RowOf(const QString& assignment) const
     return -1;
 }
 
-QString PortSetupModel::StateOf(int port, const QString& assignment) const
+SerialPortList::Entry PortSetupModel::EntryOf(int port, const QString& assignment) const
 {
     const int row = RowOf(assignment);
-    if (row >= 0)
-        return data(index(row, StateColumn)).toString();
+    if (row == 0) {
+        SerialPortList::Entry radio;
+        radio.name = radio.systemPath = PortMap::SimulatedRadio();
+        radio.reason = SimulatedRadioReason();
+        return radio;
+    }
+    if (row >= FirstDeviceRow)
+        return m_entries[static_cast<std::size_t>(row - FirstDeviceRow)];
     const QString device = assignment.isEmpty() ? DefaultDevice(port) : assignment;
-    return SerialPortList::Examine(device, m_byIdFolder).StateText();
+    return SerialPortList::Examine(device, m_byIdFolder, m_roots);
+}
+
+QString PortSetupModel::StateOf(int port, const QString& assignment) const
+{
+    return EntryOf(port, assignment).StateText();
 }
 
 void PortSetupModel::Store()

@@ -28,8 +28,9 @@ public:
     static constexpr int ValueRole = Qt::UserRole;
     static constexpr int PortCount = 2;
 
+    // The reasons come from the system files under `roots`.
     explicit PortSetupModel(AppSettings& settings, const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
-                            QObject* parent = nullptr);
+                            const PortDiagnosis::Roots& roots = PortDiagnosis::Roots(), QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -48,6 +49,12 @@ public:
     int RowOf(const QString& assignment) const;
     // "usable: it is free." for what the port would lead to.
     QString StateOf(int port, const QString& assignment) const;
+    // What the port would lead to, with its state, reason and the command
+    // the reason advises (Entry::command), in one look.
+    SerialPortList::Entry EntryOf(int port, const QString& assignment) const;
+    // Why a plugged-in cable is not listed (SerialPortList::Unlisted), as
+    // of the last look; its reason empty when nothing keeps one back.
+    const CableDoctor::Finding& Unlisted() const { return m_unlisted; }
     // Both assignments into the settings; an empty one is removed, so the
     // port falls back to its default.
     void Store();
@@ -60,6 +67,8 @@ private:
 
     AppSettings& m_settings;
     QString m_byIdFolder;
+    PortDiagnosis::Roots m_roots;
+    CableDoctor::Finding m_unlisted;
     std::vector<SerialPortList::Entry> m_entries;
     QString m_assignments[PortCount];
 };

@@ -8,6 +8,7 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 namespace {
@@ -35,11 +36,13 @@ bool HasUart(const QString& systemPath)
     return type.readAll().trimmed() != "0";
 }
 
-void Diagnose(SerialPortList::Entry& entry, const std::vector<PortHolders::Holder>& holders)
+void Diagnose(SerialPortList::Entry& entry, const std::vector<PortHolders::Holder>& holders,
+              const PortDiagnosis::Roots& roots)
 {
-    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(Bytes(entry.name), holders);
+    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(Bytes(entry.name), holders, roots);
     entry.state = result.state;
     entry.reason = QString::fromStdString(result.reason);
+    entry.command = QString::fromStdString(result.command);
 }
 
 } // namespace
@@ -62,7 +65,7 @@ QString SerialPortList::Entry::StateText() const
     return QString::fromLatin1(PortDiagnosis::StateText(state)) + QStringLiteral(": ") + reason;
 }
 
-std::vector<SerialPortList::Entry> SerialPortList::Scan(const QString& byIdFolder)
+std::vector<SerialPortList::Entry> SerialPortList::Scan(const QString& byIdFolder, const PortDiagnosis::Roots& roots)
 {
     std::map<QString, Entry> bySystemPath;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -97,12 +100,13 @@ std::vector<SerialPortList::Entry> SerialPortList::Scan(const QString& byIdFolde
     }
     const auto holders = PortHolders::Of(paths);
     for (Entry& entry : entries)
-        Diagnose(entry, holders.at(Bytes(entry.name)));
+        Diagnose(entry, holders.at(Bytes(entry.name)), roots);
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return entries;
 }
 
-SerialPortList::Entry SerialPortList::Examine(const QString& name, const QString& byIdFolder)
+SerialPortList::Entry SerialPortList::Examine(const QString& name, const QString& byIdFolder,
+                                              const PortDiagnosis::Roots& roots)
 {
     Entry entry;
     entry.name = name;
@@ -111,6 +115,14 @@ SerialPortList::Entry SerialPortList::Examine(const QString& name, const QString
         entry.name = Path(byId);
     const QString target = QFileInfo(entry.name).canonicalFilePath();
     entry.systemPath = target.isEmpty() ? entry.name : target;
-    Diagnose(entry, PortHolders::Of(Bytes(entry.name)));
+    Diagnose(entry, PortHolders::Of(Bytes(entry.name)), roots);
     return entry;
+}
+
+CableDoctor::Finding SerialPortList::Unlisted(const PortDiagnosis::Roots& roots)
+{
+    CableDoctor::Finding finding = CableDoctor::BrlttyTookAdapter(roots);
+    if (finding.Found())
+        finding.reason[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(finding.reason[0])));
+    return finding;
 }

@@ -25,6 +25,7 @@ public:
         QString vidPid; // "0403:6001", or empty when the device has none
         PortDiagnosis::State state = PortDiagnosis::State::Usable;
         QString reason;
+        QString command; // what the reason advises to run, to copy; may be empty
 
         // "FT232R USB UART, FTDI, serial A12345, 0403:6001" (what is known).
         QString Details() const;
@@ -34,8 +35,15 @@ public:
 
     // The devices present now, by name. Devices that appear only in the
     // by-id folder are listed too: a by-id name means a serial device.
-    static std::vector<Entry> Scan(const QString& byIdFolder = QString::fromLatin1(SerialById::Folder));
+    // The system files the reasons come from are `roots`.
+    static std::vector<Entry> Scan(const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
+                                   const PortDiagnosis::Roots& roots = PortDiagnosis::Roots());
 
     // A device the user named (a path, or a bare by-id name), with its state.
-    static Entry Examine(const QString& name, const QString& byIdFolder = QString::fromLatin1(SerialById::Folder));
+    static Entry Examine(const QString& name, const QString& byIdFolder = QString::fromLatin1(SerialById::Folder),
+                         const PortDiagnosis::Roots& roots = PortDiagnosis::Roots());
+
+    // What keeps a cable from being listed at all (brltty holding a USB
+    // adapter back), its reason a sentence; nothing when nothing does.
+    static CableDoctor::Finding Unlisted(const PortDiagnosis::Roots& roots = PortDiagnosis::Roots());
 };

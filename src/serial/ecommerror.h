@@ -6,8 +6,8 @@
 // The one exception of the serial port component. what() is always one of
 // the fixed messages below, byte for byte, because the transfer dialogs and
 // the exception report show it as it is; the operating system's own reason,
-// when there is one, travels separately in Detail() for logs and the
-// command-line tool.
+// when there is one, travels separately in Detail(), and both programs
+// show it below the message.
 class ECommError : public std::runtime_error
 {
 public:

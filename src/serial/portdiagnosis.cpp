@@ -75,16 +75,28 @@ bool LoginHasGroup(uid_t uid, gid_t gid)
     return false;
 }
 
-Result NoPermission(const struct stat& info)
+Result NoPermission(const struct stat& info, const PortDiagnosis::Roots& roots)
 {
-    PortDiagnosis::Access access;
-    access.user = UserName(::getuid());
-    access.owner = UserName(info.st_uid);
-    access.group = GroupName(info.st_gid);
-    access.groupMayUse = (info.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
-    access.inGroupNow = ProcessHasGroup(info.st_gid);
-    access.inGroupAtLogin = LoginHasGroup(::getuid(), info.st_gid);
-    return {State::NoPermission, PortDiagnosis::PermissionReason(access), {}};
+    const PortDiagnosis::Access access = PortDiagnosis::AccessOf(info, roots);
+    return {State::NoPermission, PortDiagnosis::PermissionReason(access), {}, PortDiagnosis::PermissionCommand(access)};
+}
+
+// A cause outside the device, after the device's own reason.
+Result WithFinding(Result result, const CableDoctor::Finding& finding, const char* joint)
+{
+    if (!finding.Found())
+        return result;
+    if (!result.reason.empty() && result.reason.back() == '.')
+        result.reason.pop_back();
+    result.reason += joint + finding.reason;
+    result.command = finding.command;
+    return result;
+}
+
+// Missing, and brltty may be why: the adapter is there without a tty.
+Result Missing(const std::string& reason, const PortDiagnosis::Roots& roots)
+{
+    return WithFinding({State::Missing, reason, {}, {}}, CableDoctor::BrlttyTookAdapter(roots), "; maybe ");
 }
 
 std::string HolderList(const std::vector<PortHolders::Holder>& holders)
@@ -106,6 +118,7 @@ Result Held(const std::vector<PortHolders::Holder>& holders, bool locked, bool e
         return {State::Held,
                 exclusive ? "it is locked by a program that has ended; unplug and replug the cable."
                           : "another program holds it locked; close that program first.",
+                {},
                 {}};
     }
     const bool anyLock = std::any_of(holders.begin(), holders.end(), [](const auto& h) { return h.locked; });
@@ -113,7 +126,7 @@ Result Held(const std::vector<PortHolders::Holder>& holders, bool locked, bool e
     if (!locked && !anyLock)
         reason += " without a lock, and would take the radio's replies";
     reason += ": " + HolderList(holders) + "; close that program first.";
-    return {State::Held, reason, holders};
+    return {State::Held, reason, holders, {}};
 }
 
 } // namespace
@@ -142,33 +155,64 @@ std::string PortDiagnosis::PermissionReason(const Access& access)
     if (access.inGroupNow)
         return denied + " although " + access.user + " is in the group " + group + " that owns it.";
     if (access.inGroupAtLogin) {
-        return denied + ": " + access.user + " was added to the group " + group +
-               " after this login began; log out and in again (or restart) to use it.";
+        return denied + ": " + access.user + " is in the group " + group +
+               ", but was added after this session began, which still runs without it; log in again (or restart) to "
+               "use it.";
     }
-    return denied + ": it belongs to the group " + group + ", and " + access.user +
-           " is not in it. Run  sudo usermod -aG " + access.group + " " + access.user + "  and log out and in again.";
+    return denied + ": it belongs to the group " + group + ", and " + access.user + " is not in it. Run  " +
+           PermissionCommand(access) + "  and log out and in again.";
 }
 
-Result PortDiagnosis::Diagnose(const std::string& path)
+std::string PortDiagnosis::PermissionCommand(const Access& access)
 {
-    return Diagnose(path, PortHolders::Of(path));
+    if (!access.groupMayUse || access.inGroupNow || access.inGroupAtLogin)
+        return {};
+    return "sudo usermod -aG " + access.group + " " + access.user;
 }
 
-Result PortDiagnosis::Diagnose(const std::string& path, const std::vector<PortHolders::Holder>& holders)
+PortDiagnosis::Access PortDiagnosis::AccessOf(const struct stat& node, const Roots& roots)
+{
+    Access access;
+    access.user = UserName(::getuid());
+    access.owner = UserName(node.st_uid);
+    access.groupMayUse = (node.st_mode & (S_IRGRP | S_IWGRP)) == (S_IRGRP | S_IWGRP);
+    access.inGroupNow = ProcessHasGroup(node.st_gid);
+    const CableDoctor::GroupEntry group = CableDoctor::Group(node.st_gid, roots);
+    if (group.found) {
+        access.group = group.name;
+        const passwd* entry = ::getpwuid(::getuid());
+        access.inGroupAtLogin =
+            (entry && entry->pw_gid == node.st_gid) ||
+            std::find(group.members.begin(), group.members.end(), access.user) != group.members.end();
+    } else {
+        // A group from a directory service: the system's own look-ups.
+        access.group = GroupName(node.st_gid);
+        access.inGroupAtLogin = LoginHasGroup(::getuid(), node.st_gid);
+    }
+    return access;
+}
+
+Result PortDiagnosis::Diagnose(const std::string& path, const Roots& roots)
+{
+    return Diagnose(path, PortHolders::Of(path), roots);
+}
+
+Result PortDiagnosis::Diagnose(const std::string& path, const std::vector<PortHolders::Holder>& holders,
+                               const Roots& roots)
 {
     if (path.empty())
-        return {State::Missing, "no device is named.", {}};
+        return Missing("no device is named.", roots);
     struct stat info = {};
     if (::stat(path.c_str(), &info) != 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR)
-            return {State::Missing, "it does not exist: the cable is unplugged, or the name is wrong.", {}};
-        return {State::Failed, ErrnoText(error) + ".", {}};
+            return Missing("it does not exist: the cable is unplugged, or the name is wrong.", roots);
+        return {State::Failed, ErrnoText(error) + ".", {}, {}};
     }
     if (!S_ISCHR(info.st_mode))
-        return {State::NotSerial, "it is not a serial device.", {}};
+        return {State::NotSerial, "it is not a serial device.", {}, {}};
     if (::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
-        return NoPermission(info);
+        return NoPermission(info, roots);
 
     int fd;
     do
@@ -179,23 +223,24 @@ Result PortDiagnosis::Diagnose(const std::string& path, const std::vector<PortHo
         const int error = errno;
         switch (error) {
         case EACCES:
-        case EPERM: return NoPermission(info);
+        case EPERM: return NoPermission(info, roots);
         case EBUSY: return Held(holders, true, true);
         case ENOENT:
         case ENXIO:
         case ENODEV:
-        case EIO: return {State::Missing, "there is no port hardware behind it (" + ErrnoText(error) + ").", {}};
-        default: return {State::Failed, ErrnoText(error) + ".", {}};
+        case EIO: return Missing("there is no port hardware behind it (" + ErrnoText(error) + ").", roots);
+        default: return {State::Failed, ErrnoText(error) + ".", {}, {}};
         }
     }
     termios settings{};
     if (::tcgetattr(device.Get(), &settings) != 0)
-        return {State::NotSerial, "it is not a serial device.", {}};
+        return {State::NotSerial, "it is not a serial device.", {}, {}};
+    const CableDoctor::Finding probing = CableDoctor::ModemManagerMayProbe(info.st_rdev, roots);
     ExclusiveClaim claim;
     std::string error;
     if (!claim.Acquire(device.Get(), ExclusiveClaim::Mode::Probe, &error))
-        return Held(holders, true, error.find("exclusive") != std::string::npos);
+        return WithFinding(Held(holders, true, error.find("exclusive") != std::string::npos), probing, ". ");
     if (!holders.empty())
-        return Held(holders, false, false);
-    return {State::Usable, "it is free.", {}};
+        return WithFinding(Held(holders, false, false), probing, ". ");
+    return WithFinding({State::Usable, "it is free.", {}, {}}, probing, ", but ");
 }

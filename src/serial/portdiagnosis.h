@@ -1,6 +1,9 @@
 #pragma once
 
+#include "cabledoctor.h"
 #include "portholders.h"
+
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -13,7 +16,9 @@
 // The checks go from the outside in, so the first reason found is the one
 // the user must fix first: does it exist, may we open it, is it a
 // terminal, does another program hold it (locked, in exclusive mode, or
-// merely open).
+// merely open). A device that is missing while brltty holds a USB adapter
+// back, and a USB device that ModemManager may probe, say so too
+// (CableDoctor); the system files it reads are the given roots.
 class PortDiagnosis
 {
 public:
@@ -30,11 +35,15 @@ public:
         State state = State::Usable;
         std::string reason; // one sentence, without the device's name
         std::vector<PortHolders::Holder> holders;
+        std::string command; // the command the reason advises, to copy; may be empty
     };
 
-    static Result Diagnose(const std::string& path);
+    using Roots = CableDoctor::Roots;
+
+    static Result Diagnose(const std::string& path, const Roots& roots = Roots());
     // As Diagnose, when the holders were already looked up for many devices.
-    static Result Diagnose(const std::string& path, const std::vector<PortHolders::Holder>& holders);
+    static Result Diagnose(const std::string& path, const std::vector<PortHolders::Holder>& holders,
+                           const Roots& roots = Roots());
 
     // "usable", "missing", "no permission", "not a serial device", "in use",
     // "fails".
@@ -49,5 +58,10 @@ public:
         bool inGroupNow;     // this process already has that group
         bool inGroupAtLogin; // the group database lists the user in it
     };
+    // For this process's user and a node with that owner, group and mode;
+    // the group file of the roots first, the system's databases after.
+    static Access AccessOf(const struct stat& node, const Roots& roots);
     static std::string PermissionReason(const Access& access);
+    // "sudo usermod -aG dialout alice" where that is the advice, else empty.
+    static std::string PermissionCommand(const Access& access);
 };

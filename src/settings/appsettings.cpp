@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "bandplan.h"
+#include "settingssync.h"
 
 AppSettings::AppSettings() : m_settings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")) {}
 
@@ -80,4 +81,15 @@ void AppSettings::StoreBandPlan(const BandPlan& plan)
         m_settings.setValue(QStringLiteral("Limit%1").arg(band),
                             QString::fromStdString(std::string(plan.LimitRecord(band))));
     m_settings.sync();
+}
+
+bool AppSettings::Keep(QString* firstTrouble)
+{
+    QString error;
+    if (SettingsSync::Sync(m_settings, &error))
+        return true;
+    if (firstTrouble && !m_troubleTold)
+        *firstTrouble = error;
+    m_troubleTold = true;
+    return false;
 }

@@ -37,8 +37,15 @@ public:
     // After a read from the radio: "Type" and "Limit0".."Limit4".
     void StoreBandPlan(const BandPlan& plan);
 
+    // Writes the store out now, where a choice of the user's must last.
+    // False when its file cannot be written; then *firstTrouble gets
+    // "FILE: reason" the first time in this object's life and stays empty
+    // after, so that the user hears of it once, not at every choice.
+    bool Keep(QString* firstTrouble);
+
     QSettings& Store() { return m_settings; }
 
 private:
     QSettings m_settings;
+    bool m_troubleTold = false;
 };

@@ -1,5 +1,7 @@
 #include "languagechoice.h"
 
+#include "settingssync.h"
+
 #include <QLocale>
 #include <QSettings>
 
@@ -56,15 +58,7 @@ LanguageChoice::Language LanguageChoice::Effective(const QSettings& store, const
 bool LanguageChoice::Store(QSettings& store, Language language, QString* error)
 {
     store.setValue(kKey, Code(language));
-    store.sync();
-    if (store.status() == QSettings::NoError)
-        return true;
-    // QSettings keeps no errno; the file is what the user can look at.
-    if (error)
-        *error = store.status() == QSettings::AccessError
-                     ? QStringLiteral("%1 cannot be written.").arg(store.fileName())
-                     : QStringLiteral("%1 is not readable as settings.").arg(store.fileName());
-    return false;
+    return SettingsSync::Sync(store, error);
 }
 
 QString LanguageChoice::Code(Language language)

@@ -31,7 +31,7 @@ public:
     static Language ForEnvironment(const Environment& environment);
     // The stored choice when the store holds a known one, else the system's.
     static Language Effective(const QSettings& store, const Environment& environment);
-    // False, with `error` naming the store's file, when it cannot be written.
+    // False, with "FILE: reason" in `error`, when the store cannot be written.
     static bool Store(QSettings& store, Language language, QString* error);
 
     // The value kept in the store, also the suffix of the translation file.

@@ -140,29 +140,5 @@ QString NoAnswerText()
                           "Nothing was pasted. Copy the rows again and paste once more.");
 }
 
-QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused,
-                    const std::vector<std::string>& reasons)
-{
-    QStringList labels;
-    QStringList named;
-    for (std::size_t i = 0; i < refused.size(); ++i) {
-        const std::string_view field =
-            RecordText::Field(rows[static_cast<std::size_t>(refused[i])], RecordLayout::ChannelField::Key);
-        const QString label = QString::fromStdString(RecordText::ShowControls(field));
-        labels << label;
-        const std::string reason = i < reasons.size() ? reasons[i] : std::string();
-        named << label + QStringLiteral(": ") +
-                     (reason.empty() ? QStringLiteral("does not fit the band limits or the rows")
-                                     : QString::fromStdString(reason));
-    }
-    const QString head = QStringLiteral("%1 copied row(s) were not pasted: %2.\n")
-                             .arg(refused.size())
-                             .arg(labels.join(QStringLiteral(", ")));
-    const bool onlyMisfits =
-        std::all_of(reasons.begin(), reasons.end(), [](const std::string& r) { return r.empty(); });
-    if (onlyMisfits)
-        return head + QStringLiteral("They do not fit the band limits or the rows.");
-    return head + named.join(QLatin1Char('\n'));
-}
 
 } // namespace RowsClipboard

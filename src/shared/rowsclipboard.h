@@ -41,11 +41,4 @@ PasteRead ReadForPaste();
 // The message when the clipboard's owner did not answer a paste in time.
 QString NoAnswerText();
 
-// The message after a paste that refused some of the copied `rows` (indices
-// into them), naming each refused row by its label, and, where `reasons`
-// (one for each refused row, as ChannelRows::Paste gives them) names a
-// problem, the problem.
-QString RefusedText(const std::vector<std::string>& rows, const std::vector<int>& refused,
-                    const std::vector<std::string>& reasons = {});
-
 } // namespace RowsClipboard

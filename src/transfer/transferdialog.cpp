@@ -5,6 +5,7 @@
 #include "radioprotocol.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
+#include "visibletext.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -126,7 +127,13 @@ void TransferDialog::TransferDone(const TransferRunner::Result& result)
     case TransferRunner::Outcome::PortInvalid:
         m_host.Messages().Inform(this, MessageService::Icon::Error, WithPortCause(message, PortTrouble::Invalid));
         break;
-    case TransferRunner::Outcome::PortError: ReportException(message); break;
+    // The fixed text as it always was; the system's reason (a device path
+    // among it) below, where the user can see what to fix.
+    case TransferRunner::Outcome::PortError:
+        ReportException(result.cause.empty()
+                            ? message
+                            : message + QStringLiteral("\n\n") + QString::fromStdString(VisibleText::Of(result.cause)));
+        break;
     }
 }
 

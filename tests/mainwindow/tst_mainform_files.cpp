@@ -3,12 +3,21 @@
 #include "datafile.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
+#include "tchanneltableform.h"
 #include "tmainform.h"
+#include "tportsetupform.h"
 #include "tstringgrid.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -623,6 +632,52 @@ private slots:
         m_form->show();
         QTest::qWait(20);
         QCOMPARE(m_form->DocumentName(), QStringLiteral("Untitled"));
+    }
+
+    // A settings file that cannot be written (here a file stands where its
+    // folder should be, which stops root too) is told once, with the file
+    // and the reason, whichever choices are made and however often.
+    void unkeptSettingsAreToldOnce_data()
+    {
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("port") << QStringList{"Com2_Mnu", "Com1_Mnu"};
+        QTest::newRow("port set-up") << QStringList{"PortSetup1", "PortSetup1"};
+        QTest::newRow("verify after write") << QStringList{"VerifyAfterWrite1", "VerifyAfterWrite1"};
+        QTest::newRow("table layout") << QStringList{"ChannelTable1", "ChannelTable1"};
+        QTest::newRow("all of them") << QStringList{"VerifyAfterWrite1", "ChannelTable1", "PortSetup1", "Com2_Mnu"};
+    }
+
+    void unkeptSettingsAreToldOnce()
+    {
+        QFETCH(QStringList, choices);
+        TPortSetupForm setup(m_form.get());
+        TMainForm::Dialogs dialogs;
+        dialogs.portSetup = &setup;
+        m_form->SetDialogs(dialogs);
+        m_messages.onModal = [](QDialog& dialog) {
+            dialog.show();
+            auto* choice1 = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+            choice1->setCurrentIndex(choice1->findText(QStringLiteral("模拟电台")));
+            dialog.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+            return dialog.result();
+        };
+        m_form->show();
+
+        const QString file = QSettings(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46")).fileName();
+        const QString folder = QFileInfo(file).path();
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(WriteAll(folder, "in the way"));
+        const auto unblock = qScopeGuard([&folder] { QFile::remove(folder); });
+
+        for (const QString& choice : choices) {
+            m_form->findChild<QAction*>(choice)->trigger();
+            if (auto* table = m_form->findChild<TChannelTableForm*>(); table && table->isVisible())
+                table->close();
+        }
+        QStringList warnings = m_messages.log.filter(QRegularExpression(QStringLiteral("^warning ")));
+        QCOMPARE(warnings, QStringList{QStringLiteral("warning The settings cannot be saved: the choices made now "
+                                                      "last only until QXP-R46 is closed.\n") +
+                                       file + QStringLiteral(": ") + folder + QStringLiteral(": Not a directory")});
     }
 };
 

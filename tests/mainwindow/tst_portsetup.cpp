@@ -1,6 +1,7 @@
 // 端口设置 offscreen: choosing from the list and typing a name store the
 // ports, and the main window's port items then name their devices.
 #include "fakemessageservice.h"
+#include "fakesystem.h"
 #include "guitestmain.h"
 #include "portmap.h"
 #include "tmainform.h"
@@ -13,6 +14,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableView>
+#include <QTest>
 
 #include <pty.h>
 #include <unistd.h>
@@ -78,6 +81,64 @@ private slots:
                  QStringLiteral("COM2 = %1 (%2)")
                      .arg(byId.filePath(QStringLiteral("usb-FTDI_A1-if00-port0")), QString::fromLocal8Bit(name)));
         ::close(master);
+    }
+
+    // What the states say neither moves the list nor resizes the window, and
+    // an advised command stands on one line of its own, to copy whole.
+    void keepsItsSizeAndGivesTheFixToCopy()
+    {
+        FakeSystem system;
+        system.Process(431, "brltty");
+        system.UsbAdapter("1-1", "1a86:7523", "");
+        QTemporaryDir byId;
+        TPortSetupForm setup(nullptr, byId.path(), system.Roots());
+        setup.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&setup));
+        auto* list = setup.findChild<QTableView*>(QStringLiteral("DeviceList"));
+        auto* choice1 = setup.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        auto* state1 = setup.findChild<QLabel*>(QStringLiteral("State1"));
+        auto* command1 = setup.findChild<QLineEdit*>(QStringLiteral("Command1"));
+        auto* unlisted = setup.findChild<QLabel*>(QStringLiteral("Unlisted"));
+        auto* unlistedCommand = setup.findChild<QLineEdit*>(QStringLiteral("UnlistedCommand"));
+        QVERIFY(list && choice1 && state1 && command1 && unlisted && unlistedCommand);
+
+        QVERIFY(unlisted->isVisible());
+        QVERIFY2(unlisted->text().startsWith(QStringLiteral("A USB serial adapter (1a86:7523) is plugged in without a "
+                                                            "serial device: brltty")),
+                 qPrintable(unlisted->text()));
+        QVERIFY(unlistedCommand->isVisible());
+        QCOMPARE(unlistedCommand->text(), QStringLiteral("sudo apt-get remove brltty"));
+        QCoreApplication::processEvents();
+        const QSize size = setup.size();
+        const QRect listArea = list->geometry();
+
+        const struct {
+            const char* typed;
+            QString command;
+        } steps[] = {
+            {"/dev/qxp-no-such-port-behind-a-rather-long-name-that-a-user-typed-in-by-hand",
+             QStringLiteral("sudo apt-get remove brltty")},
+            {"模拟电台", QString()},
+            {"/dev/qxp-no-such-port", QStringLiteral("sudo apt-get remove brltty")},
+        };
+        for (const auto& step : steps) {
+            choice1->setEditText(QString::fromUtf8(step.typed));
+            emit choice1->lineEdit()->editingFinished();
+            QCoreApplication::processEvents();
+            QCOMPARE(setup.size(), size);
+            QCOMPARE(list->geometry(), listArea);
+            QVERIFY(!state1->geometry().intersects(listArea));
+            QVERIFY(!unlisted->geometry().intersects(listArea));
+            QCOMPARE(command1->isVisible(), !step.command.isEmpty());
+            QCOMPARE(command1->text(), step.command);
+            if (step.command.isEmpty())
+                QVERIFY(state1->heightForWidth(state1->width()) <= state1->height());
+        }
+        QVERIFY(state1->text().contains(QStringLiteral("brltty")));
+        QVERIFY(unlisted->heightForWidth(unlisted->width()) <= unlisted->height());
+        QVERIFY(command1->isReadOnly());
+        command1->selectAll();
+        QCOMPARE(command1->selectedText(), QStringLiteral("sudo apt-get remove brltty"));
     }
 };
 

@@ -102,6 +102,18 @@ TEST_F(SerialPorts, PortMapSaysWhereEachNameLeads)
               QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned"));
     EXPECT_EQ(ports.DevicePath(QStringLiteral("COM2")), first) << "a bare by-id name";
     EXPECT_EQ(ports.DeviceLine(QStringLiteral("COM2")), QStringLiteral("COM2 = %1 (%2)").arg(first, Q(m_first.Path())));
+    // A port left at its default sends the user to the port set-up first,
+    // whatever the default device says; an assigned one does not.
+    const QString unassigned = QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned. Choose the radio's "
+                                              "cable for COM1 in 设备 → 端口设置... first. ");
+    EXPECT_TRUE(ports.InvalidCause(QStringLiteral("COM1")).startsWith(unassigned))
+        << ports.InvalidCause(QStringLiteral("COM1")).toStdString();
+    EXPECT_TRUE(ports.TimeoutCause(QStringLiteral("COM1")).startsWith(unassigned));
+    PortMap cli(m_folder.filePath(QStringLiteral("data/simulated-radio.46")), m_byId);
+    cli.SetAssignAdvice(QStringLiteral("Name it with --port, or give %1 one."));
+    EXPECT_TRUE(cli.InvalidCause(QStringLiteral("COM1"))
+                    .startsWith(QStringLiteral("COM1 = /dev/ttyS0, the default: no device assigned. Name it with "
+                                               "--port, or give COM1 one. ")));
     EXPECT_EQ(ports.InvalidCause(QStringLiteral("COM4")),
               QStringLiteral("COM4 = /dev/qxp-no-such-port. It does not exist: the cable is unplugged, or the name is "
                              "wrong."));

@@ -414,6 +414,40 @@ private slots:
         QCOMPARE(host.history.count(), 0);
     }
 
+    // A device that goes between the check and the open: the fixed text,
+    // then the system's reason below it.
+    void portErrorShowsTheReason_data()
+    {
+        QTest::addColumn<bool>("reading");
+        QTest::newRow("read") << true;
+        QTest::newRow("write") << false;
+    }
+
+    void portErrorShowsTheReason()
+    {
+        QFETCH(bool, reading);
+        Sim sim({});
+        QVERIFY(sim.Ok());
+        FakeHost host;
+        std::unique_ptr<TransferDialog> form;
+        if (reading)
+            form = std::make_unique<TReadForm>(host);
+        else
+            form = std::make_unique<TWriteForm>(host);
+        int lookups = 0;
+        form->SetPortResolver([&sim, &lookups](const std::string&) {
+            return ++lookups == 1 ? sim.Device().toStdString() : std::string("/dev/null");
+        });
+        form->open();
+        QTRY_COMPARE_WITH_TIMEOUT(host.messages.log.size(), 1, 5000);
+        QCOMPARE(host.messages.log.first(),
+                 QStringLiteral("error CommOpen Error,invalid HANDLE:0xFFFFFFFF\n\n/dev/null: not a serial device"));
+        form->findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 1000);
+        QCOMPARE(host.messages.log.size(), 1);
+        QCOMPARE(host.afterReadUpdates, 0);
+    }
+
     // The fault run: the radio fails in one way from (or at) its N-th
     // command, for many N, or the port cannot be had. Every transfer ends
     // within 2.5 s of what a clean one takes, with one of its messages or,
