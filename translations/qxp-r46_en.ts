@@ -74,6 +74,10 @@
         <source>设置多个频道</source>
         <translation>Set Several Channels</translation>
     </message>
+    <message>
+        <source>排序</source>
+        <translation>Sort</translation>
+    </message>
 </context>
 <context>
     <name>DataExchangeCommands</name>
@@ -112,45 +116,6 @@
     <message>
         <source>导入CSV</source>
         <translation>Import CSV</translation>
-    </message>
-</context>
-<context>
-    <name>MainFormMenus</name>
-    <message>
-        <source>新建</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>打开</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>打印</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>读取</source>
-        <translation>Read</translation>
-    </message>
-    <message>
-        <source>写入</source>
-        <translation>Write</translation>
-    </message>
-    <message>
-        <source>剪切</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>复制</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>粘贴</source>
-        <translation>Paste</translation>
     </message>
 </context>
 <context>
@@ -274,10 +239,6 @@ Qt edition for Linux.</translation>
     <message>
         <source>移动</source>
         <translation>Move</translation>
-    </message>
-    <message>
-        <source>排序</source>
-        <translation>Sort</translation>
     </message>
 </context>
 <context>
@@ -428,6 +389,10 @@ Qt edition for Linux.</translation>
     <message>
         <source>关于...</source>
         <translation>About...</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
     </message>
     <message>
         <source>记忆频道</source>
