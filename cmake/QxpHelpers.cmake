@@ -20,7 +20,8 @@ endfunction()
 function(qxp_test_labels out kind)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   string(REGEX REPLACE "/.*" "" folder "${folder}")
-  if(folder STREQUAL "model" OR folder STREQUAL "settings" OR folder STREQUAL "editors")
+  if(folder STREQUAL "model" OR folder STREQUAL "settings" OR folder STREQUAL "rules"
+     OR folder STREQUAL "editors")
     set(labels core) # window-free rules; the editors' dialogs are Qt Tests
   elseif(folder STREQUAL "serial" OR folder STREQUAL "sim" OR folder STREQUAL "ports")
     set(labels serial)

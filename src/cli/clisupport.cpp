@@ -7,8 +7,6 @@
 #include "channeldocument.h"
 #include "visibletext.h"
 
-#include <QStringDecoder>
-
 #include <cstdio>
 
 namespace CliCommands {
@@ -70,15 +68,6 @@ BandPlan RadioPlan(const CliOptions& options)
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     return doc.Plan();
-}
-
-std::string Cp936ToUtf8(const std::string& bytes)
-{
-    QStringDecoder decoder("GBK");
-    if (!decoder.isValid())
-        return bytes;
-    const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return text.toStdString();
 }
 
 bool HasExtension(const std::string& path, const std::string& extension)

@@ -34,8 +34,6 @@ void ApplyRadioType(const CliOptions& options, ChannelDocument& doc);
 void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc);
 // The band plan of that radio type, for a document session to start with.
 BandPlan RadioPlan(const CliOptions& options);
-// The comment's code page 936 bytes as UTF-8 for a terminal or a PDF.
-std::string Cp936ToUtf8(const std::string& bytes);
 
 // Whether `path` ends with `extension` (".pdf"), ignoring ASCII case: an
 // output of the wrong kind must not land over another file by a slip of

@@ -5,6 +5,7 @@
 
 #include "channellisting.h"
 #include "datafile.h"
+#include "document/commentcodec.h"
 #include "document/documentsession.h"
 
 #include <cstdio>
@@ -52,7 +53,7 @@ int List(const std::vector<std::string>& args)
 
     std::vector<std::string> lines = ChannelListing::ListLines(doc);
     if (!doc.Comment().empty())
-        lines[1] = Cp936ToUtf8(doc.Comment());
+        lines[1] = CommentCodec::Decode(doc.Comment()).toStdString();
     std::string text;
     text.reserve(lines.size() * 64);
     for (const std::string& line : lines) {

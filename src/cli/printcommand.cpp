@@ -5,6 +5,7 @@
 
 #include "channeldocument.h"
 #include "channellistlayout.h"
+#include "document/commentcodec.h"
 #include "document/documentsession.h"
 #include "fileio.h"
 #include "shared/channellistpainter.h"
@@ -52,7 +53,8 @@ int Print(const std::vector<std::string>& args)
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    const auto pages = ChannelListLayout::Layout(doc, "QXP-R46 [" + in + "]", Cp936ToUtf8(doc.Comment()));
+    const auto pages =
+        ChannelListLayout::Layout(doc, "QXP-R46 [" + in + "]", CommentCodec::Decode(doc.Comment()).toStdString());
 
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

@@ -11,6 +11,7 @@
 #include "channeldocument.h"
 #include "datafile.h"
 #include "fileio.h"
+#include "filepath.h"
 #include "portlink.h"
 #include "portmap.h"
 #include "radioprotocol.h"
@@ -71,7 +72,7 @@ private:
 int RunOnPort(PortMap& ports, const QString& port, RadioTransfer& transfer, TransferTrace* trace, const char* what,
               CliInterrupt& interrupt)
 {
-    const std::string device = QFile::encodeName(ports.DevicePath(port)).toStdString();
+    const std::string device = FilePath::Bytes(ports.DevicePath(port));
     if (trace)
         trace->Note(std::string(what) + " on " + device);
     TQComm comm;

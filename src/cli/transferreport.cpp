@@ -5,6 +5,7 @@
 #include "backupfolder.h"
 #include "backupstore.h"
 #include "channeldocument.h"
+#include "filepath.h"
 #include "transfersummary.h"
 #include "writeverification.h"
 
@@ -17,7 +18,7 @@ namespace CliCommands {
 void ReportRead(const ChannelDocument& doc)
 {
     std::fprintf(stderr, "%s\n", TransferSummary::Read(doc).c_str());
-    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
+    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok)
         std::fprintf(stderr, "Backup: %s\n", backup.path.c_str());
@@ -41,7 +42,7 @@ bool KeepBeforeWrite(const ChannelDocument& radio)
 void NoteWrite()
 {
     std::string error;
-    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
+    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
     if (!store.NoteWrite(std::time(nullptr), &error))
         std::fprintf(stderr, "qxp-r46-cli: the write was not noted for the backups: %s\n", error.c_str());
 }

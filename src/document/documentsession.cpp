@@ -1,17 +1,13 @@
 #include "documentsession.h"
 
 #include "fileio.h"
+#include "filepath.h"
 #include "steprecorder.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-std::string Bytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString Local(const std::string& text)
 {
@@ -85,22 +81,22 @@ void DocumentSession::New()
 
 DocumentSession::FileResult DocumentSession::Load(const QString& path, Layouts layouts)
 {
-    return Load(Bytes(path), path, layouts);
+    return Load(FilePath::Bytes(path), path, layouts);
 }
 
 DocumentSession::FileResult DocumentSession::Save(const QString& path)
 {
-    return Save(Bytes(path), path);
+    return Save(FilePath::Bytes(path), path);
 }
 
 DocumentSession::FileResult DocumentSession::Load(const std::string& path, Layouts layouts)
 {
-    return Load(path, QFile::decodeName(path.c_str()), layouts);
+    return Load(path, FilePath::FromBytes(path), layouts);
 }
 
 DocumentSession::FileResult DocumentSession::Save(const std::string& path)
 {
-    return Save(path, QFile::decodeName(path.c_str()));
+    return Save(path, FilePath::FromBytes(path));
 }
 
 DocumentSession::FileResult DocumentSession::Load(const std::string& path, const QString& name, Layouts layouts)

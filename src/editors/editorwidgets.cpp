@@ -2,6 +2,7 @@
 
 #include "charfiltervalidator.h"
 #include "frequencyrules.h"
+#include "recordlayout.h"
 #include "selectornavigator.h"
 
 #include <QCheckBox>
@@ -24,7 +25,8 @@ const QString InvalidCharacter = QStringLiteral("Invalid character.\nPlease chec
 const QString InvalidChannel = QStringLiteral("Invalid channel Number.\nPlease check and try again.");
 
 const QString FrequencyChars = QStringLiteral("0123456789.");
-const QString NameChars = QStringLiteral("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-/ ");
+const QString NameChars = QString::fromLatin1(RecordLayout::ChannelName::Characters.data(),
+                                              static_cast<qsizetype>(RecordLayout::ChannelName::Characters.size()));
 const QString NumberChars = QStringLiteral("0123456789LUPR");
 const QString DtmfChars = QStringLiteral("0123456789ABCD*#");
 

@@ -5,6 +5,7 @@
 #include "channelrules.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
+#include "recordlayout.h"
 #include "shared/documenthost.h"
 #include "tupdown.h"
 
@@ -39,7 +40,7 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
     auto* options = Group(this, "GroupBox3", tr("选项"));
     auto* optionsLayout = new QGridLayout(options);
     optionsLayout->addWidget(Label(options, "Label11", tr("记忆名称")), 0, 0);
-    m_name = Edit(options, "Edit5", 6, NameChars, true);
+    m_name = Edit(options, "Edit5", static_cast<int>(RecordLayout::ChannelName::Length), NameChars, true);
     m_name->setFixedWidth(80);
     optionsLayout->addWidget(m_name, 0, 1);
     m_lockout = Check(options, "CheckBox3", QStringLiteral("Lock Out"));

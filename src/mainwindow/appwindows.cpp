@@ -1,6 +1,7 @@
 #include "appwindows.h"
 
 #include "dataexchangecommands.h"
+#include "filepath.h"
 #include "portmap.h"
 #include "portprobe.h"
 #include "taboutbox.h"
@@ -48,7 +49,7 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
          {static_cast<TransferDialog*>(m_readForm.get()), static_cast<TransferDialog*>(m_writeForm.get()),
           &m_mainForm->DataExchange().ReadBackForm(), &m_mainForm->WritePlan().BeforeWriteForm()}) {
         transfer->SetPortResolver([ports](const std::string& name) {
-            return QFile::encodeName(ports->DevicePath(QString::fromStdString(name))).toStdString();
+            return FilePath::Bytes(ports->DevicePath(QString::fromStdString(name)));
         });
         transfer->SetPortCause([ports](const QString& port, TransferDialog::PortTrouble trouble) {
             return trouble == TransferDialog::PortTrouble::NoReply ? ports->TimeoutCause(port)

@@ -1,6 +1,7 @@
 #include "commentfield.h"
 
-#include "commentcodec.h"
+#include "commentvalidator.h"
+#include "document/commentcodec.h"
 #include "document/documentsession.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 #include "channeldocument.h"
 #include "csvexport.h"
 #include "fileio.h"
+#include "filepath.h"
 #include "settingsnotice.h"
 #include "shared/documenthost.h"
 #include "shared/messageservice.h"
@@ -33,11 +34,6 @@
 namespace {
 
 const QString kFileOpenError = QStringLiteral("File Open error.");
-
-std::string Bytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 QString Text(const std::string& utf8)
 {
@@ -147,7 +143,7 @@ void DataExchangeCommands::ReportFileError(const QString& cause)
 bool DataExchangeCommands::WriteFile(const QString& path, const std::string& bytes)
 {
     std::string error;
-    if (FileIo::WriteFileAtomically(Bytes(path), bytes, &error))
+    if (FileIo::WriteFileAtomically(FilePath::Bytes(path), bytes, &error))
         return true;
     ReportFileError(path + QStringLiteral(": ") + Text(error));
     return false;
@@ -181,7 +177,7 @@ void DataExchangeCommands::ImportCsv()
         return;
     std::string text;
     std::string error;
-    if (!FileIo::ReadWholeFile(Bytes(path), &text, &error)) {
+    if (!FileIo::ReadWholeFile(FilePath::Bytes(path), &text, &error)) {
         ReportFileError(path + QStringLiteral(": ") + Text(error));
         return;
     }
@@ -337,10 +333,10 @@ void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)
     }
     const ChannelDocument& doc = m_host.Document();
     QString text = Text(TransferSummary::Read(doc));
-    const BackupStore store(Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
+    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok) {
-        text += QStringLiteral(" Backup: ") + QFileInfo(QFile::decodeName(backup.path.c_str())).fileName();
+        text += QStringLiteral(" Backup: ") + QFileInfo(FilePath::FromBytes(backup.path)).fileName();
     } else {
         // The read counts all the same; the user should know the copy that
         // would survive a bad write is missing.
@@ -355,8 +351,8 @@ void DataExchangeCommands::WriteEnded(const QDialog& writeForm, int result)
     // Even a broken write may have changed the radio: the backup of what it
     // held before must outlive the pruning of old backups.
     std::string noteError;
-    const bool noted =
-        BackupStore(Bytes(BackupFolder::Path()), BackupFolder::KeepCount()).NoteWrite(std::time(nullptr), &noteError);
+    const bool noted = BackupStore(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount())
+                           .NoteWrite(std::time(nullptr), &noteError);
     if (!TransferCompleted(writeForm, result))
         return;
     QString text = Text(TransferSummary::Written(m_host.Document()));

@@ -1,5 +1,6 @@
 #include "portprobe.h"
 
+#include "filepath.h"
 #include "portmap.h"
 
 #include <QFile>
@@ -7,9 +8,8 @@
 PortProbe::PortProbe(PortMap& ports)
 {
     // Asked at every check, so a port mapped while the program runs counts.
-    m_comm.SetPortResolver([&ports](const std::string& name) {
-        return QFile::encodeName(ports.DevicePath(QString::fromStdString(name))).toStdString();
-    });
+    m_comm.SetPortResolver(
+        [&ports](const std::string& name) { return FilePath::Bytes(ports.DevicePath(QString::fromStdString(name))); });
 }
 
 bool PortProbe::operator()(const QString& portName)

@@ -2,10 +2,10 @@
 
 #include "channellistlayout.h"
 #include "clipboardrules.h"
-#include "commentcodec.h"
 #include "commentfield.h"
 #include "dataexchangecommands.h"
 #include "document/channelcommands.h"
+#include "document/commentcodec.h"
 #include "document/gridtablemodel.h"
 #include "filecommands.h"
 #include "gridtext.h"

@@ -1,5 +1,6 @@
 #include "bandplan.h"
 
+#include "frequencyrules.h"
 #include "recordtext.h"
 
 #include <optional>
@@ -14,6 +15,11 @@ bool ValidBand(int band)
 {
     return band >= 0 && band < BandPlan::BandCount;
 }
+
+// The offsets a channel without one of its own takes.
+constexpr std::int32_t kShortOffsetHz = 600000;
+constexpr std::int32_t kVariant3OffsetHz = 1600000;
+constexpr std::int32_t kLongOffsetHz = 5000000;
 
 } // namespace
 
@@ -177,14 +183,26 @@ int BandPlan::DefaultStepIndex(int band) const
     }
 }
 
-std::int32_t BandPlan::UsualOffsetHz(int band) const
-{
-    if (band <= 1)
-        return 600000;
-    return Variant() == '3' ? 1600000 : 5000000;
-}
-
 bool BandPlan::Minus76Offered() const
 {
     return Variant() == '3' && SubVariant() != "05";
+}
+
+std::string BandPlan::DefaultOffsetRecord(std::string_view rxRecordFrequency) const
+{
+    // "00145000000": the third digit is the hundreds of MHz.
+    const char hundreds = rxRecordFrequency.size() > 2 ? rxRecordFrequency[2] : '\0';
+    if (hundreds < '3')
+        return FrequencyRules::RecordOffset(kShortOffsetHz);
+    return FrequencyRules::RecordOffset(Variant() == '3' ? kVariant3OffsetHz : kLongOffsetHz);
+}
+
+std::int32_t BandPlan::EditorOffsetHz(int band)
+{
+    return band <= 1 ? kShortOffsetHz : kLongOffsetHz;
+}
+
+std::string BandPlan::EditorOffsetText(int band)
+{
+    return RecordText::FormatOffset(FrequencyRules::RecordOffset(EditorOffsetHz(band)));
 }

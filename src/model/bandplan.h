@@ -57,10 +57,18 @@ public:
 
     std::string DefaultFrequencyText(int band) const;
     int DefaultStepIndex(int band) const;
-    // The repeater offset a band usually has, in Hz: 600 kHz below 300 MHz,
-    // above that 5 MHz (1.6 MHz on variant "3" radios). The radio fills it
-    // in for a channel read without one.
-    std::int32_t UsualOffsetHz(int band) const;
+
+    // The offset of a record that arrives without one (read from the radio,
+    // pasted, or from an old data file), by the hundreds-of-MHz digit of its
+    // 11-digit receive frequency: 600 kHz below 300 MHz; above, 1.6 MHz on
+    // variant "3" radios and 5 MHz on the others. The 9-digit record text.
+    std::string DefaultOffsetRecord(std::string_view rxRecordFrequency) const;
+    // The offset the editors, the channel table and the CSV import give a
+    // channel of `band` with an empty offset: 600 kHz for bands 0 and 1,
+    // 5 MHz above, whatever the variant. In Hz, and as the offset box shows
+    // it ("0.60", "5.00").
+    static std::int32_t EditorOffsetHz(int band);
+    static std::string EditorOffsetText(int band);
 
     // The -7.6 MHz shift is offered on variant "3" radios, sub-variant not "05".
     bool Minus76Offered() const;

@@ -15,11 +15,6 @@ char First(std::string_view field)
     return field.empty() ? '\0' : field[0];
 }
 
-bool NameCharacter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ';
-}
-
 bool AllDigits(std::string_view field)
 {
     return std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -191,10 +186,8 @@ std::string PastedChannel(Grid grid, std::string_view key, std::string_view buff
                   ChannelField::CtcssCode})
         f[n] = pasted(n);
     std::string offset = pasted(ChannelField::Offset);
-    if (offset.empty()) {
-        const char mhz100 = rx.size() > 2 ? rx[2] : '\0';
-        offset = mhz100 < '3' ? "000600000" : (area == '3' ? "001600000" : "005000000");
-    }
+    if (offset.empty())
+        offset = plan.DefaultOffsetRecord(rx);
     f[ChannelField::Offset] = offset;
 
     switch (grid) {
@@ -221,9 +214,9 @@ std::string PastedChannel(Grid grid, std::string_view key, std::string_view buff
         f[ChannelField::Lockout] = lockout;
         f[ChannelField::TxFrequency] = pasted(ChannelField::TxFrequency);
         f[ChannelField::TxStep] = pasted(ChannelField::TxStep);
-        std::string name = pasted(ChannelField::Name).substr(0, 6);
+        std::string name = pasted(ChannelField::Name).substr(0, ChannelName::Length);
         for (char c : name)
-            if (!NameCharacter(c)) {
+            if (!ChannelName::IsCharacter(c)) {
                 name.clear();
                 break;
             }

@@ -344,7 +344,7 @@ private:
         } else if (duplex.empty() || duplex == "+" || duplex == "-") {
             // An empty offset box shows the band's usual shift in the
             // editor; an import that names no offset gets the same.
-            const std::int32_t usual = rx.band <= 1 ? 600000 : 5000000;
+            const std::int32_t usual = BandPlan::EditorOffsetHz(rx.band);
             bool offsetExact = true;
             const auto exactHz = Scaled(offsetText, 6, &offsetExact);
             const auto normal = FrequencyRules::NormalizeOffset(offsetText);
@@ -402,9 +402,9 @@ private:
         const std::string rawName = Name();
         std::string name;
         for (char c : Upper(rawName)) {
-            if (name.size() == 6)
+            if (name.size() == RecordLayout::ChannelName::Length)
                 break;
-            if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '/' || c == ' ')
+            if (RecordLayout::ChannelName::IsCharacter(c))
                 name += c;
         }
         // Blanks the cut leaves at the end of an unquoted name name nothing;

@@ -149,7 +149,6 @@ void ReadV100File(std::string_view contents, ChannelDocument& doc)
         return;
     doc.SetComment(std::string(line));
 
-    const char variant = doc.Plan().Variant();
     for (int number = 2; number <= 443 && lines.Next(&line); ++number) {
         if (line.empty())
             continue;
@@ -165,13 +164,7 @@ void ReadV100File(std::string_view contents, ChannelDocument& doc)
             }
             record += ',';
             const std::string_view offset = old(13);
-            if (!offset.empty()) {
-                record += offset;
-            } else {
-                const std::string_view rx = old(3);
-                const char mhz100 = rx.size() > 2 ? rx[2] : '\0';
-                record += mhz100 < '3' ? "000600000" : (variant == '3' ? "001600000" : "005000000");
-            }
+            record += offset.empty() ? doc.Plan().DefaultOffsetRecord(old(3)) : std::string(offset);
             record += ',';
             record += old(14).substr(0, 1);
             record += ',';

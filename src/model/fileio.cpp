@@ -1,5 +1,7 @@
 #include "fileio.h"
 
+#include "uniquefd.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -17,32 +19,6 @@
 namespace FileIo {
 
 namespace {
-
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    // Hands the descriptor to the caller, who closes it.
-    int Release() { return std::exchange(m_fd, -1); }
-    // Closes now so that a failing close (a full disk on NFS) can be seen.
-    bool Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
 
 std::string ErrnoText(const std::string& what)
 {
@@ -126,7 +102,7 @@ struct DirCloser {
 int CreateGrowingFile(const std::string& path, std::string* error)
 {
     // Non-blocking so that a FIFO without a reader is refused, not waited on.
-    FileDescriptor fd(
+    UniqueFd fd(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_APPEND, 0666));
     if (fd.Get() < 0) {
         Fail(error, ErrnoText(path));
@@ -191,7 +167,7 @@ bool ReadWholeFile(const std::string& path, std::string* contents, std::string* 
 {
     // Without O_NONBLOCK, opening a FIFO waits for a writer and a serial
     // device for its carrier; the file type is known only after the open.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0)
         return Fail(error, ErrnoText(path));
     struct stat st {
@@ -243,7 +219,7 @@ bool WriteFileAtomically(const std::string& requested, const std::string& bytes,
     RemoveStaleTemporaries(path, std::time(nullptr));
 
     std::string name = path + ".XXXXXX";
-    FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    UniqueFd fd(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.Get() < 0)
         return Fail(error, ErrnoText(path));
     TemporaryPath temporary(name);
@@ -272,7 +248,7 @@ std::optional<std::string> WriteNewFile(const std::string& folder, const std::fu
                                         int attempts, const std::string& bytes, std::string* error)
 {
     std::string name = folder + "/.new-XXXXXX";
-    FileDescriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    UniqueFd fd(::mkostemp(name.data(), O_CLOEXEC));
     if (fd.Get() < 0) {
         Fail(error, ErrnoText(folder));
         return std::nullopt;
@@ -303,7 +279,7 @@ std::optional<std::string> WriteNewFile(const std::string& folder, const std::fu
             temporary.Keep();
         if (moved) {
             // The new name itself must survive a power cut.
-            FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (dir.Get() >= 0)
                 ::fsync(dir.Get());
             return path;

@@ -287,14 +287,12 @@ std::vector<Finding> UnusualOffsets(const ChannelDocument& doc)
         if (!hz || !rx)
             continue;
         const int band = plan.BandOf(MhzDigits(*rx));
-        const std::int32_t usual = plan.UsualOffsetHz(band);
-        if (*hz == usual)
+        const std::string usual = plan.DefaultOffsetRecord(doc.GetField(r.kind, r.slot, Field::RxFrequency));
+        if (RecordText::DecimalValue(usual, kMostHz) == hz)
             continue;
-        char usualText[16];
-        std::snprintf(usualText, sizeof usualText, "%09d", usual);
         out.push_back({Severity::Info, DocumentDiff::Label(r.kind, r.slot),
                        "repeater offset " + RecordText::FormatOffset(offset) + " MHz; the " + plan.BandName(band) +
-                           " band's usual offset is " + RecordText::FormatOffset(usualText) + " MHz"});
+                           " band's usual offset is " + RecordText::FormatOffset(usual) + " MHz"});
     }
     return out;
 }

@@ -38,6 +38,18 @@ namespace DtmfField {
 enum : int { Number = 0, Code = 1 };
 } // namespace DtmfField
 
+// The name of a memory channel: the radio shows six characters, made of
+// upper-case letters, digits, "-", "/" and space.
+namespace ChannelName {
+constexpr std::size_t Length = 6;
+constexpr std::string_view Characters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-/ ";
+
+constexpr bool IsCharacter(char c)
+{
+    return c != '\0' && Characters.find(c) != std::string_view::npos;
+}
+} // namespace ChannelName
+
 // Memory slots: the numbered channels "000".."199", the program-scan edges
 // "L0","U0".."L9","U9", and the priority channel "PR".
 namespace MemorySlot {

@@ -26,6 +26,13 @@ std::string PadLeft(std::string_view text, std::size_t width)
     return out;
 }
 
+void AppendHex(std::string* out, unsigned char byte)
+{
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+    *out += hex;
+}
+
 } // namespace
 
 std::string_view Field(std::string_view record, int n)
@@ -114,13 +121,31 @@ std::string ShowControls(std::string_view text)
     std::string out;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        } else {
+        if (byte < 0x20 || byte == 0x7F)
+            AppendHex(&out, byte);
+        else
             out += c;
+    }
+    return out;
+}
+
+std::string ShowBytes(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\r': out += "\\r"; continue;
+        case '\n': out += "\\n"; continue;
+        case '\t': out += "\\t"; continue;
+        case '\\': out += "\\\\"; continue;
+        default: break;
         }
+        if (byte < 0x20 || byte > 0x7E)
+            AppendHex(&out, byte);
+        else
+            out += c;
     }
     return out;
 }

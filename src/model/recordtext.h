@@ -34,6 +34,10 @@ std::string MhzText(std::int64_t hz);
 // The text with its control characters as "\x1B" and the like, so that a
 // note quoting a damaged file or record sends none to a terminal or a box.
 std::string ShowControls(std::string_view text);
+// Every byte that is not printable ASCII made visible, so that the text
+// can be read back byte for byte: "\r", "\n", "\t", "\\", and "\xNN" for
+// the other controls and every byte above 0x7E. The form of the serial trace.
+std::string ShowBytes(std::string_view bytes);
 
 std::string CommasToTabs(std::string_view text);
 std::string TabsToCommas(std::string_view text);

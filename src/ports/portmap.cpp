@@ -1,6 +1,7 @@
 #include "portmap.h"
 
 #include "builtinradio.h"
+#include "filepath.h"
 #include "portdiagnosis.h"
 #include "radioprotocol.h"
 
@@ -11,15 +12,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-std::string Bytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-QString Path(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 QString Sentence(const std::string& reason)
 {
@@ -89,10 +81,10 @@ QString PortMap::DevicePath(const QString& portName)
         return m_settings.PortDevice(portName);
     if (assigned == SimulatedRadio()) {
         const BuiltInRadio* radio = Radio();
-        return radio ? Path(radio->DevicePath()) : QString();
+        return radio ? FilePath::FromBytes(radio->DevicePath()) : QString();
     }
-    const std::string byId = SerialById::PathOf(Bytes(assigned), Bytes(m_byIdFolder));
-    return byId.empty() ? assigned : Path(byId);
+    const std::string byId = SerialById::PathOf(FilePath::Bytes(assigned), FilePath::Bytes(m_byIdFolder));
+    return byId.empty() ? assigned : FilePath::FromBytes(byId);
 }
 
 BuiltInRadio* PortMap::Radio()
@@ -100,7 +92,7 @@ BuiltInRadio* PortMap::Radio()
     if (m_radio && m_radio->Running())
         return m_radio.get();
     QDir().mkpath(QFileInfo(m_simulatedRadioFile).absolutePath());
-    m_radio = std::make_unique<BuiltInRadio>(Bytes(m_simulatedRadioFile));
+    m_radio = std::make_unique<BuiltInRadio>(FilePath::Bytes(m_simulatedRadioFile));
     std::string error;
     if (m_radio->Start(&error)) {
         m_radioError.clear();
@@ -115,7 +107,7 @@ QString PortMap::SimulatedRadioLine()
 {
     QString line = QStringLiteral("the built-in simulated radio");
     if (m_radio && m_radio->Running())
-        line += QStringLiteral(" (") + Path(m_radio->DevicePath()) + QLatin1Char(')');
+        line += QStringLiteral(" (") + FilePath::FromBytes(m_radio->DevicePath()) + QLatin1Char(')');
     return line;
 }
 
@@ -147,7 +139,7 @@ QString PortMap::InvalidCause(const QString& portName)
     const QString line = CauseHead(portName);
     if (device.isEmpty() && Assignment(portName) == SimulatedRadio())
         return line + QStringLiteral("It could not start: ") + m_radioError;
-    return line + Sentence(PortDiagnosis::Diagnose(Bytes(device)).reason);
+    return line + Sentence(PortDiagnosis::Diagnose(FilePath::Bytes(device)).reason);
 }
 
 QString PortMap::TimeoutCause(const QString& portName)
@@ -158,7 +150,7 @@ QString PortMap::TimeoutCause(const QString& portName)
         return line + (stopped.isEmpty() ? QStringLiteral("It did not answer.")
                                          : QStringLiteral("It stopped answering: ") + stopped);
     }
-    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(Bytes(DevicePath(portName)));
+    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(FilePath::Bytes(DevicePath(portName)));
     if (result.state != PortDiagnosis::State::Usable)
         return line + Sentence(result.reason);
     return line + QStringLiteral("The radio did not answer within %1 seconds: check that it is switched on, that "

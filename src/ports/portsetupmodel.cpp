@@ -1,6 +1,7 @@
 #include "portsetupmodel.h"
 
 #include "appsettings.h"
+#include "filepath.h"
 #include "portmap.h"
 
 #include <QFile>
@@ -136,10 +137,9 @@ void PortSetupModel::Assign(int port, const QString& choice)
     // The shown name of the simulated radio, typed or picked, in either language.
     if (value == QStringLiteral("模拟电台") || value == tr("模拟电台"))
         value = PortMap::SimulatedRadio();
-    const std::string byId =
-        SerialById::PathOf(QFile::encodeName(value).toStdString(), QFile::encodeName(m_byIdFolder).toStdString());
+    const std::string byId = SerialById::PathOf(FilePath::Bytes(value), FilePath::Bytes(m_byIdFolder));
     if (!byId.empty())
-        value = QFile::decodeName(QByteArray::fromStdString(byId));
+        value = FilePath::FromBytes(byId);
     m_assignments[port - 1] = value;
 }
 

@@ -1,5 +1,6 @@
 #include "serialportlist.h"
 
+#include "filepath.h"
 #include "portholders.h"
 
 #include <QDir>
@@ -12,15 +13,6 @@
 #include <map>
 
 namespace {
-
-std::string Bytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-QString Path(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
 
 // The 8250 driver makes ttyS0..ttyS3 whether or not a UART answers at
 // their addresses; the kernel says which do in the port's "type" (0: none),
@@ -39,7 +31,7 @@ bool HasUart(const QString& systemPath)
 void Diagnose(SerialPortList::Entry& entry, const std::vector<PortHolders::Holder>& holders,
               const PortDiagnosis::Roots& roots)
 {
-    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(Bytes(entry.name), holders, roots);
+    const PortDiagnosis::Result result = PortDiagnosis::Diagnose(FilePath::Bytes(entry.name), holders, roots);
     entry.state = result.state;
     entry.reason = QString::fromStdString(result.reason);
     entry.command = QString::fromStdString(result.command);
@@ -93,14 +85,14 @@ std::vector<SerialPortList::Entry> SerialPortList::Scan(const QString& byIdFolde
     std::vector<Entry> entries;
     std::vector<std::string> paths;
     for (auto& [systemPath, entry] : bySystemPath) {
-        const std::string byId = SerialById::NameOf(Bytes(systemPath), Bytes(byIdFolder));
-        entry.name = byId.empty() ? systemPath : Path(byId);
-        paths.push_back(Bytes(entry.name));
+        const std::string byId = SerialById::NameOf(FilePath::Bytes(systemPath), FilePath::Bytes(byIdFolder));
+        entry.name = byId.empty() ? systemPath : FilePath::FromBytes(byId);
+        paths.push_back(FilePath::Bytes(entry.name));
         entries.push_back(entry);
     }
     const auto holders = PortHolders::Of(paths);
     for (Entry& entry : entries)
-        Diagnose(entry, holders.at(Bytes(entry.name)), roots);
+        Diagnose(entry, holders.at(FilePath::Bytes(entry.name)), roots);
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
     return entries;
 }
@@ -110,12 +102,12 @@ SerialPortList::Entry SerialPortList::Examine(const QString& name, const QString
 {
     Entry entry;
     entry.name = name;
-    const std::string byId = SerialById::PathOf(Bytes(name), Bytes(byIdFolder));
+    const std::string byId = SerialById::PathOf(FilePath::Bytes(name), FilePath::Bytes(byIdFolder));
     if (!byId.empty())
-        entry.name = Path(byId);
+        entry.name = FilePath::FromBytes(byId);
     const QString target = QFileInfo(entry.name).canonicalFilePath();
     entry.systemPath = target.isEmpty() ? entry.name : target;
-    Diagnose(entry, PortHolders::Of(Bytes(entry.name)), roots);
+    Diagnose(entry, PortHolders::Of(FilePath::Bytes(entry.name)), roots);
     return entry;
 }
 

@@ -12,10 +12,6 @@ namespace {
 
 using namespace RecordLayout;
 
-constexpr const char* ShortOffset = "000600000";
-constexpr const char* Variant3Offset = "001600000";
-constexpr const char* LongOffset = "005000000";
-
 bool IsMemoryChannel(int slot)
 {
     return RecordLayout::MemorySlot::IsChannel(slot);
@@ -164,15 +160,6 @@ std::string DtmfToRadio(std::string_view text)
     return out;
 }
 
-std::string DefaultOffset(std::string_view frequency, const BandPlan& plan)
-{
-    // "00145000000": the third digit is the hundreds of MHz.
-    const char hundreds = frequency.size() > 2 ? frequency[2] : '\0';
-    if (hundreds < '3')
-        return ShortOffset;
-    return plan.Variant() == '3' ? Variant3Offset : LongOffset;
-}
-
 std::string MemoryMainCommand(int slot)
 {
     return "MR 0,0," + SlotLabel(slot);
@@ -221,7 +208,7 @@ std::string MemoryRecordStart(std::string_view mainText, const BandPlan& plan)
         if (n > 0)
             record += ',';
         if (n == 11 && fields[n].empty())
-            record += DefaultOffset(fields[1], plan);
+            record += plan.DefaultOffsetRecord(fields[1]);
         else
             record += fields[n];
     }
@@ -249,7 +236,7 @@ std::string CallRecordStart(int callSlot, std::string_view mainText, const BandP
 {
     std::string record = std::to_string(callSlot) + "," + std::string(mainText);
     if (FieldCount(record) <= 11)
-        record += "," + DefaultOffset(RecordText::Field(record, RecordLayout::ChannelField::RxFrequency), plan);
+        record += "," + plan.DefaultOffsetRecord(RecordText::Field(record, RecordLayout::ChannelField::RxFrequency));
     return record;
 }
 

@@ -1,5 +1,7 @@
 #include "tracelog.h"
 
+#include "recordtext.h"
+
 #include <chrono>
 #include <cstdio>
 
@@ -17,17 +19,17 @@ TraceLog::TraceLog(Clock clock) : m_clock(clock ? std::move(clock) : Clock(Stead
 
 void TraceLog::Sent(std::string_view bytes)
 {
-    Add('>', Escape(bytes));
+    Add('>', RecordText::ShowBytes(bytes));
 }
 
 void TraceLog::Received(std::string_view bytes)
 {
-    Add('<', Escape(bytes));
+    Add('<', RecordText::ShowBytes(bytes));
 }
 
 void TraceLog::Note(std::string_view text)
 {
-    Add('#', Escape(text));
+    Add('#', RecordText::ShowBytes(text));
 }
 
 void TraceLog::Add(char direction, std::string_view text)
@@ -44,28 +46,4 @@ void TraceLog::Add(char direction, std::string_view text)
     m_text += stamp;
     m_text += text;
     m_text += '\n';
-}
-
-std::string TraceLog::Escape(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '\r': out += "\\r"; continue;
-        case '\n': out += "\\n"; continue;
-        case '\t': out += "\\t"; continue;
-        case '\\': out += "\\\\"; continue;
-        default: break;
-        }
-        if (byte < 0x20 || byte > 0x7E) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }

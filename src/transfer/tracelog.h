@@ -37,10 +37,6 @@ public:
 
     const std::string& Text() const { return m_text; }
 
-    // "\r", "\n", "\t", "\\" and "\xNN" for the other bytes below 0x20 and
-    // above 0x7E.
-    static std::string Escape(std::string_view bytes);
-
 private:
     void Add(char direction, std::string_view text);
 

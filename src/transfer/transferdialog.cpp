@@ -1,6 +1,7 @@
 #include "transferdialog.h"
 
 #include "appsettings.h"
+#include "filepath.h"
 #include "portlink.h"
 #include "radioprotocol.h"
 #include "shared/documenthost.h"
@@ -66,7 +67,7 @@ void TransferDialog::SetPortResolver(TQComm::PortResolver resolver)
 {
     if (!resolver)
         resolver = [](const std::string& name) {
-            return AppSettings().PortDevice(QString::fromStdString(name)).toStdString();
+            return FilePath::Bytes(AppSettings().PortDevice(QString::fromStdString(name)));
         };
     m_qcomm1.SetPortResolver(std::move(resolver));
 }

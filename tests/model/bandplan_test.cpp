@@ -102,17 +102,42 @@ TEST(BandPlanDefaults, FrequencyAndStepFollowVariantAndSubVariant)
         const char* frequency;
         int step;
     } cases[] = {
-        {"0,0,00,1,1,,", 1, "145.000", 5}, {"0,2,00,1,1,,", 1, "144.000", 0},
-        {"0,1,00,1,1,,", 1, "144.000", 3}, {"0,3,00,1,1,,", 1, "144.000", 3},
-        {"0,0,00,1,1,,", 3, "433.000", 5}, {"0,2,00,1,1,,", 3, "440.000", 6},
-        {"0,3,05,1,1,,", 3, "432.000", 6}, {"0,3,04,1,1,,", 3, "430.000", 6},
-        {"0,1,05,1,1,,", 3, "432.000", 6}, {"0,1,00,1,1,,2", 4, "860.000", 3},
-        {"0,1,00,1,1,,1", 4, "870.000", 3},
+        {"0,0,00,1,1,,", 1, "145.000", 5},  {"0,2,00,1,1,,", 1, "144.000", 0},  {"0,1,00,1,1,,", 1, "144.000", 3},
+        {"0,3,00,1,1,,", 1, "144.000", 3},  {"0,0,00,1,1,,", 3, "433.000", 5},  {"0,2,00,1,1,,", 3, "440.000", 6},
+        {"0,3,05,1,1,,", 3, "432.000", 6},  {"0,3,04,1,1,,", 3, "430.000", 6},  {"0,1,05,1,1,,", 3, "432.000", 6},
+        {"0,1,00,1,1,,2", 4, "860.000", 3}, {"0,1,00,1,1,,1", 4, "870.000", 3},
     };
     for (const auto& c : cases) {
         const BandPlan plan = PlanOf(c.type);
         EXPECT_EQ(plan.DefaultFrequencyText(c.band), c.frequency) << c.type << " band " << c.band;
         EXPECT_EQ(plan.DefaultStepIndex(c.band), c.step) << c.type << " band " << c.band;
+    }
+}
+
+// One rule for every record that arrives without an offset (a read, a paste,
+// an old data file), and one for the editors' empty box, which ignores the
+// variant.
+TEST(BandPlanDefaults, OffsetFollowsTheReceiveFrequencyAndTheVariant)
+{
+    struct Case {
+        const char* type;
+        const char* rx;
+        const char* record;
+    } cases[] = {
+        {"0,1,00,1,1,,", "00145000000", "000600000"},
+        {"0,3,00,1,1,,", "00299999999", "000600000"},
+        {"0,1,00,1,1,,", "00300000000", "005000000"},
+        {"0,3,00,1,1,,", "00435000000", "001600000"},
+        {"0,3,05,1,1,,", "00870000000", "001600000"},
+        {"0,2,00,1,1,,", "00440000000", "005000000"},
+        {"0,3,00,1,1,,", "", "000600000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlanOf(c.type).DefaultOffsetRecord(c.rx), c.record) << c.type << " " << c.rx;
+    const char* const editor[BandPlan::BandCount] = {"0.60", "0.60", "5.00", "5.00", "5.00"};
+    for (int band = 0; band < BandPlan::BandCount; ++band) {
+        EXPECT_EQ(BandPlan::EditorOffsetText(band), editor[band]) << band;
+        EXPECT_EQ(BandPlan::EditorOffsetHz(band), band <= 1 ? 600000 : 5000000) << band;
     }
 }
 

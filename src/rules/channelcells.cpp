@@ -24,7 +24,6 @@ constexpr const char* kOff = "Off";
 constexpr const char* kShiftNames[] = {"Simplex", "+", "-", "-7.6", "Split"};
 constexpr ShiftMode kShiftModes[] = {ShiftMode::Simplex, ShiftMode::Plus, ShiftMode::Minus, ShiftMode::Minus76,
                                      ShiftMode::Split};
-constexpr std::size_t kNameLength = 6;
 
 const char* const kBadFrequency = "Invalid Frequency.";
 const char* const kBadOffset = "Invalid Offset.";
@@ -182,7 +181,7 @@ ChannelForm NewChannel(const ChannelDocument& doc, int slot, const std::string& 
     ChannelForm form = ChannelRules::LoadChannel(doc, slot);
     const int band = plan.BandOf(rx);
     form.rxStep = form.txStep = plan.DefaultStepIndex(band);
-    form.offset = band <= 1 ? "0.60" : "5.00";
+    form.offset = BandPlan::EditorOffsetText(band);
     return form;
 }
 
@@ -421,7 +420,7 @@ Result Evaluate(const ChannelDocument& doc, int slot, Column column, std::string
             std::count_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; }));
         if (form.name.size() < typed)
             notes.push_back("Only letters, digits, space, \"-\" and \"/\" are kept.");
-        const std::size_t length = std::max(kNameLength, before.name.size());
+        const std::size_t length = std::max(ChannelName::Length, before.name.size());
         if (form.name.size() > length) {
             form.name.resize(length);
             notes.push_back("The name is cut to " + std::to_string(length) + " characters.");

@@ -33,7 +33,7 @@ KeyResult FrequencyKey(char c)
 KeyResult NameKey(char c)
 {
     c = Upper(c);
-    if (Digit(c) || (c >= 'A' && c <= 'Z') || c == kBackspace || c == '-' || c == '/' || c == ' ')
+    if (RecordLayout::ChannelName::IsCharacter(c) || c == kBackspace)
         return {Action::Insert, c};
     return {Action::Discard, c};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QValidator>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -16,6 +16,8 @@ namespace CommentCodec {
 constexpr int MaxCharacters = 50;
 
 // Bytes that are not code page 936 become the replacement character U+FFFD.
+// Without a code page 936 codec each byte is read as Latin-1, so the text
+// is still valid Unicode (and valid UTF-8 on a terminal).
 QString Decode(const std::string& bytes);
 // Nothing when a character has no code page 936 form or is a line end. A
 // replacement character becomes "?": the bytes it stood for are unknown, and
@@ -23,13 +25,3 @@ QString Decode(const std::string& bytes);
 std::optional<std::string> Encode(const QString& text);
 
 } // namespace CommentCodec
-
-// Refuses what Encode() cannot store, or what would make the comment too long
-// for a data file; line ends (pasted text) become spaces. The character
-// count is the box's own maximum length.
-class CommentValidator : public QValidator
-{
-public:
-    explicit CommentValidator(QObject* parent = nullptr) : QValidator(parent) {}
-    State validate(QString& input, int& pos) const override;
-};

@@ -18,7 +18,6 @@ using FrequencyRules::RecordFrequency;
 using FrequencyRules::RecordOffset;
 using namespace RecordLayout;
 
-constexpr std::size_t kNameLength = 6;
 constexpr std::size_t kDtmfLength = 16;
 
 // A damaged step field (from a hand-edited file) takes the band's default
@@ -109,10 +108,17 @@ void LoadCommon(const BandPlan& plan, const RecordFields& field, int defaultBand
     form->minus76Visible = plan.Minus76Offered();
 }
 
-std::string OffsetTextOrDefault(const std::string& recordOffset, bool lowBand)
+// The band a CALL channel's defaults come from: 144 MHz for channel 0,
+// 430/440 MHz for channel 1.
+int CallHomeBand(int channel)
+{
+    return channel == 0 ? 1 : 3;
+}
+
+std::string OffsetTextOrDefault(const std::string& recordOffset, int band)
 {
     if (recordOffset.empty())
-        return lowBand ? "0.60" : "5.00";
+        return BandPlan::EditorOffsetText(band);
     return RecordText::FormatOffset(recordOffset);
 }
 
@@ -157,9 +163,9 @@ ShiftMode AvailableShift(const BandPlan& plan, ShiftMode shift, int rxBand)
 
 // The offset a split channel keeps when its hidden offset box holds no
 // offset: the one the record has, or the band's default.
-std::int32_t KeptOffset(const RecordFields& field, bool lowBand)
+std::int32_t KeptOffset(const RecordFields& field, int band)
 {
-    return FrequencyRules::NormalizeOffset(OffsetTextOrDefault(field(ChannelField::Offset), lowBand)).value_or(0);
+    return FrequencyRules::NormalizeOffset(OffsetTextOrDefault(field(ChannelField::Offset), band)).value_or(0);
 }
 
 // Memory and CALL records share everything but the slot key, lock-out and
@@ -208,16 +214,23 @@ StoreResult BuildChannelRecord(const BandPlan& plan, const ChannelForm& form, in
     return result;
 }
 
+// The start of every Enter: the form as typed, and false with the refusal
+// when a box the user can see does not hold a number.
+bool StartEntry(const ChannelForm& form, EntryResult* result, Normalized* n)
+{
+    result->form = form;
+    *n = Normalize(form);
+    result->outcome = n->outcome;
+    return n->outcome == Outcome::Done;
+}
+
 // Enter in a memory or CALL editor's frequency or offset box.
 EntryResult ApplyChannelLikeEntry(const BandPlan& plan, const ChannelForm& form, int rxBandOverride, bool minus76Rule)
 {
     EntryResult result;
-    result.form = form;
-    const Normalized n = Normalize(form);
-    if (n.outcome != Outcome::Done) {
-        result.outcome = n.outcome;
+    Normalized n;
+    if (!StartEntry(form, &result, &n))
         return result;
-    }
     ChannelForm& out = result.form;
     const int rxBand = rxBandOverride >= 0 ? rxBandOverride : BandOfWorking(plan, n.rx);
     const FrequencyRules::Fit rx = FitToBand(n.rx, rxBand, form.rxStep, plan);
@@ -252,7 +265,7 @@ ChannelForm LoadChannel(const ChannelDocument& doc, int slot)
     const RecordFields field(doc, RecordKind::Memory, slot);
     ChannelForm form;
     LoadCommon(plan, field, 1, true, &form);
-    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), plan.BandOf(form.rx) <= 1);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), plan.BandOf(form.rx));
     // The transmit box holds the receive text unless split, so this tests
     // the frequency the radio sends on.
     form.minus76Enabled = form.minus76Visible && !form.tx.empty() && form.tx[0] > '2';
@@ -277,11 +290,11 @@ StoreResult ChannelRecord(const ChannelDocument& doc, int slot, const ChannelFor
     const RecordFields field(doc, RecordKind::Memory, slot);
     // A name loaded longer than the radio's six characters is not cut: the
     // name box lets it be edited within its loaded length.
-    const std::size_t nameLength = std::max(kNameLength, field(ChannelField::Name).size());
+    const std::size_t nameLength = std::max(ChannelName::Length, field(ChannelField::Name).size());
     std::string name = form.name.substr(0, nameLength);
     const std::string lockout = Flag(form.lockout && MemorySlot::IsChannel(slot));
-    return BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx) <= 1),
-                              RecordText::ChannelLabel(slot), lockout, std::move(name), record);
+    return BuildChannelRecord(plan, form, -1, KeptOffset(field, plan.BandOf(form.rx)), RecordText::ChannelLabel(slot),
+                              lockout, std::move(name), record);
 }
 
 EntryResult ApplyChannelEntry(const BandPlan& plan, const ChannelForm& form)
@@ -295,7 +308,7 @@ ChannelForm LoadBand(const ChannelDocument& doc, int band)
     const RecordFields field(doc, RecordKind::Vfo, band);
     ChannelForm form;
     LoadCommon(plan, field, band, false, &form);
-    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), band <= 1);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), band);
     form.minus76Enabled = form.minus76Visible && band >= 2;
     form.lockoutEnabled = false;
     form.powerEnabled = band == 1 || band == 3;
@@ -347,12 +360,9 @@ StoreResult StoreBand(ChannelDocument& doc, int band, const ChannelForm& form)
 EntryResult ApplyBandEntry(const BandPlan& plan, int band, const ChannelForm& form)
 {
     EntryResult result;
-    result.form = form;
-    const Normalized n = Normalize(form);
-    if (n.outcome != Outcome::Done) {
-        result.outcome = n.outcome;
+    Normalized n;
+    if (!StartEntry(form, &result, &n))
         return result;
-    }
     const FrequencyRules::Fit rx = FitToBand(n.rx, band, form.rxStep, plan);
     result.form.rx = DisplayFrequency(rx.frequency);
     result.form.rxStep = rx.stepIndex;
@@ -388,8 +398,8 @@ ChannelForm LoadCall(const ChannelDocument& doc, int channel)
     const BandPlan& plan = doc.Plan();
     const RecordFields field(doc, RecordKind::Call, channel);
     ChannelForm form;
-    LoadCommon(plan, field, channel == 0 ? 1 : 3, true, &form);
-    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), channel == 0);
+    LoadCommon(plan, field, CallHomeBand(channel), true, &form);
+    form.offset = OffsetTextOrDefault(field(ChannelField::Offset), CallHomeBand(channel));
     form.minus76Enabled = form.minus76Visible && channel == 1;
     form.lockoutEnabled = false;
     return form;
@@ -402,7 +412,7 @@ StoreResult StoreCall(ChannelDocument& doc, int channel, const ChannelForm& form
     const int band = rx ? CallBand(plan, channel, *rx) : -1;
     const RecordFields field(doc, RecordKind::Call, channel);
     std::string record;
-    const StoreResult result = BuildChannelRecord(plan, form, band, KeptOffset(field, channel == 0),
+    const StoreResult result = BuildChannelRecord(plan, form, band, KeptOffset(field, CallHomeBand(channel)),
                                                   channel == 0 ? "0" : "1", "", "", &record);
     if (result.outcome == Outcome::Done)
         doc.StoreCall(channel, record);

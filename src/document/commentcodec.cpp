@@ -1,7 +1,5 @@
 #include "commentcodec.h"
 
-#include "channeldocument.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -37,13 +35,3 @@ std::optional<std::string> Encode(const QString& decoded)
 }
 
 } // namespace CommentCodec
-
-QValidator::State CommentValidator::validate(QString& input, int& /*pos*/) const
-{
-    // The comment is one line of the data file.
-    for (QChar& c : input)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            c = QLatin1Char(' ');
-    const auto bytes = CommentCodec::Encode(input);
-    return bytes && bytes->size() <= ChannelDocument::CommentCapacity ? Acceptable : Invalid;
-}

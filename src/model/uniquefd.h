@@ -26,6 +26,13 @@ public:
     bool Valid() const { return m_fd >= 0; }
     int Release() { return std::exchange(m_fd, -1); }
 
+    // Closes now, so that a failing close (a full disk on NFS) can be seen.
+    bool Close()
+    {
+        const int fd = Release();
+        return fd >= 0 && ::close(fd) == 0;
+    }
+
     void Reset(int fd = -1)
     {
         // close() is not retried on EINTR: on Linux the descriptor is gone
