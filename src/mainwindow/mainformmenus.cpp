@@ -6,6 +6,7 @@
 #include "tmainform.h"
 #include "toolicons.h"
 #include "uilanguage.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,7 +17,8 @@
 #include <QUndoStack>
 
 MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& history, DataExchangeCommands& exchange,
-                                                 AppSettings& settings, MessageService& messages)
+                                                 WritePlanCommands& writePlan, AppSettings& settings,
+                                                 MessageService& messages)
 {
     Actions made;
     auto MakeAction = [&window](const char* objectName, const QString& text, void (TMainForm::*handler)()) {
@@ -26,6 +28,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
         return action;
     };
     const DataExchangeCommands::MenuItems exchanged = exchange.Items();
+    const WritePlanCommands::MenuItems planned = writePlan.Items();
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -58,7 +61,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     made.com2 = MakeAction("Com2_Mnu", TMainForm::tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     made.com1->setCheckable(true);
     made.com2->setCheckable(true);
-    device->addActions({read, write, exchanged.verify});
+    device->addActions({read, write, planned.previewBeforeWrite, exchanged.verify});
     device->addSeparator();
     device->addActions({made.com1, made.com2});
     device->addSeparator();
@@ -98,6 +101,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable);
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     edit->addAction(table);
+    edit->addAction(planned.checkChannels);
 
     QMenu* help = bar->addMenu(TMainForm::tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
