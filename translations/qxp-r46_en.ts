@@ -583,4 +583,86 @@ Qt edition for Linux.</translation>
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>WritePlanCommands</name>
+    <message>
+        <source>写入前备份并预览</source>
+        <translation>Back up and preview before writing</translation>
+    </message>
+    <message>
+        <source>检查频道...</source>
+        <translation>Check channels...</translation>
+    </message>
+    <message>
+        <source>写入前读取</source>
+        <translation>Reading before writing</translation>
+    </message>
+</context>
+<context>
+    <name>WritePreviewDialog</name>
+    <message>
+        <source>写入预览</source>
+        <translation>Write preview</translation>
+    </message>
+    <message>
+        <source>电台现在的内容已备份：%1</source>
+        <translation>What the radio holds now was backed up: %1</translation>
+    </message>
+    <message>
+        <source>此文件不是为这部电台制作的，电台无法保存以下记录：</source>
+        <translation>This file was not made for this radio, which cannot hold these records:</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>字段</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>电台现在</source>
+        <translation>In the radio now</translation>
+    </message>
+    <message>
+        <source>写入后</source>
+        <translation>After the write</translation>
+    </message>
+    <message>
+        <source>新增的频道</source>
+        <translation>Channels added</translation>
+    </message>
+    <message>
+        <source>删除的频道</source>
+        <translation>Channels removed</translation>
+    </message>
+    <message>
+        <source>更改的频道</source>
+        <translation>Channels changed</translation>
+    </message>
+    <message>
+        <source>VFO、CALL 和 DTMF</source>
+        <translation>VFO, CALL and DTMF</translation>
+    </message>
+    <message>
+        <source>检查结果</source>
+        <translation>Findings of the check</translation>
+    </message>
+    <message>
+        <source>注释不是电台的一部分，不会写入。</source>
+        <translation>The comment is not part of the radio and is not written.</translation>
+    </message>
+    <message>
+        <source>仍然写入</source>
+        <translation>Write anyway</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -7,6 +7,7 @@
 #include "tmainform.h"
 #include "toolicons.h"
 #include "uilanguage.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -17,7 +18,8 @@
 #include <QUndoStack>
 
 MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& history, DataExchangeCommands& exchange,
-                                                 AppSettings& settings, MessageService& messages)
+                                                 WritePlanCommands& writePlan, AppSettings& settings,
+                                                 MessageService& messages)
 {
     Actions made;
     auto MakeAction = [&window](const char* objectName, const QString& text, void (TMainForm::*handler)()) {
@@ -27,6 +29,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
         return action;
     };
     const DataExchangeCommands::MenuItems exchanged = exchange.Items();
+    const WritePlanCommands::MenuItems planned = writePlan.Items();
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -63,7 +66,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     made.com2 = MakeAction("Com2_Mnu", TMainForm::tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     made.com1->setCheckable(true);
     made.com2->setCheckable(true);
-    device->addActions({read, write, exchanged.verify});
+    device->addActions({read, write, planned.previewBeforeWrite, exchanged.verify});
     device->addSeparator();
     device->addActions({made.com1, made.com2});
     device->addSeparator();
@@ -103,6 +106,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable);
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     edit->addAction(table);
+    edit->addAction(planned.checkChannels);
 
     QMenu* help = bar->addMenu(TMainForm::tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -192,15 +196,15 @@ void MainFormMenus::BuildToolButtons(QWidget& client, int width, const Actions& 
         int left;
     };
     const Button buttons[] = {
-        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TR_NOOP("新建"), 4},
-        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TR_NOOP("打开"), 29},
-        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TR_NOOP("保存"), 54},
-        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TR_NOOP("打印"), 92},
-        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TR_NOOP("读取"), 132},
-        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TR_NOOP("写入"), 157},
-        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TR_NOOP("剪切"), 196},
-        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TR_NOOP("复制"), 221},
-        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TR_NOOP("粘贴"), 246},
+        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TRANSLATE_NOOP("TMainForm", "新建"), 4},
+        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TRANSLATE_NOOP("TMainForm", "打开"), 29},
+        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TRANSLATE_NOOP("TMainForm", "保存"), 54},
+        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TRANSLATE_NOOP("TMainForm", "打印"), 92},
+        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TRANSLATE_NOOP("TMainForm", "读取"), 132},
+        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TRANSLATE_NOOP("TMainForm", "写入"), 157},
+        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TRANSLATE_NOOP("TMainForm", "剪切"), 196},
+        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TRANSLATE_NOOP("TMainForm", "复制"), 221},
+        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TRANSLATE_NOOP("TMainForm", "粘贴"), 246},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(&client);

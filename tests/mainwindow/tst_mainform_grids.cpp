@@ -12,6 +12,7 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -582,23 +583,30 @@ private slots:
     {
         QTest::addColumn<bool>("valid");
         QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("preview"); // 写入前备份并预览
         QTest::addColumn<QStringList>("log");
         const QString question =
             QStringLiteral("ask Do you want to write the data to the radio?\n"
                            "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
                            "the contents of the channels on the radio will remain unchanged.");
-        QTest::newRow("invalid port") << false << 0
+        QTest::newRow("invalid port") << false << 0 << true
                                       << QStringList{"warning COM port is invalid.\nPlease check and try again."};
-        QTest::newRow("no") << true << int(QMessageBox::No) << QStringList{question};
-        QTest::newRow("yes") << true << int(QMessageBox::Yes) << QStringList{question, "modal TWriteForm"};
+        QTest::newRow("no") << true << int(QMessageBox::No) << true << QStringList{question};
+        QTest::newRow("yes") << true << int(QMessageBox::Yes) << false << QStringList{question, "modal TWriteForm"};
+        // The radio is read and kept first; a read that does not finish
+        // writes nothing.
+        QTest::newRow("yes, preview first")
+            << true << int(QMessageBox::Yes) << true << QStringList{question, "modal BeforeWriteReadForm"};
     }
 
     void writeCommand()
     {
         QFETCH(bool, valid);
         QFETCH(int, answer);
+        QFETCH(bool, preview);
         QFETCH(QStringList, log);
         m_form->SetPortChecker([&](const QString&) { return valid; });
+        m_form->WritePlan().SetPreviewBeforeWrite(preview);
         m_messages.answers = {QMessageBox::StandardButton(answer)};
         m_form->Write1Click();
         QCOMPARE(m_messages.log, log);
