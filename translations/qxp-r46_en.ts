@@ -664,5 +664,9 @@ Qt edition for Linux.</translation>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>写入将作的更改</source>
+        <translation>Changes the write will make</translation>
+    </message>
 </context>
 </TS>

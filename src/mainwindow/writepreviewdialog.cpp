@@ -70,6 +70,7 @@ WritePreviewDialog::WritePreviewDialog(const WritePreview::Result& preview, cons
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ChangeList"));
+    m_list->setAccessibleName(tr("写入将作的更改"));
     m_list->setHeaderLabels({tr("标签"), tr("字段"), tr("电台现在"), tr("写入后")});
     m_list->setRootIsDecorated(true);
     m_list->setUniformRowHeights(true);

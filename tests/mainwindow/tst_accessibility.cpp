@@ -3,10 +3,12 @@
 // say which channel and which column they belong to. Read through Qt's
 // accessibility interface, as assistive technology reads it.
 #include "appwindows.h"
+#include "channeldocument.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "tmainform.h"
 #include "tstringgrid.h"
+#include "writepreviewdialog.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
@@ -69,6 +71,16 @@ private slots:
             if (w->isWindow() && !qobject_cast<QMenu*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()))
                 toWalk << w;
         QVERIFY2(toWalk.size() >= 11, "the editors, transfer dialogs, port set-up, About, table and help");
+        // The preview before a write is made for each write; one with a
+        // change of every kind.
+        ChannelDocument radio;
+        radio.ClearDocument();
+        ChannelDocument file = radio;
+        file.StoreMemory(0, "000,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,NEW");
+        file.StoreDtmf(1, "01,123");
+        file.SetComment("comment");
+        WritePreviewDialog preview(WritePreview::Build(file, radio), QStringLiteral("backup.46"), &form);
+        toWalk << &preview;
         QStringList nameless;
         for (QWidget* window : toWalk)
             nameless += Nameless(*window);
