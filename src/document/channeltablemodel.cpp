@@ -82,7 +82,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
         const QString channel = Latin1(ChannelCells::Text(m_session.Document(), slot, Column::Channel));
         if (column == Column::Channel)
             return channel;
-        return channel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString() +
+        return channel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString().trimmed() +
                QStringLiteral(": ") + data(index, Qt::EditRole).toString();
     }
     default: return {};

@@ -41,7 +41,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         const QString rowLabel = data(index.siblingAtColumn(1), Qt::DisplayRole).toString();
         if (index.column() <= 1)
             return rowLabel;
-        return rowLabel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString() +
+        return rowLabel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString().trimmed() +
                QStringLiteral(": ") + data(index, Qt::DisplayRole).toString();
     }
     if (role == Qt::BackgroundRole && index.column() == 0)

@@ -102,12 +102,10 @@ private slots:
             int row, column;
             QString spoken;
         };
-        const QString memoryTitle = form.Grid(1)->model()->headerData(2, Qt::Horizontal).toString();
         const QString tableTitle = table->model()->headerData(1, Qt::Horizontal).toString();
         const Case cases[] = {
             {form.Grid(1), 0, 1, QStringLiteral("000")},
-            {form.Grid(1), 0, 2,
-             QStringLiteral("000, ") + memoryTitle + QStringLiteral(": ") + form.Grid(1)->Cell(2, 1)},
+            {form.Grid(1), 0, 2, QStringLiteral("000, RX Frequency: ") + form.Grid(1)->Cell(2, 1)},
             {table, 0, 1,
              QStringLiteral("000, ") + tableTitle + QStringLiteral(": ") +
                  table->model()->index(0, 1).data().toString()},
