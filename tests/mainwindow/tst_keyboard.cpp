@@ -168,6 +168,7 @@ private slots:
         m_messages.log.clear();
         Press(Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(m_messages.log, QStringList{QStringLiteral("modal TReadForm")});
+        QCOMPARE(form.windowTitle(), QStringLiteral("QXP-R46 [Radio]")); // the read replaced the saved file
         QCOMPARE(form.Document().Record(RecordKind::Memory, 1), std::string_view(edited));
     }
 };
