@@ -117,6 +117,9 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
 
 TChannelTableForm::~TChannelTableForm()
 {
+    // A cell box still open stores what it holds as the window goes; what
+    // the model says about it then has no window left to show it in.
+    m_model->disconnect(this);
     if (isVisible())
         SaveLayout();
 }
