@@ -8,8 +8,10 @@
 # non-zero when any stage fails; a failing stage's whole output is printed,
 # and a table of the stages and their times closes the run.
 #
-#   bash scripts/check.sh        the developer presets (dev, dev-asan, ...)
-#   bash scripts/check.sh ci     the same with warnings as errors (CI)
+#   bash scripts/check.sh        quick: formatting, build and all tests (dev)
+#   bash scripts/check.sh full   every stage with the developer presets (dev,
+#                                dev-asan, dev-tsan, fuzz)
+#   bash scripts/check.sh ci     every stage with warnings as errors (CI)
 #   bash scripts/check.sh dev tsan fuzz    only the stages named (format,
 #                                          build, asan, tsan, fuzz)
 #
@@ -18,16 +20,24 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-family=${1:-dev}
+family=${1:-quick}
 [ $# -gt 0 ] && shift
 stages=("$@")
-[ ${#stages[@]} -gt 0 ] || stages=(format build asan tsan fuzz)
+every=(format build asan tsan fuzz)
+case "$family" in
+  quick)
+    family=dev
+    [ ${#stages[@]} -gt 0 ] || stages=(format build)
+    ;;
+  full) family=dev ;;
+esac
+[ ${#stages[@]} -gt 0 ] || stages=("${every[@]}")
 wanted() { [[ " ${stages[*]} " == *" $1 "* ]]; }
 case "$family" in
   dev) presets=(dev dev-asan dev-tsan fuzz) ;;
   ci) presets=(ci ci-asan ci-tsan ci-fuzz) ;;
   *)
-    echo "usage: bash scripts/check.sh [dev|ci] [format|build|asan|tsan|fuzz]..." >&2
+    echo "usage: bash scripts/check.sh [full|ci|dev [format|build|asan|tsan|fuzz]...]" >&2
     exit 1
     ;;
 esac

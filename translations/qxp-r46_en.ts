@@ -117,6 +117,14 @@
         <source>导入CSV</source>
         <translation>Import CSV</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>正在从设备读回数据以校验。。。</source>
+        <translation>Reading the radio back to verify the write...</translation>
+    </message>
 </context>
 <context>
     <name>PortSetupModel</name>

@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QThread>
+#include <QTime>
 
 #include <atomic>
 #include <ctime>
@@ -95,11 +96,14 @@ DataExchangeCommands::DataExchangeCommands(QWidget& window, MessageService& mess
     m_notice->setAutoFillBackground(true);
     m_notice->setIndent(3);
     m_notice->hide();
-    m_noticeTimer.setSingleShot(true);
-    m_noticeTimer.setInterval(NoticeMs);
-    connect(&m_noticeTimer, &QTimer::timeout, m_notice, &QWidget::hide);
+    m_noticeTimer = new QTimer(this);
+    m_noticeTimer->setObjectName(QStringLiteral("NoticeTimer"));
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(NoticeMs);
+    connect(m_noticeTimer, &QTimer::timeout, this, &DataExchangeCommands::EndNotice);
 
-    m_readBackForm = std::make_unique<TReadForm>(m_readBackHost, &m_window);
+    m_readBackForm =
+        std::make_unique<TReadForm>(m_readBackHost, tr("校验"), tr("正在从设备读回数据以校验。。。"), &m_window);
     m_readBackForm->setObjectName(QStringLiteral("ReadBackForm"));
 }
 
@@ -299,6 +303,18 @@ void DataExchangeCommands::ExportPdf()
         ShowNotice(QStringLiteral("Channel list written to %1.").arg(path));
 }
 
+void DataExchangeCommands::OfferPdfForPrinting()
+{
+    // The menu item's own caption, so the offer reads as the menu does in
+    // either language.
+    const QString item = m_exportPdf->text().remove(QLatin1Char('&'));
+    const QString text = QStringLiteral("There is no default printer.\n\nSave the channel list as a PDF file "
+                                        "instead (%1)?")
+                             .arg(item);
+    if (m_messages.Ask(&m_window, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        ExportPdf();
+}
+
 void DataExchangeCommands::OpenBackup()
 {
     if (!m_openInFolder)
@@ -387,23 +403,44 @@ QString DataExchangeCommands::VerifyWrite()
     return verdict + QLatin1Char('.');
 }
 
+// How a transfer ended stays on the status line until the next command: a
+// user who looked away during a long write must still find the verdict. The
+// tool tip lists the latest endings with their times.
 void DataExchangeCommands::ShowTransferNotice(const QString& text)
 {
     const QString warning = m_transferWarning ? m_transferWarning() : QString();
-    ShowNotice(warning.isEmpty() ? text : text + QLatin1Char(' ') + warning);
+    const QString notice = warning.isEmpty() ? text : text + QLatin1Char(' ') + warning;
+    ShowNotice(notice);
+    m_noticeTimer->stop();
+    m_history << QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + notice;
+    if (m_history.size() > HistoryLines)
+        m_history.removeFirst();
+    m_notice->setToolTip(m_history.join(QLatin1Char('\n')));
+    for (QAction* command : m_window.findChildren<QAction*>())
+        m_endOnCommand << connect(command, &QAction::triggered, this, &DataExchangeCommands::EndNotice);
 }
 
 void DataExchangeCommands::ShowNotice(const QString& text)
 {
+    EndNotice();
     m_notice->setGeometry(m_statusArea.rect());
     m_notice->setText(text);
     m_notice->setToolTip(text);
     m_notice->show();
     m_notice->raise();
-    m_noticeTimer.start();
+    m_noticeTimer->start();
+}
+
+void DataExchangeCommands::EndNotice()
+{
+    for (const QMetaObject::Connection& connection : std::as_const(m_endOnCommand))
+        disconnect(connection);
+    m_endOnCommand.clear();
+    m_noticeTimer->stop();
+    m_notice->hide();
 }
 
 QString DataExchangeCommands::NoticeText() const
 {
-    return m_notice->isVisible() || m_noticeTimer.isActive() ? m_notice->text() : QString();
+    return m_notice->isHidden() ? QString() : m_notice->text();
 }

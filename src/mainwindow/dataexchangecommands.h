@@ -3,8 +3,10 @@
 #include "csvimport.h"
 #include "readbackhost.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -36,8 +38,11 @@ class DataExchangeCommands : public QObject
 public:
     // The settings value that switches the read-back after a write on.
     static const QString& VerifyAfterWriteKey();
-    // How long the status bar keeps saying how a transfer ended.
+    // How long the status bar keeps a short notice (a file written). How a
+    // transfer ended stays until the next command.
     static constexpr int NoticeMs = 6000;
+    // How many endings of transfers the status bar's tool tip lists.
+    static constexpr int HistoryLines = 10;
     // Rows of the import report listed in its box; the rest are counted.
     static constexpr int ReportLines = 30;
     // CSV files from this size on are read on a worker thread behind a
@@ -83,10 +88,14 @@ public:
     void WriteEnded(const QDialog& writeForm, int result);
 
     QString NoticeText() const;
+    // The latest endings of transfers, oldest first, each with its time.
+    const QStringList& History() const { return m_history; }
 
     void ImportCsv();
     void ExportCsv();
     void ExportPdf();
+    // Printing found no printer: says so, and offers the PDF export instead.
+    void OfferPdfForPrinting();
     void OpenBackup();
     void SetVerifyAfterWrite(bool on);
     bool VerifyAfterWrite() const;
@@ -102,6 +111,8 @@ private:
     bool WriteFile(const QString& path, const std::string& bytes);
     void ReportFileError(const QString& cause);
     void ShowNotice(const QString& text);
+    // Hides the notice now, and forgets the commands that would.
+    void EndNotice();
     // The notice with the transfer warning, if there is one.
     void ShowTransferNotice(const QString& text);
     QString VerifyWrite();
@@ -122,7 +133,10 @@ private:
     QAction* m_openBackup = nullptr;
     QAction* m_verify = nullptr;
     QLabel* m_notice = nullptr;
-    QTimer m_noticeTimer;
+    QTimer* m_noticeTimer = nullptr;
+    QStringList m_history;
+    // The window's commands, each of which ends a transfer's notice.
+    QList<QMetaObject::Connection> m_endOnCommand;
     ReadBackHost m_readBackHost;
     std::unique_ptr<TReadForm> m_readBackForm;
 };

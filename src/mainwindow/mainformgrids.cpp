@@ -1,5 +1,6 @@
 #include "mainformgrids.h"
 
+#include "captionindentstyle.h"
 #include "document/gridtablemodel.h"
 #include "gridtext.h"
 #include "tstringgrid.h"
@@ -48,5 +49,9 @@ MainFormGrids MainFormGrids::Build(QWidget& client, DocumentSession& session, co
         made.grids[i] = grid;
         made.models[i] = model;
     }
+    // Made after the boxes, so that it outlives them when the window goes.
+    auto* captions = new CaptionIndentStyle(&client);
+    for (QGroupBox* box : made.groups)
+        box->setStyle(captions);
     return made;
 }

@@ -454,7 +454,7 @@ void TMainForm::Print1Click()
 {
     const bool hasPrinter = m_printerCheck ? m_printerCheck() : !QPrinterInfo::availablePrinterNames().isEmpty();
     if (!hasPrinter) {
-        m_messages.Inform(this, MessageService::Icon::Warning, QStringLiteral("There is no default printer."));
+        m_dataExchange->OfferPdfForPrinting();
         return;
     }
     QPrinter printer(QPrinter::HighResolution);

@@ -34,8 +34,9 @@ constexpr const char* TimeoutMessage = "Communication timeout error.";
 constexpr int ReplyTimeoutMs = 2000;
 // Cancel waits this long for the outstanding reply before it ends anyway.
 constexpr int CancelDelayMs = 300;
-// Progress runs 0..220 through the memory slots, then one step for each
-// CALL slot, VFO slot and DTMF memory.
+// The end of a transfer's progress. A write runs 0..220 through the memory
+// slots, then one step for each CALL slot, VFO slot and DTMF memory; a read
+// runs through its share of the replies taken.
 constexpr int ProgressMaximum = 237;
 
 // A reply keeps at most this many characters after its echo; the record

@@ -3,14 +3,23 @@
 #include "channeldocument.h"
 #include "radioprotocol.h"
 
+#include <algorithm>
+
 using namespace RadioProtocol;
 
 namespace {
 
-bool IsScanSlot(int slot)
-{
-    return RecordLayout::MemorySlot::IsScanEdge(slot);
-}
+// The fewest commands a read can take: the greeting (AI 0, ID, TYD, FL),
+// one command per memory slot, two per CALL slot, the VFO slots with their
+// two power commands, and the DTMF memories. A slot that holds a channel
+// adds its transmit and name commands.
+constexpr int GreetingCommands = 4;
+constexpr int CommandsPerCallSlot = 2;
+constexpr int PowerCommands = 2;
+constexpr int CommandsPerChannel = 2;
+constexpr int FewestCommands = GreetingCommands + ChannelDocument::MemorySlots +
+                               CommandsPerCallSlot * ChannelDocument::CallSlots + ChannelDocument::VfoSlots +
+                               PowerCommands + ChannelDocument::DtmfSlots;
 
 } // namespace
 
@@ -21,6 +30,8 @@ TransferStep ReadTransfer::Start()
     m_slot = 0;
     m_band = 0;
     m_progress = 0;
+    m_replies = 0;
+    m_commands = FewestCommands;
     m_cleared = false;
     m_record.Clear();
     return Send(Step::Hello, HelloCommand);
@@ -70,7 +81,17 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
     // The identity is compared as it comes, blanks and all.
     const std::string whole = ReplyText(reply, echo);
     const std::string text(m_last == Step::Identity ? whole : WithoutPadding(whole));
+    ++m_replies;
+    const TransferStep next = Take(text);
+    // The bar follows the replies taken out of the commands known so far:
+    // it moves with every reply from the first, runs ahead a little where
+    // channels are still to come, and stands still rather than go back.
+    m_progress = std::max(m_progress, m_replies * RadioProtocol::ProgressMaximum / m_commands);
+    return next;
+}
 
+TransferStep ReadTransfer::Take(const std::string& text)
+{
     switch (m_last) {
     case Step::Hello:
         m_doc.ClearDocument();
@@ -90,12 +111,9 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
         return Send(Step::MemoryMain, MemoryMainCommand(m_slot));
 
     case Step::MemoryMain:
-        if (IsEmptyMainReply(text)) {
-            // Empty scan edges leave the bar where it is; the others move it.
-            if (!IsScanSlot(m_slot))
-                m_progress = m_slot;
+        if (IsEmptyMainReply(text))
             return NextMemorySlot();
-        }
+        m_commands += CommandsPerChannel;
         m_record.Assign(MemoryRecordStart(text, m_doc.Plan()));
         return Send(Step::MemoryTransmit, MemoryTransmitCommand(m_slot));
 
@@ -112,7 +130,6 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
     case Step::CallTransmit:
         m_record.Append(CallTransmitPart(text));
         m_doc.StoreCall(m_band, m_record.View());
-        ++m_progress;
         if (m_band == 1) {
             m_band = 0;
             return Send(Step::Vfo, VfoReadCommand(m_band));
@@ -138,7 +155,6 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
 
     case Step::Dtmf:
         m_doc.StoreDtmf(m_slot, text.size() > 1 ? DtmfFromRadio(text) : text);
-        ++m_progress;
         ++m_slot;
         if (m_slot < ChannelDocument::DtmfSlots)
             return Send(Step::Dtmf, DtmfReadCommand(m_slot));
@@ -153,7 +169,6 @@ TransferStep ReadTransfer::OnReply(std::string_view reply)
 TransferStep ReadTransfer::StoreMemoryRecord()
 {
     m_doc.StoreMemory(m_slot, m_record.View());
-    m_progress = m_slot;
     return NextMemorySlot();
 }
 
@@ -168,7 +183,6 @@ TransferStep ReadTransfer::NextMemorySlot()
 
 TransferStep ReadTransfer::AfterVfoSlot()
 {
-    ++m_progress;
     ++m_band;
     if (m_band < ChannelDocument::VfoSlots)
         return Send(Step::Vfo, VfoReadCommand(m_band));

@@ -36,8 +36,10 @@ class ChannelDocument;
 // are cut to 99 characters after their echo, and a reply shorter than its
 // echo reads as empty, so no reply can overrun anything.
 //
-// Progress runs 0..237: the slot index through the memory slots (220 after
-// "PR"), then one step per CALL slot, VFO slot and DTMF memory.
+// Progress runs 0..RadioProtocol::ProgressMaximum: the replies taken out
+// of the commands known so far (every slot's main command, and the transmit
+// and name commands of each channel found), so the bar moves with every
+// reply from the first.
 class ReadTransfer : public RadioTransfer
 {
 public:
@@ -79,6 +81,8 @@ private:
     };
 
     TransferStep Send(Step step, std::string line);
+    // Acts on the reply to the command sent last, cut to its text.
+    TransferStep Take(const std::string& text);
     TransferStep End(TransferStep result);
     TransferStep NextMemorySlot();
     TransferStep StoreMemoryRecord();
@@ -91,6 +95,8 @@ private:
     int m_slot = 0;        // memory slot 0..220, then DTMF memory 0..9
     int m_band = 0;        // CALL slot 0..1, then VFO slot 0..4
     int m_progress = 0;
+    int m_replies = 0;  // replies taken
+    int m_commands = 0; // the commands the read will take, as far as known
     bool m_cleared = false;
     bool m_vfoKept = false; // the VFO reply is stored once its power is known
     FixedText<100> m_record;

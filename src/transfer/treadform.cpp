@@ -3,7 +3,12 @@
 #include "shared/documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
-    : TransferDialog(host, tr("读取"), tr("正在从设备读取数据。。。"), parent)
+    : TReadForm(host, tr("读取"), tr("正在从设备读取数据。。。"), parent)
+{
+}
+
+TReadForm::TReadForm(DocumentHost& host, const QString& caption, const QString& label, QWidget* parent)
+    : TransferDialog(host, caption, label, parent)
 {
     setObjectName(QStringLiteral("TReadForm"));
 }

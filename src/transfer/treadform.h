@@ -21,6 +21,9 @@ class TReadForm : public TransferDialog
 
 public:
     explicit TReadForm(DocumentHost& host, QWidget* parent = nullptr);
+    // The same read under a caption and label of its own (the read-back
+    // that checks a write is no second 读取).
+    TReadForm(DocumentHost& host, const QString& caption, const QString& label, QWidget* parent = nullptr);
 
 private:
     std::unique_ptr<RadioTransfer> MakeTransfer(ChannelDocument& snapshot) override;

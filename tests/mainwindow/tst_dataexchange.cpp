@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -484,13 +485,35 @@ private slots:
         Trigger("Write1");
 
         QStringList expected{m_messages.log.value(0), QStringLiteral("modal TWriteForm")};
-        if (verify)
+        if (verify) {
             expected << QStringLiteral("modal ReadBackForm");
+            // The read-back says what it is for.
+            const TransferDialog& readBack = m_form->DataExchange().ReadBackForm();
+            QCOMPARE(readBack.windowTitle(), QStringLiteral("校验"));
+            QCOMPARE(readBack.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                     QStringLiteral("正在从设备读回数据以校验。。。"));
+        }
         if (!box.isEmpty())
             expected << box;
         QCOMPARE(m_messages.log, expected);
         QCOMPARE(m_form->DataExchange().NoticeText(), notice);
         QCOMPARE(m_form->Changed(), false);
+
+        // The verdict outlives the short notices' time, is kept in the
+        // status line's tool tip with its time, and goes with the next
+        // command.
+        auto* timer = m_form->DataExchange().findChild<QTimer*>(QStringLiteral("NoticeTimer"));
+        QVERIFY(timer);
+        QVERIFY(!timer->isActive());
+        const QStringList history = m_form->DataExchange().History();
+        QCOMPARE(history.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d ")).match(history[0]).hasMatch(),
+                 qPrintable(history[0]));
+        QCOMPARE(history[0].mid(9), notice);
+        QCOMPARE(m_form->findChild<QLabel*>(QStringLiteral("TransferNotice"))->toolTip(), history[0]);
+        Trigger("ExportCsv1"); // its file dialog is cancelled
+        QCOMPARE(m_form->DataExchange().NoticeText(), QString());
+        QCOMPARE(m_form->DataExchange().History(), history);
     }
 
     // 编辑 → 检查频道... lists the findings in one box, the worst deciding

@@ -13,9 +13,11 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QToolButton>
 
@@ -392,11 +394,26 @@ private slots:
         QVERIFY(!Enabled("Paste1"));
     }
 
-    void printWithoutPrinterSaysSo()
+    void printWithoutPrinterOffersThePdf()
     {
+        const QString offer = QStringLiteral("ask There is no default printer.\n\nSave the channel list as a PDF "
+                                             "file instead (导出PDF...)?");
         m_form->SetPrinterCheck([] { return false; });
+        m_messages.answers = {QMessageBox::No};
         m_form->Print1Click();
-        QCOMPARE(m_messages.log, QStringList{"warning There is no default printer."});
+        QCOMPARE(m_messages.log, QStringList{offer});
+
+        // Yes goes on as 导出PDF... does, to the file.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("list.pdf"));
+        m_messages.log.clear();
+        m_messages.answers = {QMessageBox::Yes};
+        m_messages.fileNames = {path};
+        m_form->Print1Click();
+        QCOMPARE(m_messages.log, QStringList({offer, QStringLiteral("save ")}));
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF");
 
         m_messages.log.clear();
         m_form->SetPrinterCheck([] { return true; });

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QStyleOptionGroupBox>
 #include <QToolButton>
 
 #include <functional>
@@ -237,6 +238,18 @@ private slots:
             QVERIFY(grid->geometry().bottom() <= grid->parentWidget()->height());
             QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
             QVERIFY(!grid->showGrid());
+            // The caption keeps clear of the box's left edge: the first box
+            // stands at the window's edge, which would cut its first character.
+            const auto* box = static_cast<const QGroupBox*>(grid->parentWidget());
+            QStyleOptionGroupBox option;
+            option.initFrom(box);
+            option.text = box->title();
+            option.textAlignment = box->alignment();
+            option.lineWidth = 1;
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect caption =
+                box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+            QVERIFY2(caption.left() >= 3, qPrintable(box->title()));
         }
         const TStringGrid* memory = m_form->Grid(1);
         QCOMPARE(memory->Cell(1, 1), QStringLiteral("000"));

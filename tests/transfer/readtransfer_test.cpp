@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -46,12 +47,42 @@ TEST(TransferRead, EmptyRadioCostsOneMainCommandPerSlot)
 
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
     EXPECT_EQ(progress.back(), RadioProtocol::ProgressMaximum);
-    EXPECT_EQ(progress[4 + 220], 220) << "the memory slots end at 220";
+    EXPECT_EQ(progress[4 + 220], (4 + 221) * RadioProtocol::ProgressMaximum / 246)
+        << "the memory slots end at their share of the 246 replies";
 
     EXPECT_EQ(doc.Record(RecordKind::Memory, 150), "");
     EXPECT_EQ(doc.Record(RecordKind::Dtmf, 9), "");
     EXPECT_EQ(doc.Record(RecordKind::Vfo, 1), radio.sim.Memory().Record(RecordKind::Vfo, 1));
     EXPECT_EQ(doc.Record(RecordKind::Call, 1), radio.sim.Memory().Record(RecordKind::Call, 1));
+}
+
+// The bar never lags the share of the replies taken, whatever the channels'
+// places: a radio full at its start must not sit near 0 while its channels
+// come in and then jump.
+TEST(TransferRead, ProgressFollowsTheReplies)
+{
+    const std::pair<int, int> filled[] = {{0, 100}, {150, 200}, {0, 200}, {0, 0}, {199, 200}};
+    for (const auto& [first, end] : filled) {
+        ScriptedRadio radio;
+        for (int slot = first; slot < end; ++slot) {
+            char number[4];
+            std::snprintf(number, sizeof number, "%03d", slot);
+            radio.sim.Memory().StoreMemory(slot,
+                                           std::string(number) + ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
+        }
+        ChannelDocument doc;
+        ReadTransfer read(doc);
+        std::vector<int> progress;
+        ASSERT_EQ(RunAgainst(read, radio, &progress).action, TransferStep::Action::Finished);
+        const int replies = static_cast<int>(progress.size());
+        EXPECT_EQ(replies, 246 + 2 * (end - first));
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+        EXPECT_EQ(progress.back(), RadioProtocol::ProgressMaximum);
+        EXPECT_GT(progress[4], 0) << "the first slot moves the bar";
+        for (int i = 0; i < replies; ++i)
+            ASSERT_GE(progress[i], (i + 1) * RadioProtocol::ProgressMaximum / replies)
+                << "reply " << i << " of " << replies << ", channels " << first << ".." << end;
+    }
 }
 
 // Everything the radio holds comes back record for record.
