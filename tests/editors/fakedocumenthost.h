@@ -1,9 +1,9 @@
 #pragma once
 
-#include "../mainwindow/fakemessageservice.h"
 #include "channeldocument.h"
 #include "datafile.h"
 #include "document/documenthistory.h"
+#include "fakemessageservice.h"
 #include "shared/documenthost.h"
 
 #include <QObject>
