@@ -137,10 +137,8 @@ int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace
 int Read(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "read needs OUT.46"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 1)
-        return UsageError("read needs OUT.46");
     const std::string& out = options.Positional()[0];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
         return FileError(out + ": the output needs the extension .46");
@@ -167,10 +165,8 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}, {"--verify"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "write needs IN", {"--verify"}))
         return UsageError(options.Error());
-    if (options.Positional().size() != 1)
-        return UsageError("write needs IN");
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);

@@ -1,6 +1,6 @@
 #include "channelcommands.h"
 
-#include "document/documentsession.h"
+#include "documentsession.h"
 #include "recordlayout.h"
 #include "recordtext.h"
 
@@ -92,8 +92,8 @@ Outcome Delete(DocumentSession& session, RecordKind kind, const std::vector<int>
     return outcome;
 }
 
-Outcome Paste(DocumentSession& session, ClipboardRules::Grid grid, int firstSlot,
-              const std::vector<std::string>& rows, const QString& step)
+Outcome Paste(DocumentSession& session, ClipboardRules::Grid grid, int firstSlot, const std::vector<std::string>& rows,
+              const QString& step)
 {
     using ClipboardRules::Grid;
     if (rows.empty())
@@ -124,7 +124,8 @@ Outcome Paste(DocumentSession& session, ClipboardRules::Grid grid, int firstSlot
     }
     std::vector<int> refused;
     std::vector<std::string> reasons;
-    session.Edit(step, [&](ChannelDocument& doc) { refused = ChannelRows::Paste(doc, grid, firstSlot, rows, &reasons); });
+    session.Edit(step,
+                 [&](ChannelDocument& doc) { refused = ChannelRows::Paste(doc, grid, firstSlot, rows, &reasons); });
     Outcome outcome;
     outcome.changed = true;
     if (!refused.empty())

@@ -1,6 +1,6 @@
 #include "mainformgrids.h"
 
-#include "document/gridtablemodel.h"
+#include "gridtablemodel.h"
 #include "gridtext.h"
 #include "tstringgrid.h"
 

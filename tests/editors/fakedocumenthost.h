@@ -2,9 +2,9 @@
 
 #include "channeldocument.h"
 #include "datafile.h"
-#include "document/documenthistory.h"
+#include "documenthistory.h"
+#include "documenthost.h"
 #include "fakemessageservice.h"
-#include "shared/documenthost.h"
 
 #include <QObject>
 

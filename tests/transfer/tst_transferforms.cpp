@@ -7,13 +7,13 @@
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "document/documenthistory.h"
+#include "documenthistory.h"
+#include "documenthost.h"
 #include "fakemessageservice.h"
 #include "guitestfiles.h"
 #include "guitestmain.h"
 #include "holderprocess.h"
 #include "portmap.h"
-#include "shared/documenthost.h"
 #include "simoncom1.h"
 
 #include <QDir>

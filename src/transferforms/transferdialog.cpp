@@ -4,8 +4,8 @@
 #include "filepath.h"
 #include "portlink.h"
 #include "radioprotocol.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
+#include "documenthost.h"
+#include "messageservice.h"
 #include "visibletext.h"
 
 #include <QGuiApplication>
