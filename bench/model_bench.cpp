@@ -1,12 +1,14 @@
 // Reading and writing a full document (all 221 memory slots used, every
 // DTMF memory set), the command-line listing as a whole process, the
-// channel table's work on that document, and a CSV import of a large file.
+// channel table's work on that document, a CSV import of a large file, and
+// the preview before a write (comparison and plan check) of a full radio.
 #include "channelcells.h"
 #include "channeldocument.h"
 #include "channelrows.h"
 #include "csvimport.h"
 #include "datafile.h"
 #include "recordtext.h"
+#include "writepreview.h"
 
 #include <benchmark/benchmark.h>
 
@@ -153,5 +155,25 @@ void BM_SortByFrequency(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SortByFrequency)->Unit(benchmark::kMicrosecond);
+
+// What the preview before a write does once the radio has been read: the
+// full radio against a file in which every memory channel differs, compared
+// and checked.
+void BM_WritePreviewFullRadio(benchmark::State& state)
+{
+    const ChannelDocument radio = FullDocument();
+    ChannelDocument file = FullDocument();
+    for (int slot = 0; slot < ChannelDocument::MemorySlots; ++slot)
+        file.StoreMemory(slot, RecordText::ChannelLabel(slot) + ",00146025000,3,1,0,1,0,,09,,12,001000000,1,,,,,OTHER" +
+                                   std::to_string(slot % 7));
+    std::size_t changes = 0;
+    for (auto _ : state) {
+        const WritePreview::Result preview = WritePreview::Build(file, radio);
+        changes = preview.changes.size();
+        benchmark::DoNotOptimize(preview.findings.data());
+    }
+    state.counters["changes"] = static_cast<double>(changes);
+}
+BENCHMARK(BM_WritePreviewFullRadio)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

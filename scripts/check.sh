@@ -3,6 +3,7 @@
 # build and all its tests; every test under AddressSanitizer and
 # UndefinedBehaviorSanitizer (the desktop program's offscreen); the tests of
 # the threaded layers (labels serial, transfer, cli) under ThreadSanitizer;
+# the accessibility tree of the running program over AT-SPI;
 # and a run of about a minute of each fuzz target from its seeds. Exits
 # non-zero when any stage fails; a failing stage's whole output is printed,
 # and a table of the stages and their times closes the run.
@@ -153,6 +154,9 @@ fuzz_all() {
 
 wanted format && stage "formatting of the changed C++ files" step format bash scripts/check-format.sh
 wanted build && stage "build and all tests (${presets[0]})" build_and_test "${presets[0]}"
+# What a screen reader finds of the running program, over the desktop's
+# accessibility bus under a virtual display (about 7 s).
+wanted build && stage "screen reader tree over AT-SPI (build/)" step atspi-tree bash tests/accessibility/run-atspi.sh build
 wanted asan && stage "ASan+UBSan, every test (${presets[1]})" build_and_test "${presets[1]}"
 wanted tsan && stage "TSan, threaded layers (${presets[2]})" build_and_test "${presets[2]}"
 if wanted fuzz; then

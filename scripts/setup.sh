@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
   fonts-noto-cjk fonts-liberation
-  xvfb xauth
+  xvfb xauth dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream shared-mime-info dpkg-dev groff-base
 )
 

@@ -240,6 +240,18 @@ Qt edition for Linux.</translation>
         <source>移动</source>
         <translation>Move</translation>
     </message>
+    <message>
+        <source>频道表</source>
+        <translation>Channel Table</translation>
+    </message>
+    <message>
+        <source>每行一个记忆频道；F2 编辑单元格</source>
+        <translation>One memory channel per row; F2 edits a cell</translation>
+    </message>
+    <message>
+        <source>报告</source>
+        <translation>Report</translation>
+    </message>
 </context>
 <context>
     <name>TDTMF</name>
@@ -286,6 +298,10 @@ Qt edition for Linux.</translation>
         <source>index.html</source>
         <extracomment>File name of the help contents page written in the translation&apos;s language.</extracomment>
         <translation>index_en.html</translation>
+    </message>
+    <message>
+        <source>帮助内容</source>
+        <translation>Help Contents</translation>
     </message>
 </context>
 <context>
@@ -426,6 +442,10 @@ Qt edition for Linux.</translation>
         <source>频道表...</source>
         <translation>Channel Table...</translation>
     </message>
+    <message>
+        <source>回车键打开编辑器</source>
+        <translation>Enter opens the editor</translation>
+    </message>
 </context>
 <context>
     <name>TMemory</name>
@@ -472,6 +492,26 @@ Qt edition for Linux.</translation>
         <source>默认 (%1)</source>
         <translation>Default (%1)</translation>
     </message>
+    <message>
+        <source>串口设备</source>
+        <translation>Serial devices</translation>
+    </message>
+    <message>
+        <source>列表之外的发现</source>
+        <translation>Found outside the list</translation>
+    </message>
+    <message>
+        <source>修复命令</source>
+        <translation>Command to fix it</translation>
+    </message>
+    <message>
+        <source>COM%1 状态</source>
+        <translation>COM%1 state</translation>
+    </message>
+    <message>
+        <source>COM%1 修复命令</source>
+        <translation>Command to fix COM%1</translation>
+    </message>
 </context>
 <context>
     <name>TReadForm</name>
@@ -497,6 +537,17 @@ Qt edition for Linux.</translation>
     <message>
         <source>关闭</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TStatusBar</name>
+    <message>
+        <source>状态栏</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>已修改</source>
+        <translation>Modified</translation>
     </message>
 </context>
 <context>
@@ -530,6 +581,92 @@ Qt edition for Linux.</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>WritePlanCommands</name>
+    <message>
+        <source>写入前备份并预览</source>
+        <translation>Back up and preview before writing</translation>
+    </message>
+    <message>
+        <source>检查频道...</source>
+        <translation>Check channels...</translation>
+    </message>
+    <message>
+        <source>写入前读取</source>
+        <translation>Reading before writing</translation>
+    </message>
+</context>
+<context>
+    <name>WritePreviewDialog</name>
+    <message>
+        <source>写入预览</source>
+        <translation>Write preview</translation>
+    </message>
+    <message>
+        <source>电台现在的内容已备份：%1</source>
+        <translation>What the radio holds now was backed up: %1</translation>
+    </message>
+    <message>
+        <source>此文件不是为这部电台制作的，电台无法保存以下记录：</source>
+        <translation>This file was not made for this radio, which cannot hold these records:</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>字段</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>电台现在</source>
+        <translation>In the radio now</translation>
+    </message>
+    <message>
+        <source>写入后</source>
+        <translation>After the write</translation>
+    </message>
+    <message>
+        <source>新增的频道</source>
+        <translation>Channels added</translation>
+    </message>
+    <message>
+        <source>删除的频道</source>
+        <translation>Channels removed</translation>
+    </message>
+    <message>
+        <source>更改的频道</source>
+        <translation>Channels changed</translation>
+    </message>
+    <message>
+        <source>VFO、CALL 和 DTMF</source>
+        <translation>VFO, CALL and DTMF</translation>
+    </message>
+    <message>
+        <source>检查结果</source>
+        <translation>Findings of the check</translation>
+    </message>
+    <message>
+        <source>注释不是电台的一部分，不会写入。</source>
+        <translation>The comment is not part of the radio and is not written.</translation>
+    </message>
+    <message>
+        <source>仍然写入</source>
+        <translation>Write anyway</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>写入将作的更改</source>
+        <translation>Changes the write will make</translation>
     </message>
 </context>
 </TS>

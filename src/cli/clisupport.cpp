@@ -51,6 +51,19 @@ void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)
         doc.StoreRadioType(AppSettings().RadioType().toLatin1().toStdString());
 }
 
+void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc)
+{
+    ApplyRadioType(options, doc);
+    if (options.Value("--type"))
+        return;
+    AppSettings settings;
+    for (int band = 0; band < BandPlan::BandCount; ++band) {
+        const QString limit = settings.Store().value(QStringLiteral("Limit%1").arg(band)).toString();
+        if (doc.Plan().BandExists(band) && !limit.isEmpty())
+            doc.Plan().SetLimitRecord(band, limit.toLatin1().toStdString());
+    }
+}
+
 BandPlan RadioPlan(const CliOptions& options)
 {
     ChannelDocument doc;

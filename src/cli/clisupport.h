@@ -30,6 +30,9 @@ int UsageError(const std::string& detail);
 // V1.00 channels, so it is set before a file is read: --type, else the
 // settings store's "Type", else the default record.
 void ApplyRadioType(const CliOptions& options, ChannelDocument& doc);
+// The same, and which frequencies are in band: with --type its bands'
+// usual edges, else the edges the desktop program last read from the radio.
+void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc);
 // The band plan of that radio type, for a document session to start with.
 BandPlan RadioPlan(const CliOptions& options);
 

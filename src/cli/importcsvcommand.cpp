@@ -14,25 +14,6 @@
 
 namespace CliCommands {
 
-namespace {
-
-// Which frequencies are in band: --type with its bands' usual edges, else
-// the radio the desktop program read last, with the edges it reported.
-void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc)
-{
-    ApplyRadioType(options, doc);
-    if (options.Value("--type"))
-        return;
-    AppSettings settings;
-    for (int band = 0; band < BandPlan::BandCount; ++band) {
-        const QString limit = settings.Store().value(QStringLiteral("Limit%1").arg(band)).toString();
-        if (doc.Plan().BandExists(band) && !limit.isEmpty())
-            doc.Plan().SetLimitRecord(band, limit.toLatin1().toStdString());
-    }
-}
-
-} // namespace
-
 int ImportCsv(const std::vector<std::string>& args)
 {
     CliOptions options;

@@ -34,18 +34,37 @@ void PrintUsage(bool toStderr)
                "      $XDG_DATA_HOME/QUELDOR/QXP-R46/backups (~/.local/share/... by\n"
                "      default), named YYYYMMDD-HHMMSS.46 and never overwritten; its\n"
                "      path and the number of channels read go to standard error.\n"
-               "  write [--port PORT] [--type RECORD] [--trace FILE] [--verify] IN\n"
+               "  write [--port PORT] [--type RECORD] [--trace FILE] [--verify]\n"
+               "        [--preview | --backup-first] [--force] IN\n"
                "      Write a .46 or .r46 file into the radio, closing with \"VMC 0,0\".\n"
                "      The radio's replies are not checked beyond its identity. With\n"
                "      --verify the radio is read back afterwards and compared with the\n"
                "      file record by record; the records that differ (label, field,\n"
                "      written, read back) go to standard error, with exit status 4.\n"
+               "      --backup-first reads the whole radio first and keeps it as a\n"
+               "      backup, YYYYMMDD-HHMMSS-before-write.46; a backup that cannot be\n"
+               "      written stops the write (exit status 2). --preview does the same\n"
+               "      and writes nothing: it prints what the write would change, one\n"
+               "      line each in the words of diff, and exits 0 when the radio holds\n"
+               "      the file already, 1 when it differs. Both refuse a file made for\n"
+               "      another radio type, or with records outside the radio's bands or\n"
+               "      band limits, with exit status 5 and those records on standard\n"
+               "      error, unless --force is given.\n"
                "  diff [--type RECORD] A B\n"
                "      Print the records that differ between two .46 or .r46 files, one\n"
                "      line each: its label (005, L0, PR, CALL 0, VFO 1, DTMF 3) and the\n"
                "      changed fields, old \u2192 new. The comments are not compared. Exit\n"
                "      status 0 same channels, 1 different, 2 a file could not be read\n"
                "      or a usage error.\n"
+               "  check [--type RECORD] FILE\n"
+               "      List what in a .46 or .r46 file the radio cannot hold (error),\n"
+               "      what will not work as meant (warning: a scan edge pair with one\n"
+               "      edge, edges in two bands or upside down, duplicate channels, one\n"
+               "      name on two frequencies, every channel locked out, no priority\n"
+               "      channel) and unusual repeater offsets (info), one line each:\n"
+               "      severity, label, reason. Exit status 0 no errors or warnings, 1\n"
+               "      warnings only, 2 errors, a file that cannot be read or a usage\n"
+               "      error.\n"
                "  export-csv [--type RECORD] FILE OUT.csv\n"
                "      Write the memory channels of a .46 or .r46 file as CSV in the\n"
                "      21-column layout other radio programming tools exchange\n"
@@ -100,7 +119,9 @@ void PrintUsage(bool toStderr)
                "or the port's own error on standard error; the next line says which\n"
                "device the port led to and why it failed, or the system's reason),\n"
                "4 write --verify found the radio holding\n"
-               "something else. diff has its own: 0 same, 1 different, 2 trouble.\n",
+               "something else, 5 write --preview or --backup-first refused a file the\n"
+               "radio cannot take. diff has its own: 0 same, 1 different, 2 trouble;\n"
+               "and so has check: 0 clean, 1 warnings, 2 errors or trouble.\n",
                out);
 }
 
@@ -139,6 +160,8 @@ int main(int argc, char** argv)
         return Ports(args);
     if (verb == "diff")
         return Diff(args);
+    if (verb == "check")
+        return Check(args);
     if (verb == "export-csv")
         return ExportCsv(args);
     if (verb == "import-csv")

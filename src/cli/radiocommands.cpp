@@ -19,6 +19,7 @@
 #include "tqcomm.h"
 #include "transferrunner.h"
 #include "transfertrace.h"
+#include "writepreview.h"
 #include "writetransfer.h"
 
 #include <QFile>
@@ -132,6 +133,40 @@ int Run(const CliOptions& options, RadioTransfer& transfer, TransferTrace* trace
     return status;
 }
 
+void PrintLines(std::FILE* out, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        PrintVisibleLine(out, line);
+}
+
+// What the write would change, and whether it may go ahead: the changes
+// (with --preview) on standard output, the counts, the plan's findings and
+// what the radio cannot hold on standard error. ExitOk when the write may
+// go ahead, else the exit status.
+int ReportPlan(const WritePreview::Result& plan, bool listChanges, bool force)
+{
+    if (listChanges) {
+        for (const std::string& line : plan.ChangeLines())
+            std::fprintf(stdout, "%s\n", line.c_str());
+        if (std::fflush(stdout) != 0) {
+            std::perror("qxp-r46-cli: standard output");
+            return ExitFileError;
+        }
+    }
+    std::fprintf(stderr, "%s\n", plan.CountLine().c_str());
+    for (const PlanCheck::Finding& finding : plan.findings)
+        if (finding.severity != PlanCheck::Severity::Error)
+            PrintVisibleLine(stderr, PlanCheck::Line(finding));
+    if (!plan.NeedsConfirmation())
+        return ExitOk;
+    std::fprintf(stderr, "This file was not made for the radio: it cannot hold these records as they are:\n");
+    PrintLines(stderr, plan.RefusalLines());
+    if (force)
+        return ExitOk;
+    std::fprintf(stderr, "Nothing was written to the radio; --force writes all the same.\n");
+    return ExitRefused;
+}
+
 } // namespace
 
 int Read(const std::vector<std::string>& args)
@@ -165,8 +200,16 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "write needs IN", {"--verify"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "write needs IN",
+                       {"--verify", "--preview", "--backup-first", "--force"}))
         return UsageError(options.Error());
+    const bool preview = options.Flag("--preview");
+    const bool readFirst = preview || options.Flag("--backup-first");
+    const bool force = options.Flag("--force");
+    if (preview && options.Flag("--backup-first"))
+        return UsageError("write takes --preview or --backup-first, not both");
+    if (force && !readFirst)
+        return UsageError("--force goes with --preview or --backup-first");
 
     ChannelDocument doc;
     ApplyRadioType(options, doc);
@@ -178,12 +221,37 @@ int Write(const std::vector<std::string>& args)
     if (!trace.Begin(&traceError))
         return FileError(traceError);
     CliInterrupt interrupt;
+    std::vector<std::string> refused;
+    if (readFirst) {
+        // The radio is kept before anything is written to it, and the write
+        // is weighed against what it holds and the bands it reports.
+        ChannelDocument radio;
+        ApplyRadioType(options, radio);
+        ReadTransfer reading(radio);
+        int status = Run(options, reading, trace.Sink(), "Reading", false, interrupt);
+        if (status != ExitOk)
+            return status;
+        if (!KeepBeforeWrite(radio))
+            return ExitFileError;
+        const WritePreview::Result plan = WritePreview::Build(doc, radio);
+        status = ReportPlan(plan, preview, force);
+        if (status != ExitOk)
+            return status;
+        if (preview)
+            return plan.NothingToChange() ? ExitOk : ExitDifferent;
+        if (plan.NeedsConfirmation())
+            refused = plan.RefusalLines();
+    }
     WriteTransfer writing(doc);
     int status = Run(options, writing, trace.Sink(), "Writing", true, interrupt);
     NoteWrite();
     if (status != ExitOk)
         return status;
     ReportWritten(doc);
+    if (!refused.empty()) {
+        std::fprintf(stderr, "Written with --force; the radio cannot hold these records as they are:\n");
+        PrintLines(stderr, refused);
+    }
     if (!options.Flag("--verify"))
         return ExitOk;
 

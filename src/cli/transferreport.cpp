@@ -26,6 +26,19 @@ void ReportRead(const ChannelDocument& doc)
         std::fprintf(stderr, "qxp-r46-cli: no backup written: %s\n", backup.error.c_str());
 }
 
+bool KeepBeforeWrite(const ChannelDocument& radio)
+{
+    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
+    const BackupStore::Result backup = store.Save(radio, std::time(nullptr), BackupStore::Occasion::BeforeWrite);
+    if (backup.ok) {
+        std::fprintf(stderr, "Backup: %s\n", backup.path.c_str());
+        return true;
+    }
+    std::fprintf(stderr, "qxp-r46-cli: no backup of the radio was written, so nothing was written to it: %s\n",
+                 backup.error.c_str());
+    return false;
+}
+
 void NoteWrite()
 {
     std::string error;

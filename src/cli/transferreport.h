@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 class ChannelDocument;
 
 // What the radio verbs say on standard error when a transfer has ended
@@ -11,6 +14,10 @@ namespace CliCommands {
 // ("Backup: PATH"). A backup that cannot be written is reported, and the
 // read still counts as done.
 void ReportRead(const ChannelDocument& doc);
+// Keeps what the radio held before a write ("Backup: PATH"); false, with
+// the cause on standard error, when it could not be kept: then nothing may
+// be written.
+bool KeepBeforeWrite(const ChannelDocument& radio);
 // Notes a write to the radio, however it ended, so that the backup of what
 // the radio held before is kept past the count of backups.
 void NoteWrite();

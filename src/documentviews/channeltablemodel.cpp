@@ -77,6 +77,14 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return QGuiApplication::palette().button();
         return {};
     case Qt::ForegroundRole: return marked ? QBrush(QColor(160, 0, 0)) : QVariant();
+    case Qt::AccessibleTextRole: {
+        // Spoken as "channel, column: value"; the check boxes say On or Off.
+        const QString channel = Latin1(ChannelCells::Text(m_session.Document(), slot, Column::Channel));
+        if (column == Column::Channel)
+            return channel;
+        return channel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString().trimmed() +
+               QStringLiteral(": ") + data(index, Qt::EditRole).toString();
+    }
     default: return {};
     }
 }

@@ -34,6 +34,16 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
         // one character, whatever a hand-edited file put there.
         return QString::fromLatin1(text.data(), qsizetype(text.size()));
     }
+    if (role == Qt::AccessibleTextRole) {
+        // A screen reader moving through the grid hears where it is: the
+        // row's label (the channel or band, in the column after the blank
+        // fixed one) and the column's title.
+        const QString rowLabel = data(index.siblingAtColumn(1), Qt::DisplayRole).toString();
+        if (index.column() <= 1)
+            return rowLabel;
+        return rowLabel + QStringLiteral(", ") + headerData(index.column(), Qt::Horizontal).toString().trimmed() +
+               QStringLiteral(": ") + data(index, Qt::DisplayRole).toString();
+    }
     if (role == Qt::BackgroundRole && index.column() == 0)
         return QGuiApplication::palette().button();
     return {};

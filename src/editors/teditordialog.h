@@ -81,10 +81,11 @@ protected:
     bool m_loading = false;
     bool m_modified = false;
 
+    // The OK button ("确定"): stores the shown item and closes.
+    void Button2Click();
+
 private:
     bool DialogKey(const QKeyEvent& key);
-    // The OK button ("确定").
-    void Button2Click();
     // The Close button ("关闭").
     void Button1Click();
 };

@@ -25,8 +25,10 @@ TMemory::TMemory(DocumentHost& host, QWidget* parent) : TEditorDialog(host, pare
     setWindowTitle(tr("记忆频道"));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Label(this, "Label12", tr("记忆频道序号")));
+    QLabel* numberLabel = Label(this, "Label12", tr("记忆频道序号"));
+    top->addWidget(numberLabel);
     m_number = Edit(this, "Edit6", 3, NumberChars, true);
+    numberLabel->setBuddy(m_number); // the box's name for a screen reader
     m_number->setFixedWidth(44);
     top->addWidget(m_number);
     m_upDown = new TUpDown(this);
@@ -149,6 +151,12 @@ bool TMemory::EditKeyPress(QLineEdit* edit, char c)
         return key.action != EditorKeys::Action::Insert;
     }
     if (edit == m_name) {
+        // Enter after the name is the end of the edit: it stores and closes
+        // as 确定 does (the frequency boxes keep their own Enter).
+        if (c == '\r') {
+            Button2Click();
+            return true;
+        }
         const EditorKeys::KeyResult key = EditorKeys::NameKey(c);
         if (key.action != EditorKeys::Action::Insert)
             return true;

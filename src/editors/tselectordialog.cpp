@@ -21,8 +21,10 @@ TSelectorDialog::TSelectorDialog(DocumentHost& host, QWidget* parent, const char
     setWindowTitle(caption);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(Label(this, "Label11", tr("波段")));
+    QLabel* listLabel = Label(this, "Label11", tr("波段"));
+    top->addWidget(listLabel);
     m_list = List(this, "ComboBox5", {});
+    listLabel->setBuddy(m_list); // the list's name for a screen reader
     m_list->setMinimumWidth(90);
     top->addWidget(m_list);
     top->addStretch(1);

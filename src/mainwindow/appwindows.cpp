@@ -14,6 +14,7 @@
 #include "tvfo.h"
 #include "twelcome.h"
 #include "twriteform.h"
+#include "writeplancommands.h"
 
 #include <QFile>
 
@@ -46,7 +47,7 @@ AppWindows::AppWindows(MessageService& messages, const QStringList& commandLine)
                              [ports](const QString& port) { return ports->InvalidCause(port); });
     for (TransferDialog* transfer :
          {static_cast<TransferDialog*>(m_readForm.get()), static_cast<TransferDialog*>(m_writeForm.get()),
-          &m_mainForm->DataExchange().ReadBackForm()}) {
+          &m_mainForm->DataExchange().ReadBackForm(), &m_mainForm->WritePlan().BeforeWriteForm()}) {
         transfer->SetPortResolver([ports](const std::string& name) {
             return FilePath::Bytes(ports->DevicePath(QString::fromStdString(name)));
         });

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 
@@ -40,12 +41,20 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         list->addItem(QString::fromStdString(choice));
     list->setMaxVisibleItems(20);
     // A choice from the open list is stored at once. Typed text waits for
-    // Enter, Tab or the focus leaving, which the base class handles.
-    connect(list, &QComboBox::activated, this, [this, list] {
-        auto* self = const_cast<ChannelCellDelegate*>(this);
-        emit self->commitData(list);
-        emit self->closeEditor(list);
-    });
+    // Enter, Tab or the focus leaving, which the base class handles; Enter
+    // also activates the entry it names, and by the time this queued call
+    // runs the base class has closed (hidden) the box, which is not closed
+    // a second time.
+    connect(
+        list, &QComboBox::activated, this,
+        [this, box = QPointer<QComboBox>(list)] {
+            if (!box || !box->isVisible())
+                return;
+            auto* self = const_cast<ChannelCellDelegate*>(this);
+            emit self->commitData(box);
+            emit self->closeEditor(box);
+        },
+        Qt::QueuedConnection);
     return list;
 }
 

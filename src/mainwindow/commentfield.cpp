@@ -19,6 +19,9 @@ constexpr int kCommentTyping = 1;
 CommentField::CommentField(DocumentSession& session, QWidget* parent) : QLineEdit(parent), m_session(session)
 {
     setMaxLength(CommentCodec::MaxCharacters);
+    // The label beside the box is the window's; a screen reader needs the
+    // name on the box itself.
+    setAccessibleName(QCoreApplication::translate("TMainForm", "评论"));
     setValidator(new CommentValidator(this));
     connect(this, &QLineEdit::textEdited, this, &CommentField::Typed);
     connect(&session, &DocumentSession::DocumentReset, this, &CommentField::Show);

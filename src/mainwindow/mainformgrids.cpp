@@ -36,6 +36,9 @@ MainFormGrids MainFormGrids::Build(QWidget& client, DocumentSession& session, co
         QFont regular = font;
         regular.setBold(false);
         grid->setFont(regular);
+        // A screen reader names the grid by its group's caption.
+        grid->setAccessibleName(box->title());
+        grid->setAccessibleDescription(QCoreApplication::translate("TMainForm", "回车键打开编辑器"));
         auto* model = new GridTableModel(session, static_cast<GridText::Grid>(number), grid);
         grid->setModel(model);
         grid->SetColumnWidths(g.widths);

@@ -3,9 +3,11 @@
 #include "appsettings.h"
 #include "dataexchangecommands.h"
 #include "languagechoice.h"
+#include "menubarkey.h"
 #include "tmainform.h"
 #include "toolicons.h"
 #include "uilanguage.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,7 +18,8 @@
 #include <QUndoStack>
 
 MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& history, DataExchangeCommands& exchange,
-                                                 AppSettings& settings, MessageService& messages)
+                                                 WritePlanCommands& writePlan, AppSettings& settings,
+                                                 MessageService& messages)
 {
     Actions made;
     auto MakeAction = [&window](const char* objectName, const QString& text, void (TMainForm::*handler)()) {
@@ -26,6 +29,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
         return action;
     };
     const DataExchangeCommands::MenuItems exchanged = exchange.Items();
+    const WritePlanCommands::MenuItems planned = writePlan.Items();
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
@@ -54,11 +58,15 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     device->setObjectName(QStringLiteral("Device1"));
     QAction* read = MakeAction("Read1", TMainForm::tr("读取"), &TMainForm::Read1Click);
     QAction* write = MakeAction("Write1", TMainForm::tr("写入"), &TMainForm::Write1Click);
+    // Nothing else in the window uses R or W with Ctrl; a write asks before
+    // it starts, so Ctrl+W pressed out of habit sends nothing to the radio.
+    read->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    write->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     made.com1 = MakeAction("Com1_Mnu", TMainForm::tr("使用端口Com1"), &TMainForm::Com1_MnuClick);
     made.com2 = MakeAction("Com2_Mnu", TMainForm::tr("使用端口Com2"), &TMainForm::Com2_MnuClick);
     made.com1->setCheckable(true);
     made.com2->setCheckable(true);
-    device->addActions({read, write, exchanged.verify});
+    device->addActions({read, write, planned.previewBeforeWrite, exchanged.verify});
     device->addSeparator();
     device->addActions({made.com1, made.com2});
     device->addSeparator();
@@ -98,6 +106,7 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable);
     table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     edit->addAction(table);
+    edit->addAction(planned.checkChannels);
 
     QMenu* help = bar->addMenu(TMainForm::tr("帮助"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -157,6 +166,8 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     made.pastePopup2 = MakeAction("Paste3", TMainForm::tr("粘贴"), &TMainForm::Paste1Click);
     made.popup2->addAction(made.pastePopup2);
 
+    MenuBarKey::Install(*bar);
+
     made.cutActions = {cut, cut2, del, delete2};
     made.rowActions = {insertRow, deleteShift, rowSeparator, insertRow2, deleteShift2};
     made.newItem = newItem;
@@ -185,25 +196,30 @@ void MainFormMenus::BuildToolButtons(QWidget& client, int width, const Actions& 
         int left;
     };
     const Button buttons[] = {
-        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TR_NOOP("新建"), 4},
-        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TR_NOOP("打开"), 29},
-        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TR_NOOP("保存"), 54},
-        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TR_NOOP("打印"), 92},
-        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TR_NOOP("读取"), 132},
-        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TR_NOOP("写入"), 157},
-        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TR_NOOP("剪切"), 196},
-        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TR_NOOP("复制"), 221},
-        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TR_NOOP("粘贴"), 246},
+        {"SpeedButton7", &Actions::newItem, ToolIcons::Picture::New, QT_TRANSLATE_NOOP("TMainForm", "新建"), 4},
+        {"SpeedButton6", &Actions::open, ToolIcons::Picture::Open, QT_TRANSLATE_NOOP("TMainForm", "打开"), 29},
+        {"SpeedButton8", &Actions::save, ToolIcons::Picture::Save, QT_TRANSLATE_NOOP("TMainForm", "保存"), 54},
+        {"SpeedButton9", &Actions::print, ToolIcons::Picture::Print, QT_TRANSLATE_NOOP("TMainForm", "打印"), 92},
+        {"SpeedButton4", &Actions::read, ToolIcons::Picture::Read, QT_TRANSLATE_NOOP("TMainForm", "读取"), 132},
+        {"SpeedButton5", &Actions::write, ToolIcons::Picture::Write, QT_TRANSLATE_NOOP("TMainForm", "写入"), 157},
+        {"SpeedButton2", &Actions::cut, ToolIcons::Picture::Cut, QT_TRANSLATE_NOOP("TMainForm", "剪切"), 196},
+        {"SpeedButton1", &Actions::copy, ToolIcons::Picture::Copy, QT_TRANSLATE_NOOP("TMainForm", "复制"), 221},
+        {"SpeedButton3", &Actions::paste, ToolIcons::Picture::Paste, QT_TRANSLATE_NOOP("TMainForm", "粘贴"), 246},
     };
     for (const Button& b : buttons) {
         auto* button = new QToolButton(&client);
         button->setObjectName(QLatin1String(b.name));
-        button->setToolTip(TMainForm::tr(b.hint));
+        QAction* action = actions.*b.action;
+        // The hint names the key that does the same, as the menu does.
+        const QKeySequence key = action->shortcut();
+        button->setToolTip(key.isEmpty() ? TMainForm::tr(b.hint)
+                                         : TMainForm::tr(b.hint) + QStringLiteral(" (") +
+                                               key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
+        button->setAccessibleName(TMainForm::tr(b.hint));
         button->setIcon(ToolIcons::Icon(b.picture));
         button->setIconSize(QSize(16, 16));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(b.left, 4, 25, 25);
-        QAction* action = actions.*b.action;
         QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
         button->setEnabled(action->isEnabled());
         QObject::connect(action, &QAction::changed, button,

@@ -10,6 +10,7 @@ class QMenu;
 class QUndoStack;
 class QWidget;
 class TMainForm;
+class WritePlanCommands;
 
 // The main window's menus, pop-up menus and tool buttons. Every action is
 // made here, connected to the window's command, and put where it shows; the
@@ -40,7 +41,7 @@ public:
     // The menu bar of `window`, with the file exchange commands where they
     // belong, and the grids' pop-up menus.
     static Actions BuildMenus(TMainForm& window, QUndoStack& history, DataExchangeCommands& exchange,
-                              AppSettings& settings, MessageService& messages);
+                              WritePlanCommands& writePlan, AppSettings& settings, MessageService& messages);
     // The row of tool buttons along the top of `client`, each the face of a
     // menu action.
     static void BuildToolButtons(QWidget& client, int width, const Actions& actions);

@@ -1,5 +1,7 @@
 #include "tchanneltableform.h"
 
+#include "menubarkey.h"
+
 #include "channelcelldelegate.h"
 #include "channelcells.h"
 #include "channelcommands.h"
@@ -70,11 +72,14 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
     m_table->horizontalHeader()->setSectionsMovable(false);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_table->setAccessibleName(tr("频道表"));
+    m_table->setAccessibleDescription(tr("每行一个记忆频道；F2 编辑单元格"));
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("Search1"));
     m_search->setPlaceholderText(tr("查找名称或频率"));
     m_search->setClearButtonEnabled(true);
+    m_search->setAccessibleName(tr("查找"));
     connect(m_search, &QLineEdit::textChanged, m_filter, &ChannelTableFilter::SetText);
 
     auto* top = new QHBoxLayout;
@@ -93,6 +98,7 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
     m_report = new QLabel(this);
     m_report->setObjectName(QStringLiteral("Report1"));
     m_report->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_report->setAccessibleName(tr("报告"));
     statusBar()->addWidget(m_report, 1);
     connect(m_model, &ChannelTableModel::CellReport, this, &TChannelTableForm::Report);
     // A read or an opened file may bring a radio with other shifts.
@@ -111,6 +117,9 @@ TChannelTableForm::TChannelTableForm(DocumentHost& host, QUndoStack& history, QS
 
 TChannelTableForm::~TChannelTableForm()
 {
+    // A cell box still open stores what it holds as the window goes; what
+    // the model says about it then has no window left to show it in.
+    m_model->disconnect(this);
     if (isVisible())
         SaveLayout();
 }
@@ -161,6 +170,7 @@ void TChannelTableForm::FillValueChoices()
 void TChannelTableForm::BuildMenus(QUndoStack& history)
 {
     QMenu* edit = menuBar()->addMenu(tr("编辑"));
+    MenuBarKey::Install(*menuBar());
     edit->setObjectName(QStringLiteral("TableEdit1"));
     auto add = [this, edit](const char* name, const QString& text, const QKeySequence& key, auto handler) {
         auto* action = new QAction(text, this);

@@ -25,6 +25,7 @@ THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
+    m_browser->setAccessibleName(tr("帮助内容"));
 
     connect(contents, &QPushButton::clicked, this, [this] { m_browser->setSource(ContentsPage()); });
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);

@@ -27,6 +27,7 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,7 +99,8 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     m_files = new FileCommands(*this, m_session, m_messages, m_settings, *m_statusBar, startup.path);
     m_dataExchange->SetOpenInFolder([this](const QString& folder) { m_files->OpenFromFolder(folder); });
     m_dataExchange->SetPagePainter([this](QPagedPaintDevice& device) { return PrintTo(device); });
-    m_actions = MainFormMenus::BuildMenus(*this, m_history, *m_dataExchange, m_settings, m_messages);
+    m_writePlan = new WritePlanCommands(*this, m_messages, *this, m_settings);
+    m_actions = MainFormMenus::BuildMenus(*this, m_history, *m_dataExchange, *m_writePlan, m_settings, m_messages);
     MainFormMenus::BuildToolButtons(*client, kClientWidth, m_actions);
     m_actions.com2->setChecked(m_portChoice == QLatin1String("COM2"));
     m_actions.com1->setChecked(!m_actions.com2->isChecked());
@@ -106,6 +108,7 @@ TMainForm::TMainForm(MessageService& messages, QWidget* parent) : QMainWindow(pa
     connect(&m_session, &DocumentSession::SlotChanged, this, &TMainForm::DocumentChanged);
     connect(&m_session, &DocumentSession::DocumentReset, this, &TMainForm::DocumentChanged);
     connect(&m_session, &DocumentSession::FileNameChanged, this, &TMainForm::UpdateCaption);
+    connect(&m_session, &DocumentSession::ChangedFlagChanged, m_statusBar, &TStatusBar::ShowModified);
     StringGridEnter(1);
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -503,8 +506,11 @@ void TMainForm::Write1Click()
                                       "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
                                       "the contents of the channels on the radio will remain unchanged."),
                        QMessageBox::Yes | QMessageBox::No);
-    if (answer == QMessageBox::Yes && m_dialogs.write)
-        m_dataExchange->WriteEnded(*m_dialogs.write, m_messages.RunModal(*m_dialogs.write));
+    if (answer != QMessageBox::Yes || !m_dialogs.write || !m_writePlan->BeforeWrite())
+        return;
+    const int result = m_messages.RunModal(*m_dialogs.write);
+    m_dataExchange->WriteEnded(*m_dialogs.write, result);
+    m_writePlan->AfterWrite(*m_dialogs.write, result);
 }
 
 void TMainForm::SelectPort(const QString& port, QAction* item, QAction* other)

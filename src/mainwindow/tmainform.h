@@ -40,6 +40,7 @@ class TStatusBar;
 class TStringGrid;
 class TVFO;
 class TWriteForm;
+class WritePlanCommands;
 
 // The program's working surface: it shows the document session in four
 // grids (memory, VFO, CALL, DTMF), keeps the chosen port and the settings
@@ -120,6 +121,7 @@ public:
     QLineEdit* CommentBox() const;
     AppSettings& Settings() { return m_settings; }
     DataExchangeCommands& DataExchange() const { return *m_dataExchange; }
+    WritePlanCommands& WritePlan() const { return *m_writePlan; }
 
     void RefreshStatusBar();
     // What a finished (or cancelled) read from the radio leaves behind: its
@@ -213,4 +215,5 @@ private:
     THelpViewer* m_help = nullptr;
     DataExchangeCommands* m_dataExchange = nullptr;
     FileCommands* m_files = nullptr;
+    WritePlanCommands* m_writePlan = nullptr;
 };

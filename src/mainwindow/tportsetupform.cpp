@@ -60,6 +60,7 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder, const
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_list->setWordWrap(false);
     m_list->setMinimumSize(640, 160);
+    m_list->setAccessibleName(tr("串口设备"));
 
     m_unlisted = new QLabel(this);
     m_unlisted->setObjectName(QStringLiteral("Unlisted"));
@@ -67,7 +68,9 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder, const
     m_unlisted->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_unlisted->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_unlisted->hide();
+    m_unlisted->setAccessibleName(tr("列表之外的发现"));
     m_unlistedCommand = CommandLine(this, QStringLiteral("UnlistedCommand"), false);
+    m_unlistedCommand->setAccessibleName(tr("修复命令"));
 
     auto* ports = new QGridLayout;
     for (int port = 1; port <= 2; ++port) {
@@ -89,6 +92,10 @@ TPortSetupForm::TPortSetupForm(QWidget* parent, const QString& byIdFolder, const
         state->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         state->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         QLineEdit* command = CommandLine(this, QStringLiteral("Command%1").arg(port), true);
+        // Names for a screen reader: the port's own label names its list.
+        label->setBuddy(choice);
+        state->setAccessibleName(tr("COM%1 状态").arg(port));
+        command->setAccessibleName(tr("COM%1 修复命令").arg(port));
         ports->addWidget(label, row, 0);
         ports->addWidget(choice, row, 1);
         ports->addWidget(state, row + 1, 1);

@@ -19,6 +19,7 @@ TStatusBar::TStatusBar(QWidget* parent) : QFrame(parent)
         left += widths[i];
         m_panels[i] = panel;
     }
+    setAccessibleName(tr("状态栏"));
 }
 
 void TStatusBar::SetPanelText(int panel, const QString& text)
@@ -30,4 +31,9 @@ void TStatusBar::SetPanelText(int panel, const QString& text)
 QString TStatusBar::PanelText(int panel) const
 {
     return panel >= 0 && panel < PanelCount ? m_panels[panel]->text() : QString();
+}
+
+void TStatusBar::ShowModified(bool modified)
+{
+    m_panels[PanelCount - 1]->setText(modified ? tr("已修改") : QString());
 }

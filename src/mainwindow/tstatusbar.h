@@ -18,6 +18,10 @@ public:
 
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
+    // The last panel shows "已修改" while the document differs from its
+    // file; the caption stays as it is, so this is where the user (and a
+    // screen reader) finds out.
+    void ShowModified(bool modified);
 
 private:
     QLabel* m_panels[PanelCount] = {};

@@ -11,6 +11,7 @@
 #include <dirent.h>
 #include <optional>
 #include <set>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -20,6 +21,7 @@ namespace {
 constexpr int kMostCopiesPerSecond = 999;
 constexpr std::time_t kSecondsPerDay = 24 * 60 * 60;
 constexpr const char* kWritesFile = "writes";
+constexpr std::string_view kBeforeWrite = "-before-write";
 
 struct Backup {
     std::time_t time = 0;
@@ -41,8 +43,9 @@ int Number(const std::string& text, std::size_t from, std::size_t count)
     return std::stoi(text.substr(from, count));
 }
 
-// "YYYYMMDD-HHMMSS.46", with "_NNN" (or "-N", as older versions named
-// them) before ".46" for further copies within the second.
+// "YYYYMMDD-HHMMSS.46", or "YYYYMMDD-HHMMSS-before-write.46", with "_NNN"
+// (or "-N", as older versions named them) before ".46" for further copies
+// within the second.
 std::optional<Backup> BackupOfName(const std::string& name)
 {
     const std::string extension = ".46";
@@ -51,12 +54,17 @@ std::optional<Backup> BackupOfName(const std::string& name)
         return std::nullopt;
     Backup backup;
     backup.name = name;
-    const std::size_t copyLength = name.size() - extension.size() - 15;
+    std::size_t copyStart = 15;
+    if (name.compare(copyStart, kBeforeWrite.size(), kBeforeWrite) == 0)
+        copyStart += kBeforeWrite.size();
+    if (copyStart + extension.size() > name.size())
+        return std::nullopt;
+    const std::size_t copyLength = name.size() - extension.size() - copyStart;
     if (copyLength > 0) {
-        if ((name[15] != '_' && name[15] != '-') || copyLength < 2 || copyLength > 4 ||
-            !Digits(name, 16, copyLength - 1))
+        if ((name[copyStart] != '_' && name[copyStart] != '-') || copyLength < 2 || copyLength > 4 ||
+            !Digits(name, copyStart + 1, copyLength - 1))
             return std::nullopt;
-        backup.copy = Number(name, 16, copyLength - 1);
+        backup.copy = Number(name, copyStart + 1, copyLength - 1);
     }
     std::tm local{};
     local.tm_year = Number(name, 0, 4) - 1900;
@@ -115,13 +123,15 @@ BackupStore::BackupStore(std::string folder, int keep) : m_folder(std::move(fold
         m_folder.pop_back();
 }
 
-std::string BackupStore::FileName(std::time_t when, int copy)
+std::string BackupStore::FileName(std::time_t when, int copy, Occasion occasion)
 {
     std::tm local{};
     ::localtime_r(&when, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     std::string name = stamp;
+    if (occasion == Occasion::BeforeWrite)
+        name += kBeforeWrite;
     if (copy >= 2) {
         // "_" sorts after ".", and three digits keep _010 after _002.
         char suffix[8];
@@ -131,7 +141,7 @@ std::string BackupStore::FileName(std::time_t when, int copy)
     return name + ".46";
 }
 
-BackupStore::Result BackupStore::Save(const ChannelDocument& doc, std::time_t when) const
+BackupStore::Result BackupStore::Save(const ChannelDocument& doc, std::time_t when, Occasion occasion) const
 {
     Result result;
     if (m_folder.empty()) {
@@ -146,8 +156,8 @@ BackupStore::Result BackupStore::Save(const ChannelDocument& doc, std::time_t wh
     // reads finishing in the same second (two programs, or two ports) never
     // share a file, and a backup that exists is complete.
     const std::optional<std::string> path = FileIo::WriteNewFile(
-        m_folder, [when](int copy) { return FileName(when, copy); }, kMostCopiesPerSecond, DataFile::WriteDataFile(doc),
-        &result.error);
+        m_folder, [when, occasion](int copy) { return FileName(when, copy, occasion); }, kMostCopiesPerSecond,
+        DataFile::WriteDataFile(doc), &result.error);
     if (!path)
         return result;
     result.ok = true;

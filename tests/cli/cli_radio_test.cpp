@@ -433,6 +433,150 @@ TEST_F(TransferCli, FailuresEndWithTheirMessageAndNoFile)
     }
 }
 
+// The command lines the simulator logged, one per element.
+std::vector<std::string> LogLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(Slurp(path));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool AnyWrite(const std::vector<std::string>& log)
+{
+    for (const std::string& line : log)
+        if (line.rfind("MW ", 0) == 0 || line.rfind("VMC", 0) == 0)
+            return true;
+    return false;
+}
+
+// The sample with channel 005 added, 012 renamed and 150 gone.
+std::string ChangedSampleFile()
+{
+    ChannelDocument doc;
+    doc.StoreRadioType("0,1,00,1,1,,");
+    doc.ClearDocument();
+    doc.StoreMemory(5, "005,00146000000,3,0,0,0,0,,09,,09,000600000,0,,,,,NEW");
+    doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,1,,00144900000,3,,RPT9");
+    doc.StoreMemory(207, "U3,00430000000,6,0,0,0,0,,09,,09,005000000,0,,,,,EDGE");
+    doc.StoreMemory(220, "PR,00433000000,6,0,0,0,0,,09,,09,005000000,1,,00438000000,6,,PRIO");
+    doc.StoreVfo(1, "2,00146000000,3,0,0,0,0,,09,,09,000600000,,,,,3,");
+    doc.StoreDtmf(2, "02,12*#");
+    return DataFile::WriteDataFile(doc);
+}
+
+// --preview reads the radio, keeps it and says what a write would change,
+// in the words of diff, writing nothing; --backup-first does the same read
+// and then exactly the plain write: the radio sees one whole read, then the
+// write's commands.
+TEST_F(TransferCli, PreviewAndBackupFirstKeepTheRadioBeforeWriting)
+{
+    const std::string backups = Path("data/QUELDOR/QXP-R46/backups/");
+    Spit(Path("image.46"), SampleFile());
+    Spit(Path("changed.46"), ChangedSampleFile());
+    const CliRun diff = Cli({"diff", Path("image.46"), Path("changed.46")});
+    ASSERT_EQ(diff.status, 1);
+
+    // The plain verbs, for the commands they send.
+    std::vector<std::string> plainLog;
+    for (const char* verb : {"read", "write"}) {
+        Sim sim({"--type", "0,1,00,1,1,,", "--image", Path("image.46"), "--log", Path("plain.log")});
+        ASSERT_FALSE(sim.Device().empty());
+        const std::string target = std::string(verb) == "read" ? Path("read.46") : Path("changed.46");
+        ASSERT_EQ(Cli({verb, "--type", "0,1,00,1,1,,", "--port", sim.Device(), target}).status, 0);
+    }
+    plainLog = LogLines(Path("plain.log"));
+
+    const struct {
+        const char* what;
+        const char* option;
+        const char* file;
+        int status;
+        std::string out;
+        std::string count;
+    } cases[] = {
+        {"preview of what the radio holds", "--preview", "image.46", 0, "",
+         "The radio already holds what this write sends: nothing changes.\n"},
+        {"preview of changes", "--preview", "changed.46", 1, diff.out,
+         "1 channel changes, 1 is added, 1 is removed.\n"},
+        {"backup first", "--backup-first", "changed.46", 0, "", "1 channel changes, 1 is added, 1 is removed.\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string log = Path(std::string(c.option) + c.file + ".log");
+        Sim sim({"--type", "0,1,00,1,1,,", "--image", Path("image.46"), "--log", log});
+        ASSERT_FALSE(sim.Device().empty());
+        const CliRun run = Cli({"write", c.option, "--type", "0,1,00,1,1,,", "--port", sim.Device(), Path(c.file)});
+        EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.what;
+        const std::string head = "Backup: " + backups;
+        ASSERT_EQ(run.err.rfind(head, 0), 0u) << c.what << ": " << run.err;
+        const std::string path = run.err.substr(8, run.err.find('\n') - 8);
+        // YYYYMMDD-HHMMSS-before-write.46, or _002.46 and on within a second.
+        EXPECT_EQ(path.find("-before-write", backups.size()), backups.size() + 15) << path;
+        EXPECT_EQ(Slurp(path), Slurp(Path("image.46"))) << c.what;
+        EXPECT_NE(run.err.find("\n" + c.count), std::string::npos) << c.what << ": " << run.err;
+        const std::vector<std::string> sent = LogLines(log);
+        if (std::string(c.option) == "--preview")
+            EXPECT_FALSE(AnyWrite(sent)) << c.what;
+        else
+            EXPECT_EQ(sent, plainLog) << c.what;
+    }
+}
+
+// A file made for another radio type, or with records outside the radio's
+// bands, is refused before anything is written, unless --force; and a
+// radio whose contents cannot be kept is not written to at all.
+TEST_F(TransferCli, WritesTheRadioCannotTakeAreRefused)
+{
+    Spit(Path("in.46"), SampleFile());
+    const std::string typeLine =
+        "The radio's type record is \"0,1,00,1,0,,\"; the file was made for \"0,1,00,1,1,,\".\n";
+    const struct {
+        const char* what;
+        std::vector<std::string> options;
+        bool backupFolderBroken;
+        int status;
+        bool written;
+        std::string said;
+    } cases[] = {
+        {"preview refuses", {"--preview"}, false, 5, false, typeLine},
+        {"backup first refuses",
+         {"--backup-first"},
+         false,
+         5,
+         false,
+         "VFO 0: frequency 118.000 MHz is outside the radio's 144MHz band"},
+        {"forced",
+         {"--backup-first", "--force"},
+         false,
+         0,
+         true,
+         "Written with --force; the radio cannot hold these records as they are:\n" + typeLine},
+        {"no backup, no write",
+         {"--backup-first", "--force"},
+         true,
+         2,
+         false,
+         "qxp-r46-cli: no backup of the radio was written, so nothing was written to it: "},
+    };
+    for (const auto& c : cases) {
+        m_dataHome = c.backupFolderBroken ? Path("in.46") : Path("data");
+        ::unlink(Path("radio.log").c_str());
+        // A radio without the 118 MHz band, which the file's type has.
+        Sim sim({"--type", "0,1,00,1,0,,", "--log", Path("radio.log")});
+        ASSERT_FALSE(sim.Device().empty());
+        std::vector<std::string> args = {"write", "--type", "0,1,00,1,1,,", "--port", sim.Device()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(Path("in.46"));
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
+        EXPECT_NE(run.err.find(c.said), std::string::npos) << c.what << ": " << run.err;
+        EXPECT_EQ(AnyWrite(LogLines(Path("radio.log"))), c.written) << c.what;
+    }
+    EXPECT_EQ(Cli({"write", "--force", "--port", "sim", Path("in.46")}).status, 1) << "--force alone";
+}
+
 // The radio built into the tool: a write in one run is there to read in
 // the next, kept in the user's data folder.
 TEST_F(TransferCli, SimulatedRadioKeepsWhatWasWrittenBetweenRuns)

@@ -367,12 +367,14 @@ TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
         {{"diff", Path("club.46"), Path("missing.46")},
          "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
         {{"diff", Path("club.46")}, ""},
+        {{"check", Path("missing.46")}, "qxp-r46-cli: " + Path("missing.46") + ": No such file or directory\n"},
+        {{"check", Path("club.46"), Path("club.46")}, ""},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.args);
         EXPECT_EQ(run.status, 2) << c.args[0] << " " << c.args[1] << ": " << run.err;
-        if (c.args.size() == 2)
-            EXPECT_NE(run.err.find("Usage:"), std::string::npos) << run.err;
+        if (c.args.size() == 2 || c.args[0] == "check")
+            EXPECT_NE(run.err.find(c.err.empty() ? "Usage:" : "File Open error."), std::string::npos) << run.err;
         else if (!c.err.empty())
             EXPECT_EQ(run.err, "File Open error.\n" + c.err);
         else
@@ -390,6 +392,58 @@ TEST_F(CliTest, CsvAndDiffFailuresExitTwoWithTheCause)
     EXPECT_EQ(narrow.status, 0);
     EXPECT_EQ(narrow.err, "line 3 (002): skipped: frequency 150.000000 MHz is outside the radio's bands\n"
                           "1 channel imported, 0 rows changed, 1 row skipped.\n");
+}
+
+// Findings with their severity; the exit status is the worst of them, and
+// the band edges are those of --type, else of the radio last read.
+TEST_F(CliTest, CheckListsFindingsWithTheirSeverity)
+{
+    const std::string locked = kCurrentFile;
+    std::string open = locked;
+    open.replace(open.find("000600000\t1"), 11, "000600000\t0");
+    const struct {
+        const char* what;
+        std::string file;
+        std::string settings;
+        std::vector<std::string> options;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"clean", open, "", {}, 0, ""},
+        {"warning",
+         locked,
+         "",
+         {},
+         1,
+         "warning: 000-199: every memory channel is locked out: a memory scan finds nothing\n"},
+        {"error by the band edges last read",
+         open,
+         "[General]\nType=\"0,2,00,1,1,,\"\nLimit1=\"00146,00148\"\n",
+         {},
+         2,
+         "error: 012: frequency 145.500 MHz is outside the radio's 144MHz band (146-148 MHz)\n"
+         "error: CALL 0: frequency 144.000 MHz is outside the radio's 144MHz band (146-148 MHz)\n"
+         "error: VFO 1: frequency 144.000 MHz is outside the radio's 144MHz band (146-148 MHz)\n"},
+        {"--type takes the usual edges",
+         open,
+         "[General]\nLimit1=\"00146,00148\"\n",
+         {"--type", "0,2,00,1,1,,"},
+         0,
+         ""},
+    };
+    ::mkdir(Path("config").c_str(), 0700);
+    ::mkdir(Path("config/QUELDOR").c_str(), 0700);
+    for (const auto& c : cases) {
+        Spit(Path("plan.46"), c.file);
+        Spit(Path("config/QUELDOR/QXP-R46.conf"), c.settings);
+        std::vector<std::string> args = {"check"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.push_back(Path("plan.46"));
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err;
+        EXPECT_EQ(run.out, c.out) << c.what;
+        EXPECT_EQ(Slurp(Path("plan.46")), c.file) << "a check changes nothing";
+    }
 }
 
 #ifdef QXP_CLI_PRINT

@@ -98,8 +98,16 @@ private slots:
         QVERIFY(!m_host->Changed());
     }
 
+    void okStoresTheWholeRecord_data()
+    {
+        QTest::addColumn<bool>("enterInName");
+        QTest::newRow("确定 clicked") << false;
+        QTest::newRow("Enter in the name box") << true;
+    }
+
     void okStoresTheWholeRecord()
     {
+        QFETCH(bool, enterInName);
         m_host->rows[1] = 13;
         Open(*m_dialog);
         Type(*m_dialog, "Edit1", QStringLiteral("145.5"));
@@ -109,7 +117,10 @@ private slots:
         Child<QComboBox>(*m_dialog, "ComboBox1")->setCurrentIndex(10);
         Type(*m_dialog, "Edit5", QStringLiteral("rpt/1"));
         Click(*m_dialog, "CheckBox3");
-        Click(*m_dialog, "Button2");
+        if (enterInName)
+            Key(*m_dialog, "Edit5", Qt::Key_Return);
+        else
+            Click(*m_dialog, "Button2");
         QCOMPARE(m_host->doc.Record(RecordKind::Memory, 12),
                  std::string_view("012,00145500000,3,2,0,1,0,,12,,09,000600000,1,,,,,RPT/1"));
         QVERIFY(m_host->Changed());

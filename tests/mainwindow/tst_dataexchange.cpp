@@ -16,6 +16,8 @@
 #include "treadform.h"
 #include "tstringgrid.h"
 #include "twriteform.h"
+#include "writeplancommands.h"
+#include "writepreviewdialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -28,6 +30,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -66,6 +69,11 @@ private:
     std::unique_ptr<TReadForm> m_read;
     std::unique_ptr<TWriteForm> m_write;
     int m_cancelAt = -1; // progress at which a read is cancelled
+    // What the user does in the preview window: a key on its list
+    // (Qt::Key_Return, Qt::Key_Escape), or 0 to click its write button.
+    int m_previewKey = Qt::Key_Escape;
+    QStringList m_previewRows;  // what the preview listed, group titles and rows
+    QString m_previewWriteText; // its write button
 
     QString TempPath(const QString& name) const { return m_dir.filePath(name); }
 
@@ -96,8 +104,28 @@ private slots:
         QDir(BackupFolder::Path()).removeRecursively();
         m_messages = FakeMessageService();
         m_cancelAt = -1;
+        m_previewKey = Qt::Key_Escape;
+        m_previewRows.clear();
         m_messages.onModal = [this](QDialog& dialog) -> int {
             dialog.open();
+            if (auto* preview = qobject_cast<WritePreviewDialog*>(&dialog)) {
+                m_previewWriteText = preview->WriteButton()->text();
+                m_previewRows.clear();
+                for (QTreeWidgetItemIterator it(preview->ChangeList()); *it; ++it) {
+                    QStringList columns;
+                    for (int c = 0; c < (*it)->columnCount(); ++c)
+                        columns << (*it)->text(c);
+                    m_previewRows << columns.join(QLatin1Char('|'));
+                }
+                if (m_previewKey == 0) {
+                    QTest::mouseClick(preview->WriteButton(), Qt::LeftButton);
+                } else {
+                    // The list has the focus: the keys land there first.
+                    if (preview->focusWidget() != preview->ChangeList())
+                        qWarning("the change list does not have the focus");
+                    QTest::keyClick(preview->ChangeList(), Qt::Key(m_previewKey));
+                }
+            }
             if (m_cancelAt >= 0) {
                 auto* progress = dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
                 if (!QTest::qWaitFor([&] { return progress->value() >= m_cancelAt; }, 10000))
@@ -395,6 +423,8 @@ private slots:
             options << QStringLiteral("--ignore-write") << lostWrite;
         Sim sim(options);
         QVERIFY(sim.Ok());
+        // The plain write, without the read and preview before it.
+        m_form->WritePlan().SetPreviewBeforeWrite(false);
 
         auto* item = m_form->findChild<QAction*>(QStringLiteral("VerifyAfterWrite1"));
         QVERIFY(item->isCheckable());
@@ -418,6 +448,146 @@ private slots:
         QCOMPARE(m_messages.log, expected);
         QCOMPARE(m_form->DataExchange().NoticeText(), notice);
         QCOMPARE(m_form->Changed(), false);
+    }
+
+    // 编辑 → 检查频道... lists the findings in one box, the worst deciding
+    // its icon, and leaves the document alone.
+    void checkChannels()
+    {
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) { FillRepeater(doc); });
+        m_form->Session().TakeAsSaved();
+        Trigger("CheckChannels1");
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) {
+            doc.StoreMemory(12, "012,00145500000,3,2,0,1,0,,09,,12,000600000,0,,00144900000,3,,RPT1");
+            doc.StoreMemory(220, "PR,00145500000,3,0,0,0,0,,09,,09,000600000,,,,,,");
+        });
+        Trigger("CheckChannels1");
+        QCOMPARE(m_messages.log,
+                 (QStringList{"warning 2 findings:\n"
+                              "warning: 000-199: every memory channel is locked out: a memory scan finds nothing\n"
+                              "warning: PR: the priority channel is empty while there are memory channels",
+                              "info No findings: the channels can go into the radio as they are."}));
+        QVERIFY(m_form->Changed());
+    }
+
+    // 写入 with 写入前备份并预览 on (the default): the radio is read and
+    // kept, the preview lists what changes, and only its write button (or
+    // Enter, where writing is the default) lets the write go out; a file
+    // for another radio needs a second yes; a radio that cannot be kept is
+    // not written to.
+    void previewBeforeWrite_data()
+    {
+        QTest::addColumn<QString>("radioType");
+        QTest::addColumn<bool>("holdsTheFile"); // the radio holds what the write sends
+        QTest::addColumn<bool>("backupBroken");
+        QTest::addColumn<int>("previewKey");
+        QTest::addColumn<QList<int>>("answers"); // to the question, then to the second yes
+        QTest::addColumn<QStringList>("log");    // after the question
+        QTest::addColumn<QStringList>("rows");   // the preview's list, empty: not looked at
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("writeText"); // the preview's write button
+
+        const QStringList shown{"modal BeforeWriteReadForm", "modal WritePreviewDialog"};
+        const QString sameType = QStringLiteral("0,1,00,1,1,,");
+        const QString no118 = QStringLiteral("0,1,00,1,0,,");
+        const QString second =
+            QStringLiteral("ask This file was not made for the radio, which cannot hold these records as they are:\n"
+                           "The radio's type record is \"0,1,00,1,0,,\"; the file was made for \"0,1,00,1,1,,\".\n"
+                           "VFO 0: frequency 118.000 MHz is outside the radio's 144MHz band (136-173 MHz)\n\n"
+                           "Write all the same?");
+        const int yes = QMessageBox::Yes;
+        const int no = QMessageBox::No;
+        QTest::newRow("Enter writes") << sameType << false << false << int(Qt::Key_Return) << QList<int>{yes}
+                                      << (QStringList(shown) << "modal TWriteForm")
+                                      << QStringList{"新增的频道 (1)", "012|channel|(none)|145.500 MHz \"RPT1\"",
+                                                     "检查结果 (2)",
+                                                     "000-199|warning|every memory channel is locked out: a memory "
+                                                     "scan finds nothing",
+                                                     "PR|warning|the priority channel is empty while there are "
+                                                     "memory channels"}
+                                      << true << QStringLiteral("写入");
+        QTest::newRow("nothing to change, Enter writes nothing")
+            << sameType << true << false << int(Qt::Key_Return) << QList<int>{yes} << shown << QStringList() << false
+            << QStringLiteral("仍然写入");
+        QTest::newRow("Esc writes nothing") << sameType << false << false << int(Qt::Key_Escape) << QList<int>{yes}
+                                            << shown << QStringList() << false << QString();
+        QTest::newRow("another radio, second yes")
+            << no118 << false << false << 0 << QList<int>{yes, yes}
+            << (QStringList(shown) << second << "modal TWriteForm"
+                                   << "warning Written, although the radio cannot hold these records as they are:\n"
+                                      "The radio's type record is \"0,1,00,1,0,,\"; the file was made for "
+                                      "\"0,1,00,1,1,,\".\n"
+                                      "VFO 0: frequency 118.000 MHz is outside the radio's 144MHz band (136-173 MHz)")
+            << QStringList() << true << QString();
+        QTest::newRow("another radio, second no")
+            << no118 << false << false << 0 << QList<int>{yes, no} << (QStringList(shown) << second) << QStringList()
+            << false << QString();
+        QTest::newRow("another radio, Enter does not write")
+            << no118 << false << false << int(Qt::Key_Return) << QList<int>{yes} << shown << QStringList() << false
+            << QString();
+        QTest::newRow("backup cannot be written")
+            << sameType << false << true << 0 << QList<int>{yes}
+            << QStringList{"modal BeforeWriteReadForm",
+                           "error No backup of the radio was written, so nothing was written to it.\n\n" +
+                               BackupFolder::Path() + ": not a folder"}
+            << QStringList() << false << QString();
+    }
+
+    void previewBeforeWrite()
+    {
+        QFETCH(QString, radioType);
+        QFETCH(bool, holdsTheFile);
+        QFETCH(bool, backupBroken);
+        QFETCH(int, previewKey);
+        QFETCH(QList<int>, answers);
+        QFETCH(QStringList, log);
+        QFETCH(QStringList, rows);
+        QFETCH(bool, written);
+        QFETCH(QString, writeText);
+        const QString commands = TempPath(QStringLiteral("radio.log"));
+        QFile::remove(commands);
+        QStringList options{QStringLiteral("--type"), radioType, QStringLiteral("--log"), commands};
+        if (holdsTheFile) {
+            ChannelDocument doc;
+            FillRepeater(doc);
+            QVERIFY(WriteAll(TempPath(QStringLiteral("image.46")),
+                             QByteArray::fromStdString(DataFile::WriteDataFile(doc))));
+            options << QStringLiteral("--image") << TempPath(QStringLiteral("image.46"));
+        }
+        Sim sim(options);
+        QVERIFY(sim.Ok());
+        if (backupBroken) {
+            QVERIFY(QDir().mkpath(QFileInfo(BackupFolder::Path()).path()));
+            QVERIFY(WriteAll(BackupFolder::Path(), "a file where the folder should be"));
+        }
+        QVERIFY(m_form->WritePlan().PreviewBeforeWrite());
+        m_form->Session().Edit(QString(), [](ChannelDocument& doc) { FillRepeater(doc); });
+        m_form->Session().TakeAsSaved();
+        m_previewKey = previewKey;
+        for (const int answer : answers)
+            m_messages.answers.push_back(QMessageBox::StandardButton(answer));
+        Trigger("Write1");
+
+        QCOMPARE(m_messages.log.mid(1), log);
+        if (!writeText.isEmpty())
+            QCOMPARE(m_previewWriteText, writeText);
+        if (!rows.isEmpty())
+            QCOMPARE(m_previewRows.join(QLatin1Char('\n')), rows.join(QLatin1Char('\n')));
+        // The radio heard one whole read, then the write or nothing.
+        const QStringList sent = QString::fromLatin1(ReadAll(commands)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const qsizetype firstWrite = sent.indexOf(QRegularExpression(QStringLiteral("MW .*")));
+        QCOMPARE(firstWrite >= 0, written);
+        QCOMPARE(sent.count(QStringLiteral("VMC 0,0")), written ? 1 : 0);
+        QVERIFY(sent.lastIndexOf(QRegularExpression(QStringLiteral("MR .*"))) >= 0);
+        if (written)
+            QVERIFY(sent.lastIndexOf(QRegularExpression(QStringLiteral("MR .*"))) < firstWrite);
+        // What the radio held is kept, under its own name.
+        if (!backupBroken) {
+            const QStringList kept = BackupFiles().filter(QStringLiteral("-before-write"));
+            QCOMPARE(kept.size(), 1);
+            QVERIFY2(QRegularExpression(QStringLiteral("^\\d{8}-\\d{6}-before-write\\.46$")).match(kept[0]).hasMatch(),
+                     qPrintable(kept[0]));
+        }
     }
 };
 

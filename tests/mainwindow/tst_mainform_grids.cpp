@@ -12,6 +12,7 @@
 #include "tstringgrid.h"
 #include "tvfo.h"
 #include "twriteform.h"
+#include "writeplancommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -248,7 +249,9 @@ private slots:
         const int lefts[] = {4, 29, 54, 92, 132, 157, 196, 221, 246};
         const char* const names[] = {"SpeedButton7", "SpeedButton6", "SpeedButton8", "SpeedButton9", "SpeedButton4",
                                      "SpeedButton5", "SpeedButton2", "SpeedButton1", "SpeedButton3"};
-        const char* const hints[] = {"新建", "打开", "保存", "打印", "读取", "写入", "剪切", "复制", "粘贴"};
+        // Each hint names the key that does the same.
+        const char* const hints[] = {"新建 (Ctrl+N)", "打开 (Ctrl+O)", "保存 (Ctrl+S)", "打印",         "读取 (Ctrl+R)",
+                                     "写入 (Ctrl+W)", "剪切 (Ctrl+X)", "复制 (Ctrl+C)", "粘贴 (Ctrl+V)"};
         for (int i = 0; i < 9; ++i) {
             const auto* button = m_form->findChild<QToolButton*>(QLatin1String(names[i]));
             QVERIFY2(button, names[i]);
@@ -580,23 +583,30 @@ private slots:
     {
         QTest::addColumn<bool>("valid");
         QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("preview"); // 写入前备份并预览
         QTest::addColumn<QStringList>("log");
         const QString question =
             QStringLiteral("ask Do you want to write the data to the radio?\n"
                            "For DTMF memory channels you do not program with DTMF codes using the QXP-R46,\n"
                            "the contents of the channels on the radio will remain unchanged.");
-        QTest::newRow("invalid port") << false << 0
+        QTest::newRow("invalid port") << false << 0 << true
                                       << QStringList{"warning COM port is invalid.\nPlease check and try again."};
-        QTest::newRow("no") << true << int(QMessageBox::No) << QStringList{question};
-        QTest::newRow("yes") << true << int(QMessageBox::Yes) << QStringList{question, "modal TWriteForm"};
+        QTest::newRow("no") << true << int(QMessageBox::No) << true << QStringList{question};
+        QTest::newRow("yes") << true << int(QMessageBox::Yes) << false << QStringList{question, "modal TWriteForm"};
+        // The radio is read and kept first; a read that does not finish
+        // writes nothing.
+        QTest::newRow("yes, preview first")
+            << true << int(QMessageBox::Yes) << true << QStringList{question, "modal BeforeWriteReadForm"};
     }
 
     void writeCommand()
     {
         QFETCH(bool, valid);
         QFETCH(int, answer);
+        QFETCH(bool, preview);
         QFETCH(QStringList, log);
         m_form->SetPortChecker([&](const QString&) { return valid; });
+        m_form->WritePlan().SetPreviewBeforeWrite(preview);
         m_messages.answers = {QMessageBox::StandardButton(answer)};
         m_form->Write1Click();
         QCOMPARE(m_messages.log, log);
@@ -733,8 +743,8 @@ private slots:
             {"Save2", "另存为...", QKeySequence()},
             {"Print1", "打印...", QKeySequence()},
             {"Exit1", "退出", QKeySequence()},
-            {"Read1", "读取", QKeySequence()},
-            {"Write1", "写入", QKeySequence()},
+            {"Read1", "读取", QKeySequence(Qt::CTRL | Qt::Key_R)},
+            {"Write1", "写入", QKeySequence(Qt::CTRL | Qt::Key_W)},
             {"Com1_Mnu", "使用端口Com1", QKeySequence()},
             {"Com2_Mnu", "使用端口Com2", QKeySequence()},
             {"Undo1", "撤销", QKeySequence(Qt::CTRL | Qt::Key_Z)},

@@ -18,6 +18,7 @@
 #include "twriteform.h"
 #include "uilanguage.h"
 #include "untranslatedtexts.h"
+#include "writepreviewdialog.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -53,6 +54,24 @@ const Window kWindows[] = {
     {"TReadForm", [](FakeDocumentHost& host) { return std::make_unique<TReadForm>(host); }, {}, false},
     {"TWriteForm", [](FakeDocumentHost& host) { return std::make_unique<TWriteForm>(host); }, {}, false},
     {"TPortSetupForm", [](FakeDocumentHost&) { return std::make_unique<TPortSetupForm>(nullptr); }, {}},
+    {"WritePreviewDialog",
+     [](FakeDocumentHost&) {
+         // A preview with every part: each group of changes, the records
+         // another radio cannot hold, findings and the comment.
+         ChannelDocument radio;
+         radio.ClearDocument();
+         radio.StoreMemory(1, "001,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,OLD");
+         radio.StoreMemory(2, "002,00146000000,5,0,0,0,0,,09,,09,000600000,0,,,,,GONE");
+         ChannelDocument file = radio;
+         file.StoreRadioType("0,1,00,1,0,,");
+         file.StoreMemory(0, "000,00999000000,5,0,0,0,0,,09,,09,000600000,0,,,,,NEW");
+         file.StoreMemory(1, "001,00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,NEWER");
+         file.ClearMemory(2);
+         file.StoreDtmf(1, "01,123");
+         file.SetComment("comment");
+         return std::make_unique<WritePreviewDialog>(WritePreview::Build(file, radio), "backup.46");
+     },
+     {}},
     {"TChannelTableForm",
      [](FakeDocumentHost& host) {
          static QSettings store;

@@ -51,6 +51,8 @@ inline QStringList UntranslatedTexts(QWidget& root, const QStringList& dataNames
         check("tool tip", w->toolTip());
         check("status tip", w->statusTip());
         check("what's this", w->whatsThis());
+        check("accessible name", w->accessibleName());
+        check("accessible description", w->accessibleDescription());
         if (auto* label = qobject_cast<QLabel*>(w))
             check("text", label->text());
         if (auto* button = qobject_cast<QAbstractButton*>(w))

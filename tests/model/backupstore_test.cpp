@@ -68,7 +68,10 @@ TEST_F(BackupStoreTest, NamesSortInTimeOrder)
     std::vector<std::string> names;
     for (int copy = 1; copy <= 12; ++copy)
         names.push_back(BackupStore::FileName(when, copy));
-    names.push_back(BackupStore::FileName(when + 1, 1));
+    names.push_back(BackupStore::FileName(when + 1, 1, BackupStore::Occasion::BeforeWrite));
+    names.push_back(BackupStore::FileName(when + 1, 2, BackupStore::Occasion::BeforeWrite));
+    names.push_back(BackupStore::FileName(when + 2, 1));
+    EXPECT_EQ(names[12], "20240501-093006-before-write.46");
     std::vector<std::string> sorted = names;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, names);
@@ -98,7 +101,8 @@ TEST_F(BackupStoreTest, AKilledSaveLeavesNoBackup)
 }
 
 // The newest `keep` backups stay, and so does the last one before each
-// write of the last 30 days; 0 keeps every backup.
+// write of the last 30 days (the one the write took of the radio first);
+// 0 keeps every backup.
 TEST_F(BackupStoreTest, OldBackupsArePrunedButNotTheOneBeforeARecentWrite)
 {
     constexpr std::time_t day = 24 * 60 * 60;
@@ -109,15 +113,16 @@ TEST_F(BackupStoreTest, OldBackupsArePrunedButNotTheOneBeforeARecentWrite)
         ChannelDocument doc;
         doc.ClearDocument();
         std::vector<std::string> all;
-        auto save = [&](std::time_t when) {
-            const BackupStore::Result saved = store.Save(doc, when);
+        auto save = [&](std::time_t when, BackupStore::Occasion occasion = BackupStore::Occasion::Read) {
+            const BackupStore::Result saved = store.Save(doc, when, occasion);
             ASSERT_TRUE(saved.ok) << saved.error;
-            all.push_back(BackupStore::FileName(when, 1));
+            EXPECT_EQ(saved.path, folder + "/" + BackupStore::FileName(when, 1, occasion));
+            all.push_back(BackupStore::FileName(when, 1, occasion));
         };
         std::string error;
         save(base - 40 * day);
         ASSERT_TRUE(store.NoteWrite(base - 40 * day + 1, &error)) << error; // too long ago
-        save(base + day);
+        save(base + day, BackupStore::Occasion::BeforeWrite);
         ASSERT_TRUE(store.NoteWrite(base + day + 10, &error)) << error;
         for (int n = 2; n <= 6; ++n)
             save(base + n * day);
