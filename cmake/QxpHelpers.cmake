@@ -16,12 +16,13 @@ endfunction()
 # by name. `kind` is GTEST or QTEST: a Qt Test shows widgets, so it is
 # "gui", and keeps its folder's label where that names a thread-using layer
 # (transfer: the dialogs on the port event thread). Extra labels come from
-# the LABELS argument of the declaring function.
+# the LABELS argument of the declaring function. A folder not named here is
+# an error, so a new folder of threaded tests cannot miss ThreadSanitizer.
 function(qxp_test_labels out kind)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR}/tests ${CMAKE_CURRENT_SOURCE_DIR})
   string(REGEX REPLACE "/.*" "" folder "${folder}")
   if(folder STREQUAL "model" OR folder STREQUAL "settings" OR folder STREQUAL "rules"
-     OR folder STREQUAL "editors")
+     OR folder STREQUAL "editors" OR folder STREQUAL "document")
     set(labels core) # window-free rules; the editors' dialogs are Qt Tests
   elseif(folder STREQUAL "serial" OR folder STREQUAL "sim" OR folder STREQUAL "ports")
     set(labels serial)
@@ -30,7 +31,7 @@ function(qxp_test_labels out kind)
   elseif(folder STREQUAL "mainwindow")
     set(labels gui)
   else()
-    set(labels core)
+    message(FATAL_ERROR "tests/${folder}: no labels for this folder; name it in qxp_test_labels")
   endif()
   if(kind STREQUAL "QTEST")
     list(REMOVE_ITEM labels core)
@@ -58,7 +59,7 @@ function(qxp_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   qxp_target_defaults(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} qxp_test_support GTest::gtest GTest::gtest_main)
   qxp_test_labels(labels GTEST ${ARG_LABELS})
   qxp_label_targets(${name} ${labels})
   # gtest_discover_tests hands PROPERTIES on through a generated script: a
@@ -74,7 +75,7 @@ function(qxp_add_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   qxp_target_defaults(${name})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} qxp_test_support Qt6::Test)
   qxp_test_labels(labels QTEST ${ARG_LABELS})
   qxp_label_targets(${name} ${labels})
   add_test(NAME ${name} COMMAND ${name})

@@ -7,7 +7,7 @@
 // Runs on whatever display QT_QPA_PLATFORM names (xcb under xvfb-run, or
 // offscreen). Settings go to a temporary folder, never the user's.
 #include "appwindows.h"
-#include "shared/messageservice.h"
+#include "messageservice.h"
 #include "tmainform.h"
 #include "twelcome.h"
 

@@ -16,9 +16,9 @@
 // backups go to a temporary folder, never the user's.
 #include "builtinradio.h"
 #include "channeldocument.h"
+#include "documenthost.h"
+#include "messageservice.h"
 #include "radiosim.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
 #include "simport.h"
 #include "treadform.h"
 #include "uniquefd.h"

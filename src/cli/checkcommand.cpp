@@ -16,12 +16,8 @@ int Check(const std::vector<std::string>& args)
 {
     // 1 means "warnings" here, so a usage error takes 2 with the errors.
     CliOptions options;
-    if (!options.Parse(args, {"--type"})) {
+    if (!options.Parse(args, {"--type"}, 1, "check needs FILE")) {
         UsageError(options.Error());
-        return ExitFileError;
-    }
-    if (options.Positional().size() != 1) {
-        UsageError("check needs FILE");
         return ExitFileError;
     }
     ChannelDocument doc;

@@ -2,6 +2,18 @@
 
 #include <algorithm>
 
+bool CliOptions::Parse(const std::vector<std::string>& args, const std::vector<std::string>& valued, std::size_t count,
+                       const std::string& usage, const std::vector<std::string>& flags)
+{
+    if (!Parse(args, valued, flags))
+        return false;
+    if (m_positional.size() != count) {
+        m_error = usage;
+        return false;
+    }
+    return true;
+}
+
 bool CliOptions::Parse(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                        const std::vector<std::string>& flags)
 {

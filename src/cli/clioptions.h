@@ -12,6 +12,10 @@ public:
     // `valued` lists the options that take a value ("--type").
     bool Parse(const std::vector<std::string>& args, const std::vector<std::string>& valued,
                const std::vector<std::string>& flags = {});
+    // The same for a verb that takes `count` positional arguments: with more
+    // or fewer, `usage` ("convert needs IN and OUT") is the error.
+    bool Parse(const std::vector<std::string>& args, const std::vector<std::string>& valued, std::size_t count,
+               const std::string& usage, const std::vector<std::string>& flags = {});
 
     std::optional<std::string> Value(const std::string& name) const;
     bool Flag(const std::string& name) const;

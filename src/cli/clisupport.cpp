@@ -5,6 +5,7 @@
 
 #include "appsettings.h"
 #include "channeldocument.h"
+#include "documentsession.h"
 #include "visibletext.h"
 
 #include <cstdio>
@@ -68,6 +69,13 @@ BandPlan RadioPlan(const CliOptions& options)
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     return doc.Plan();
+}
+
+int LoadSession(DocumentSession& session, const CliOptions& options, const std::string& path)
+{
+    session.StartWith(RadioPlan(options));
+    const DocumentSession::FileResult loaded = session.Load(path, DocumentSession::Layouts::CurrentOrOld);
+    return loaded.ok ? ExitOk : FileError(loaded.error);
 }
 
 bool HasExtension(const std::string& path, const std::string& extension)

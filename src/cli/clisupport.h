@@ -9,6 +9,7 @@
 
 class ChannelDocument;
 class CliOptions;
+class DocumentSession;
 
 // What every verb of qxp-r46-cli does alike.
 namespace CliCommands {
@@ -34,6 +35,11 @@ void ApplyRadioType(const CliOptions& options, ChannelDocument& doc);
 void ApplyRadioPlan(const CliOptions& options, ChannelDocument& doc);
 // The band plan of that radio type, for a document session to start with.
 BandPlan RadioPlan(const CliOptions& options);
+
+// `path`, a data file of the current or the old layout, opened in
+// `session`, which starts with the band plan of that radio type; the
+// file-error exit status when it cannot be, else ExitOk.
+int LoadSession(DocumentSession& session, const CliOptions& options, const std::string& path);
 
 // Whether `path` ends with `extension` (".pdf"), ignoring ASCII case: an
 // output of the wrong kind must not land over another file by a slip of

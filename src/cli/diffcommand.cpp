@@ -16,12 +16,8 @@ int Diff(const std::vector<std::string>& args)
     // 1 means "different" here, so a usage error takes 2 with the other
     // kinds of trouble, as diff(1) does.
     CliOptions options;
-    if (!options.Parse(args, {"--type"})) {
+    if (!options.Parse(args, {"--type"}, 2, "diff needs two files")) {
         UsageError(options.Error());
-        return ExitFileError;
-    }
-    if (options.Positional().size() != 2) {
-        UsageError("diff needs two files");
         return ExitFileError;
     }
 

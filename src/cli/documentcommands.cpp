@@ -4,9 +4,9 @@
 #include "clisupport.h"
 
 #include "channellisting.h"
+#include "commentcodec.h"
 #include "datafile.h"
-#include "document/commentcodec.h"
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <cstdio>
 
@@ -15,20 +15,16 @@ namespace CliCommands {
 int Convert(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type"}))
+    if (!options.Parse(args, {"--type"}, 2, "convert needs IN and OUT"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 2)
-        return UsageError("convert needs IN and OUT");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
         return FileError(out + ": the output needs the extension .46");
 
     DocumentSession session;
-    session.StartWith(RadioPlan(options));
-    const DocumentSession::FileResult loaded = session.Load(in, DocumentSession::Layouts::CurrentOrOld);
-    if (!loaded.ok)
-        return FileError(loaded.error);
+    if (const int status = LoadSession(session, options, in); status != ExitOk)
+        return status;
     const DocumentSession::FileResult saved = session.Save(out);
     if (!saved.ok)
         return FileError(saved.error);
@@ -38,17 +34,12 @@ int Convert(const std::vector<std::string>& args)
 int List(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type"}))
+    if (!options.Parse(args, {"--type"}, 1, "list needs one FILE"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 1)
-        return UsageError("list needs one FILE");
 
     DocumentSession session;
-    session.StartWith(RadioPlan(options));
-    const DocumentSession::FileResult loaded =
-        session.Load(options.Positional()[0], DocumentSession::Layouts::CurrentOrOld);
-    if (!loaded.ok)
-        return FileError(loaded.error);
+    if (const int status = LoadSession(session, options, options.Positional()[0]); status != ExitOk)
+        return status;
     const ChannelDocument& doc = session.Document();
 
     std::vector<std::string> lines = ChannelListing::ListLines(doc);

@@ -16,10 +16,8 @@ namespace CliCommands {
 int ExportCsv(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type"}))
+    if (!options.Parse(args, {"--type"}, 2, "export-csv needs FILE and OUT.csv"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 2)
-        return UsageError("export-csv needs FILE and OUT.csv");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     // A slip of the arguments must not put CSV over a data file.

@@ -17,10 +17,8 @@ namespace CliCommands {
 int ImportCsv(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type", "--into"}))
+    if (!options.Parse(args, {"--type", "--into"}, 2, "import-csv needs IN.csv and OUT.46"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 2)
-        return UsageError("import-csv needs IN.csv and OUT.46");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)

@@ -5,10 +5,10 @@
 
 #include "channeldocument.h"
 #include "channellistlayout.h"
-#include "document/commentcodec.h"
-#include "document/documentsession.h"
+#include "channellistpainter.h"
+#include "commentcodec.h"
+#include "documentsession.h"
 #include "fileio.h"
-#include "shared/channellistpainter.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -22,20 +22,16 @@ namespace CliCommands {
 int Print(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--type"}))
+    if (!options.Parse(args, {"--type"}, 2, "print needs FILE and OUT.pdf"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 2)
-        return UsageError("print needs FILE and OUT.pdf");
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
     if (!HasExtension(out, ".pdf"))
         return FileError(out + ": the output needs the extension .pdf");
 
     DocumentSession session;
-    session.StartWith(RadioPlan(options));
-    const DocumentSession::FileResult loaded = session.Load(in, DocumentSession::Layouts::CurrentOrOld);
-    if (!loaded.ok)
-        return FileError(loaded.error);
+    if (const int status = LoadSession(session, options, in); status != ExitOk)
+        return status;
     const ChannelDocument& doc = session.Document();
 
     // Fonts need a GUI application; without a display it runs offscreen.

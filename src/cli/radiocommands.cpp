@@ -172,10 +172,8 @@ int ReportPlan(const WritePreview::Result& plan, bool listChanges, bool force)
 int Read(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "read needs OUT.46"))
         return UsageError(options.Error());
-    if (options.Positional().size() != 1)
-        return UsageError("read needs OUT.46");
     const std::string& out = options.Positional()[0];
     if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
         return FileError(out + ": the output needs the extension .46");
@@ -202,10 +200,9 @@ int Read(const std::vector<std::string>& args)
 int Write(const std::vector<std::string>& args)
 {
     CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}, {"--verify", "--preview", "--backup-first", "--force"}))
+    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "write needs IN",
+                       {"--verify", "--preview", "--backup-first", "--force"}))
         return UsageError(options.Error());
-    if (options.Positional().size() != 1)
-        return UsageError("write needs IN");
     const bool preview = options.Flag("--preview");
     const bool readFirst = preview || options.Flag("--backup-first");
     const bool force = options.Flag("--force");

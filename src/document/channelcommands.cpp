@@ -1,6 +1,6 @@
 #include "channelcommands.h"
 
-#include "document/documentsession.h"
+#include "documentsession.h"
 #include "recordlayout.h"
 #include "recordtext.h"
 

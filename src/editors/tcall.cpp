@@ -1,7 +1,7 @@
 #include "tcall.h"
 
 #include "channeldocument.h"
-#include "shared/documenthost.h"
+#include "documenthost.h"
 
 // CALL frequencies have always been typed without a length limit.
 TCALL::TCALL(DocumentHost& host, QWidget* parent)

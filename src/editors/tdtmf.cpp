@@ -2,9 +2,9 @@
 
 #include "channeldocument.h"
 #include "channelrules.h"
+#include "documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
-#include "shared/documenthost.h"
 
 #include <QComboBox>
 #include <QGroupBox>

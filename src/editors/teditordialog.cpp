@@ -1,8 +1,8 @@
 #include "teditordialog.h"
 
+#include "documenthost.h"
 #include "editorwidgets.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
+#include "messageservice.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -3,10 +3,10 @@
 #include "channelcontrols.h"
 #include "channeldocument.h"
 #include "channelrules.h"
+#include "documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
 #include "recordlayout.h"
-#include "shared/documenthost.h"
 #include "tupdown.h"
 
 #include <QCheckBox>

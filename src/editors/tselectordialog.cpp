@@ -1,9 +1,9 @@
 #include "tselectordialog.h"
 
 #include "channelcontrols.h"
+#include "documenthost.h"
 #include "editorkeys.h"
 #include "editorwidgets.h"
-#include "shared/documenthost.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "tvfo.h"
 
 #include "channeldocument.h"
-#include "shared/documenthost.h"
+#include "documenthost.h"
 
 TVFO::TVFO(DocumentHost& host, QWidget* parent)
     : TSelectorDialog(host, parent, "TVFO", QStringLiteral("VFO"), {false, true, 9})

@@ -1,7 +1,7 @@
 #include "channelcelldelegate.h"
 
 #include "channelcells.h"
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

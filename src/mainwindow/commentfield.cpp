@@ -1,8 +1,8 @@
 #include "commentfield.h"
 
+#include "commentcodec.h"
 #include "commentvalidator.h"
-#include "document/commentcodec.h"
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "commentvalidator.h"
 
 #include "channeldocument.h"
-#include "document/commentcodec.h"
+#include "commentcodec.h"
 
 QValidator::State CommentValidator::validate(QString& input, int& /*pos*/) const
 {

@@ -1,8 +1,8 @@
 #include "filecommands.h"
 
 #include "appsettings.h"
-#include "document/documentsession.h"
-#include "shared/messageservice.h"
+#include "documentsession.h"
+#include "messageservice.h"
 #include "tstatusbar.h"
 
 #include <QCoreApplication>

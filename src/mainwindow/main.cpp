@@ -1,7 +1,7 @@
 // qxp-r46: the desktop program that programs the QZ-R46's channel memory.
 #include "appwindows.h"
 #include "languagechoice.h"
-#include "shared/messageservice.h"
+#include "messageservice.h"
 #include "tmainform.h"
 #include "twelcome.h"
 #include "uilanguage.h"

@@ -1,7 +1,7 @@
 #include "mainformgrids.h"
 
 #include "captionindentstyle.h"
-#include "document/gridtablemodel.h"
+#include "gridtablemodel.h"
 #include "gridtext.h"
 #include "tstringgrid.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "channeldocument.h"
-#include "document/documentsession.h"
-#include "shared/documenthost.h"
+#include "documenthost.h"
+#include "documentsession.h"
 
 // A document of its own for reading the radio back after a write: the read
 // dialog fills it, while the main window's document, its grids and the

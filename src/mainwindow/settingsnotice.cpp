@@ -1,7 +1,7 @@
 #include "settingsnotice.h"
 
 #include "appsettings.h"
-#include "shared/messageservice.h"
+#include "messageservice.h"
 
 bool SettingsNotice::Keep(AppSettings& settings, MessageService& messages, QWidget* parent)
 {

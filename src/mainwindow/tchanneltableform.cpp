@@ -4,18 +4,18 @@
 
 #include "channelcelldelegate.h"
 #include "channelcells.h"
+#include "channelcommands.h"
 #include "channeldocument.h"
+#include "channeltablefilter.h"
+#include "channeltablemodel.h"
 #include "channeltableview.h"
 #include "clipboardrules.h"
-#include "document/channelcommands.h"
-#include "document/channeltablefilter.h"
-#include "document/channeltablemodel.h"
+#include "documenthost.h"
+#include "messageservice.h"
 #include "recordlayout.h"
 #include "recordtext.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
-#include "shared/rowsclipboard.h"
-#include "shared/windowplacement.h"
+#include "rowsclipboard.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QCloseEvent>

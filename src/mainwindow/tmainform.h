@@ -1,10 +1,10 @@
 #pragma once
 
 #include "appsettings.h"
-#include "document/documenthistory.h"
-#include "document/documentsession.h"
+#include "documenthistory.h"
+#include "documenthost.h"
+#include "documentsession.h"
 #include "mainformmenus.h"
-#include "shared/documenthost.h"
 
 #include <QMainWindow>
 #include <QStringList>

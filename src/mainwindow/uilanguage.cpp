@@ -1,7 +1,7 @@
 #include "uilanguage.h"
 
 #include "appsettings.h"
-#include "shared/messageservice.h"
+#include "messageservice.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

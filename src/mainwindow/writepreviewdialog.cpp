@@ -1,6 +1,6 @@
 #include "writepreviewdialog.h"
 
-#include "shared/messageservice.h"
+#include "messageservice.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

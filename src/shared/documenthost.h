@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <QString>
 

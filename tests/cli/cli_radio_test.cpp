@@ -4,6 +4,8 @@
 #include "channeldocument.h"
 #include "datafile.h"
 #include "holderprocess.h"
+#include "simprocess.h"
+#include "tempfolder.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -30,77 +32,18 @@
 
 namespace {
 
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Spit(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<char*> Argv(std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (auto& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    return argv;
-}
-
-// The simulator as a child process; its first stdout line is the device.
-class Sim
+// The simulator at full speed.
+class Sim : public SimProcess
 {
 public:
-    explicit Sim(std::vector<std::string> options)
-    {
-        int out[2];
-        if (::pipe2(out, O_CLOEXEC) != 0)
-            return;
-        options.insert(options.begin(), {QXP_SIM_EXECUTABLE, "--baud", "0"});
-        auto argv = Argv(options);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(out[1]);
-        m_device = FirstLine(out[0]);
-        ::close(out[0]);
-    }
-    ~Sim()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
-    const std::string& Device() const { return m_device; }
+    explicit Sim(std::vector<std::string> options) : SimProcess(FullSpeed(std::move(options))) {}
 
 private:
-    static std::string FirstLine(int fd)
+    static std::vector<std::string> FullSpeed(std::vector<std::string> options)
     {
-        std::string line;
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (std::chrono::steady_clock::now() < until) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 100) <= 0)
-                continue;
-            char c;
-            if (::read(fd, &c, 1) != 1 || c == '\n')
-                break;
-            line += c;
-        }
-        return line;
+        options.insert(options.begin(), {"--baud", "0"});
+        return options;
     }
-
-    pid_t m_pid = -1;
-    std::string m_device;
 };
 
 struct CliRun {
@@ -109,19 +52,14 @@ struct CliRun {
     std::string out;
 };
 
-class TransferCli : public ::testing::Test
+class TransferCli : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/qxp-xfer-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
         m_dataHome = Path("data");
     }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
 
     // The tool with its own settings and data folders; `prefix` runs it
     // through another program first (setpriv).
@@ -185,7 +123,6 @@ protected:
         return DataFile::WriteDataFile(doc);
     }
 
-    std::string m_dir;
     std::string m_dataHome; // XDG_DATA_HOME, where the backups go
 };
 

@@ -1,6 +1,7 @@
 // End-to-end runs of qxp-r46-cli as a separate process, with its own empty
 // settings store.
 #include "smalldisk.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -25,32 +26,9 @@ struct CliRun {
     std::string err;
 };
 
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Spit(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-class CliTest : public ::testing::Test
+class CliTest : public TempFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qxp-cli-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
-
     // Runs the tool with XDG_CONFIG_HOME inside the test folder. A file size
     // limit makes writes fail even for root, which ignores permissions.
     CliRun Cli(std::vector<std::string> args, long fileSizeLimit = -1) const
@@ -84,8 +62,6 @@ protected:
         run.err = Slurp(errPath);
         return run;
     }
-
-    std::string m_dir;
 };
 
 const char* const kCurrentFile = "COMMENT\r\n"

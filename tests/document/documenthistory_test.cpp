@@ -1,6 +1,6 @@
 #include "datafile.h"
-#include "document/documenthistory.h"
-#include "document/documentsession.h"
+#include "documenthistory.h"
+#include "documentsession.h"
 
 #include <QTemporaryDir>
 

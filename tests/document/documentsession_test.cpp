@@ -1,4 +1,4 @@
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../mainwindow/guitestmain.h"
 #include "fakedocumenthost.h"
+#include "guitestmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>

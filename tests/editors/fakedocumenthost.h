@@ -1,10 +1,10 @@
 #pragma once
 
-#include "../mainwindow/fakemessageservice.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "document/documenthistory.h"
-#include "shared/documenthost.h"
+#include "documenthistory.h"
+#include "documenthost.h"
+#include "fakemessageservice.h"
 
 #include <QObject>
 

@@ -3,8 +3,8 @@
 // writer, whose engine notes where each piece of text goes.
 #include "channeldocument.h"
 #include "channellistlayout.h"
+#include "channellistpainter.h"
 #include "guitestmain.h"
-#include "shared/channellistpainter.h"
 
 #include <QBuffer>
 #include <QPageSize>

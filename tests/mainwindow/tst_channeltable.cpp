@@ -2,16 +2,16 @@
 // many rows, sorting, the search box, the row commands, undo, and what the
 // window remembers.
 #include "channelcells.h"
+#include "channeltablefilter.h"
+#include "channeltablemodel.h"
 #include "datafile.h"
-#include "document/channeltablefilter.h"
-#include "document/channeltablemodel.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "recordtext.h"
-#include "shared/windowplacement.h"
 #include "tchanneltableform.h"
 #include "tmainform.h"
 #include "tstringgrid.h"
+#include "windowplacement.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -4,12 +4,14 @@
 #include "backupfolder.h"
 #include "channeldocument.h"
 #include "channellistlayout.h"
+#include "commentcodec.h"
 #include "dataexchangecommands.h"
 #include "datafile.h"
-#include "document/commentcodec.h"
 #include "fakemessageservice.h"
+#include "guitestfiles.h"
 #include "guitestmain.h"
 #include "recordtext.h"
+#include "simoncom1.h"
 #include "tmainform.h"
 #include "treadform.h"
 #include "tstringgrid.h"
@@ -35,55 +37,10 @@
 
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// The simulator with the given options, at full speed; its device becomes
-// COM1 in the test's settings store.
-class Sim
-{
-public:
-    explicit Sim(QStringList options)
-    {
-        options << QStringLiteral("--baud") << QStringLiteral("0");
-        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
-        if (m_process.waitForReadyRead(10000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
-        store.setValue(QStringLiteral("Ports/COM1"), m_device);
-        store.sync();
-    }
-    ~Sim()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    bool Ok() const { return !m_device.isEmpty(); }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
-bool WaitClosed(QDialog& form, int timeoutMs)
-{
-    if (form.isVisible()) {
-        QEventLoop loop;
-        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return !form.isVisible();
-}
+using GuiTest::ReadAll;
+using GuiTest::WaitClosed;
+using GuiTest::WriteAll;
+using Sim = SimOnCom1;
 
 // A radio of type 0,1 with one repeater channel in slot 12, whose write is
 // the first write commands with data: MW 0,0,012,... (1st), MW 0,1,012,...

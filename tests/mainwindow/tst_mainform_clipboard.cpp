@@ -6,7 +6,7 @@
 #include "guitestmain.h"
 #include "recordlayout.h"
 #include "recordtext.h"
-#include "shared/rowsclipboard.h"
+#include "rowsclipboard.h"
 #include "tmainform.h"
 #include "tstringgrid.h"
 

@@ -2,6 +2,7 @@
 // the unsaved-changes prompt and the file named on the command line.
 #include "datafile.h"
 #include "fakemessageservice.h"
+#include "guitestfiles.h"
 #include "guitestmain.h"
 #include "tchanneltableform.h"
 #include "tmainform.h"
@@ -39,17 +40,8 @@ QString DataPath(const char* name)
     return QStringLiteral(QXP_TEST_DATA "/") + QLatin1String(name);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using GuiTest::ReadAll;
+using GuiTest::WriteAll;
 
 // Contents that stand for what is no file in the file tables: a FIFO, a
 // folder, a device that never ends (made only by root, so the test skips

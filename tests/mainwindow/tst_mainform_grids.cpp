@@ -1,6 +1,6 @@
 // The main window's grids, status bar, comment box, settings and the
 // commands that open other windows.
-#include "document/commentcodec.h"
+#include "commentcodec.h"
 #include "fakemessageservice.h"
 #include "guitestmain.h"
 #include "tcall.h"

@@ -1,6 +1,7 @@
 #include "backupstore.h"
 #include "channeldocument.h"
 #include "datafile.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,28 +17,15 @@
 
 namespace {
 
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class BackupStoreTest : public ::testing::Test
+class BackupStoreTest : public TempFolderTest
 {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/qxp-backup-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
+        TempFolderTest::SetUp();
         ::setenv("TZ", "UTC", 1);
         ::tzset();
     }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    std::string m_dir;
 };
 
 std::vector<std::string> Listing(const std::string& folder)

@@ -1,4 +1,5 @@
 #include "fileio.h"
+#include "tempfolder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,21 +31,7 @@ extern "C" mode_t umask(mode_t mask) noexcept
 
 namespace {
 
-class FileIoTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/qxp-fileio-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
-
-    std::string Path(const std::string& name) const { return m_dir + "/" + name; }
-
-    std::string m_dir;
-};
+using FileIoTest = TempFolderTest;
 
 TEST_F(FileIoTest, ANewFileTakesTheUmaskWithoutTheUmaskBeingChanged)
 {

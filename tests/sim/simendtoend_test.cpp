@@ -7,6 +7,8 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portholders.h"
+#include "simprocess.h"
+#include "tempfolder.h"
 #include "tqcomm.h"
 
 #include <fcntl.h>
@@ -28,83 +30,9 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 using namespace std::chrono_literals;
-
-// The simulator as a child process; its first stdout line is the device.
-class SimProcess
-{
-public:
-    explicit SimProcess(const std::vector<std::string>& options)
-    {
-        int out[2];
-        if (::pipe2(out, O_CLOEXEC) != 0)
-            return;
-        std::vector<std::string> args = {QXP_SIM_EXECUTABLE};
-        args.insert(args.end(), options.begin(), options.end());
-        std::vector<char*> argv;
-        for (auto& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        if (::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(out[1]);
-        m_stdout = out[0];
-    }
-
-    ~SimProcess()
-    {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-        if (m_stdout >= 0)
-            ::close(m_stdout);
-    }
-
-    std::string DevicePath()
-    {
-        std::string line;
-        const auto until = std::chrono::steady_clock::now() + 10s;
-        while (line.empty() || line.back() != '\n') {
-            pollfd fd{m_stdout, POLLIN, 0};
-            if (std::chrono::steady_clock::now() > until || ::poll(&fd, 1, 100) < 0)
-                return {};
-            char c;
-            if (fd.revents && ::read(m_stdout, &c, 1) != 1)
-                return {};
-            if (fd.revents)
-                line += c;
-        }
-        line.pop_back();
-        return line;
-    }
-
-    // Exit status after the signal, or after the simulator ended by itself.
-    int Wait(int signal = 0)
-    {
-        if (m_pid <= 0)
-            return -1;
-        if (signal)
-            ::kill(m_pid, signal);
-        int status = 0;
-        ::waitpid(m_pid, &status, 0);
-        m_pid = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-
-private:
-    pid_t m_pid = -1;
-    int m_stdout = -1;
-};
 
 // The program's side: one command at a time, each reply announced by its
 // carriage return.
@@ -168,21 +96,10 @@ private:
 class SimEndToEnd : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char folder[] = "/tmp/qxp-sim-XXXXXX";
-        ASSERT_NE(::mkdtemp(folder), nullptr);
-        m_folder = folder;
-    }
-    void TearDown() override
-    {
-        for (const char* name : {"/saved.46", "/image.46", "/rx.log"})
-            ::unlink((m_folder + name).c_str());
-        ::rmdir((m_folder + "/image.46").c_str());
-        ::rmdir(m_folder.c_str());
-    }
+    void SetUp() override { ASSERT_FALSE(m_folder.empty()) << "no folder under /tmp"; }
 
-    std::string m_folder;
+    TempFolder m_temp;
+    const std::string m_folder = m_temp.Path();
 };
 
 } // namespace
@@ -190,7 +107,7 @@ protected:
 TEST_F(SimEndToEnd, WritesReachTheMemoryAndAreSavedOnTermination)
 {
     SimProcess sim({"--save", m_folder + "/saved.46", "--log", m_folder + "/rx.log"});
-    const std::string device = sim.DevicePath();
+    const std::string device = sim.Device();
     ASSERT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
     {
         Link link(device);
@@ -223,7 +140,7 @@ TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
     ASSERT_TRUE(FileIo::WriteFileAtomically(m_folder + "/image.46", DataFile::WriteDataFile(image), nullptr));
 
     SimProcess sim({"--image", m_folder + "/image.46", "--id", "QZ-R99", "--type", "0,1,00,1,1,1,1"});
-    const std::string device = sim.DevicePath();
+    const std::string device = sim.Device();
     for (int connection = 0; connection < 2; ++connection) {
         EXPECT_TRUE(PortHolders::Of(device).empty()) << "the simulator holds only the master side";
         Link link(device);
@@ -238,7 +155,7 @@ TEST_F(SimEndToEnd, AnswersFromAnImageAcrossReconnects)
 TEST_F(SimEndToEnd, StopsAnsweringAfterN)
 {
     SimProcess sim({"--stop-after", "1"});
-    Link link(sim.DevicePath());
+    Link link(sim.Device());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
 }
@@ -246,7 +163,7 @@ TEST_F(SimEndToEnd, StopsAnsweringAfterN)
 TEST_F(SimEndToEnd, GarbageHasNoCarriageReturn)
 {
     SimProcess sim({"--garbage-after", "1"});
-    Link link(sim.DevicePath());
+    Link link(sim.Device());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID", 300ms), "(none)");
     EXPECT_EQ(link.Comm().ReadStringData(9), "ID QZ-R46") << "the bytes came, the line end did not";
@@ -255,7 +172,7 @@ TEST_F(SimEndToEnd, GarbageHasNoCarriageReturn)
 TEST_F(SimEndToEnd, HangsUpAfterN)
 {
     SimProcess sim({"--hangup-after", "2"});
-    Link link(sim.DevicePath());
+    Link link(sim.Device());
     EXPECT_EQ(link.Ask("AI 0"), "AI 0");
     EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
     EXPECT_EQ(sim.Wait(), 0) << "the simulator ends after hanging up";
@@ -272,7 +189,7 @@ TEST_F(SimEndToEnd, PacesRepliesLikeASlowLine)
     // "ID QZ-R46" and its carriage return: 10 bytes of 10 bits at 1200 bit/s
     // take 83 ms; the latency comes on top.
     SimProcess sim({"--baud", "1200", "--latency-ms", "50"});
-    Link link(sim.DevicePath());
+    Link link(sim.Device());
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(link.Ask("ID"), "ID QZ-R46");
     EXPECT_GE(std::chrono::steady_clock::now() - start, 125ms);

@@ -7,12 +7,14 @@
 #include "builtinradio.h"
 #include "channeldocument.h"
 #include "datafile.h"
-#include "document/documenthistory.h"
+#include "documenthistory.h"
+#include "documenthost.h"
 #include "fakemessageservice.h"
+#include "guitestfiles.h"
 #include "guitestmain.h"
 #include "holderprocess.h"
 #include "portmap.h"
-#include "shared/documenthost.h"
+#include "simoncom1.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -64,31 +66,15 @@ public:
 
 // The simulator with the given options; its device becomes COM1 (and COM2
 // a port that does not exist) in the test's settings store.
-class Sim
+class Sim : public SimOnCom1
 {
 public:
-    explicit Sim(QStringList options)
+    explicit Sim(QStringList options) : SimOnCom1(std::move(options))
     {
-        options << QStringLiteral("--baud") << QStringLiteral("0");
-        m_process.start(QStringLiteral(QXP_SIM_EXECUTABLE), options);
-        if (m_process.waitForReadyRead(10000))
-            m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
         QSettings store(QStringLiteral("QUELDOR"), QStringLiteral("QXP-R46"));
-        store.setValue(QStringLiteral("Ports/COM1"), m_device);
         store.setValue(QStringLiteral("Ports/COM2"), QStringLiteral("/dev/qxp-no-such-port"));
         store.sync();
     }
-    ~Sim()
-    {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    bool Ok() const { return !m_device.isEmpty(); }
-    const QString& Device() const { return m_device; }
-
-private:
-    QProcess m_process;
-    QString m_device;
 };
 
 // A document with a channel of every kind, on a radio of type 0,1.
@@ -104,18 +90,7 @@ void FillSample(ChannelDocument& doc)
     doc.StoreDtmf(2, "02,12*#");
 }
 
-// Runs the event loop until the dialog closes: QTRY_ sleeps between its
-// polls, which would cost a full poll interval per reply line.
-bool WaitClosed(QDialog& form, int timeoutMs)
-{
-    if (form.isVisible()) {
-        QEventLoop loop;
-        QObject::connect(&form, &QDialog::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return !form.isVisible();
-}
+using GuiTest::WaitClosed;
 
 QProgressBar* Progress(QDialog& form)
 {

@@ -1,11 +1,11 @@
 #include "transferdialog.h"
 
 #include "appsettings.h"
+#include "documenthost.h"
 #include "filepath.h"
+#include "messageservice.h"
 #include "portlink.h"
 #include "radioprotocol.h"
-#include "shared/documenthost.h"
-#include "shared/messageservice.h"
 #include "visibletext.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "channeltablemodel.h"
 
-#include "document/documentsession.h"
+#include "documentsession.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "argv.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -21,10 +23,7 @@ class HolderProcess
 public:
     explicit HolderProcess(std::vector<std::string> argv, const std::string& openOnFd3 = {})
     {
-        std::vector<char*> args;
-        for (auto& arg : argv)
-            args.push_back(arg.data());
-        args.push_back(nullptr);
+        const std::vector<char*> args = Argv(argv);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         if (!openOnFd3.empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/messageservice.h"
+#include "messageservice.h"
 
 #include <QDialog>
 #include <QStringList>

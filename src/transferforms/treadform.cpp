@@ -1,6 +1,6 @@
 #include "treadform.h"
 
-#include "shared/documenthost.h"
+#include "documenthost.h"
 
 TReadForm::TReadForm(DocumentHost& host, QWidget* parent)
     : TReadForm(host, tr("读取"), tr("正在从设备读取数据。。。"), parent)

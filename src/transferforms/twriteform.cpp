@@ -1,6 +1,6 @@
 #include "twriteform.h"
 
-#include "shared/documenthost.h"
+#include "documenthost.h"
 #include "writetransfer.h"
 
 TWriteForm::TWriteForm(DocumentHost& host, QWidget* parent)
