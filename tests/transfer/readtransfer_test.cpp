@@ -5,6 +5,7 @@
 #include "datafile.h"
 #include "documentdiff.h"
 #include "radioprotocol.h"
+#include "recordtext.h"
 #include "replyreader.h"
 #include "transfersummary.h"
 #include "transfertestsupport.h"
@@ -64,12 +65,9 @@ TEST(TransferRead, ProgressFollowsTheReplies)
     const std::pair<int, int> filled[] = {{0, 100}, {150, 200}, {0, 200}, {0, 0}, {199, 200}};
     for (const auto& [first, end] : filled) {
         ScriptedRadio radio;
-        for (int slot = first; slot < end; ++slot) {
-            char number[4];
-            std::snprintf(number, sizeof number, "%03d", slot);
-            radio.sim.Memory().StoreMemory(slot,
-                                           std::string(number) + ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
-        }
+        for (int slot = first; slot < end; ++slot)
+            radio.sim.Memory().StoreMemory(slot, RecordText::ChannelLabel(slot) +
+                                                     ",00145000000,5,0,0,0,0,,09,,09,000600000,0,,,,,CH");
         ChannelDocument doc;
         ReadTransfer read(doc);
         std::vector<int> progress;
