@@ -5,7 +5,6 @@
 #include "backupfolder.h"
 #include "backupstore.h"
 #include "channeldocument.h"
-#include "filepath.h"
 #include "transfersummary.h"
 #include "writeverification.h"
 
@@ -18,7 +17,7 @@ namespace CliCommands {
 void ReportRead(const ChannelDocument& doc)
 {
     std::fprintf(stderr, "%s\n", TransferSummary::Read(doc).c_str());
-    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
+    const BackupStore store = BackupFolder::Store();
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok)
         std::fprintf(stderr, "Backup: %s\n", backup.path.c_str());
@@ -28,7 +27,7 @@ void ReportRead(const ChannelDocument& doc)
 
 bool KeepBeforeWrite(const ChannelDocument& radio)
 {
-    const BackupStore store(BackupFolder::Path().toStdString(), BackupFolder::KeepCount());
+    const BackupStore store = BackupFolder::Store();
     const BackupStore::Result backup = store.Save(radio, std::time(nullptr), BackupStore::Occasion::BeforeWrite);
     if (backup.ok) {
         std::fprintf(stderr, "Backup: %s\n", backup.path.c_str());
@@ -42,7 +41,7 @@ bool KeepBeforeWrite(const ChannelDocument& radio)
 void NoteWrite()
 {
     std::string error;
-    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
+    const BackupStore store = BackupFolder::Store();
     if (!store.NoteWrite(std::time(nullptr), &error))
         std::fprintf(stderr, "qxp-r46-cli: the write was not noted for the backups: %s\n", error.c_str());
 }

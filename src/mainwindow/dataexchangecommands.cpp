@@ -349,7 +349,7 @@ void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)
     }
     const ChannelDocument& doc = m_host.Document();
     QString text = Text(TransferSummary::Read(doc));
-    const BackupStore store(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount());
+    const BackupStore store = BackupFolder::Store();
     const BackupStore::Result backup = store.Save(doc, std::time(nullptr));
     if (backup.ok) {
         text += QStringLiteral(" Backup: ") + QFileInfo(FilePath::FromBytes(backup.path)).fileName();
@@ -367,8 +367,7 @@ void DataExchangeCommands::WriteEnded(const QDialog& writeForm, int result)
     // Even a broken write may have changed the radio: the backup of what it
     // held before must outlive the pruning of old backups.
     std::string noteError;
-    const bool noted = BackupStore(FilePath::Bytes(BackupFolder::Path()), BackupFolder::KeepCount())
-                           .NoteWrite(std::time(nullptr), &noteError);
+    const bool noted = BackupFolder::Store().NoteWrite(std::time(nullptr), &noteError);
     if (!TransferCompleted(writeForm, result))
         return;
     QString text = Text(TransferSummary::Written(m_host.Document()));

@@ -347,12 +347,9 @@ void TChannelTableForm::PasteRows()
 
 void TChannelTableForm::InsertRow()
 {
+    // No row is no channel: the command says "Invalid function." for it.
     const std::vector<int> chosen = SelectedSlots();
-    if (chosen.empty()) {
-        ShowOutcome({false, ChannelCommands::InvalidFunction(), {}, -1, -1});
-        return;
-    }
-    ShowOutcome(ChannelCommands::InsertEmpty(m_host.Session(), chosen.front(), tr("插入空行")));
+    ShowOutcome(ChannelCommands::InsertEmpty(m_host.Session(), chosen.empty() ? -1 : chosen.front(), tr("插入空行")));
 }
 
 void TChannelTableForm::DeleteAndShiftUp()

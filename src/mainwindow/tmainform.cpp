@@ -358,20 +358,16 @@ void TMainForm::Paste1Click()
 
 void TMainForm::InsertEmptyRow()
 {
-    if (m_activeGrid != 1) {
-        m_messages.Inform(this, MessageService::Icon::Information, ChannelCommands::InvalidFunction());
-        return;
-    }
-    ShowOutcome(ChannelCommands::InsertEmpty(m_session, CurrentSlot(), tr("插入空行")));
+    // Only the memory grid has row commands; elsewhere there is no channel
+    // to act on, which the commands answer with "Invalid function.".
+    const int slot = m_activeGrid == 1 ? CurrentSlot() : -1;
+    ShowOutcome(ChannelCommands::InsertEmpty(m_session, slot, tr("插入空行")));
 }
 
 void TMainForm::DeleteAndShiftUp()
 {
-    if (m_activeGrid != 1) {
-        m_messages.Inform(this, MessageService::Icon::Information, ChannelCommands::InvalidFunction());
-        return;
-    }
-    ShowOutcome(ChannelCommands::DeleteAndShiftUp(m_session, SelectedSlots(), tr("删除并上移")));
+    const std::vector<int> chosen = m_activeGrid == 1 ? SelectedSlots() : std::vector<int>();
+    ShowOutcome(ChannelCommands::DeleteAndShiftUp(m_session, chosen, tr("删除并上移")));
 }
 
 void TMainForm::MoveRows(int by)

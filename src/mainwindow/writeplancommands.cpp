@@ -113,7 +113,7 @@ bool WritePlanCommands::BeforeWrite()
     if (!Completed(*m_readForm, result))
         return false;
 
-    const BackupStore store(QFile::encodeName(BackupFolder::Path()).toStdString(), BackupFolder::KeepCount());
+    const BackupStore store = BackupFolder::Store();
     const BackupStore::Result backup =
         store.Save(m_radioHost.Document(), std::time(nullptr), BackupStore::Occasion::BeforeWrite);
     if (!backup.ok) {

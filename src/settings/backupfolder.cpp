@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "backupstore.h"
+#include "filepath.h"
 
 #include <QStandardPaths>
 
@@ -21,4 +22,9 @@ int BackupFolder::KeepCount()
     bool number = false;
     const int keep = AppSettings().Store().value(QStringLiteral("KeepBackups")).toInt(&number);
     return number && keep >= 0 ? keep : BackupStore::DefaultKeep;
+}
+
+BackupStore BackupFolder::Store()
+{
+    return BackupStore(FilePath::Bytes(Path()), KeepCount());
 }

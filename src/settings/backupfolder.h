@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backupstore.h"
+
 #include <QString>
 
 // Where the copies of every complete read from the radio go (BackupStore):
@@ -13,4 +15,6 @@ public:
     // How many backups to keep: the settings' "KeepBackups", 200 when it is
     // absent or not a number; 0 keeps them all.
     static int KeepCount();
+    // The store over that folder, keeping KeepCount() backups.
+    static BackupStore Store();
 };
