@@ -12,14 +12,8 @@
 
 namespace CliCommands {
 
-int Check(const std::vector<std::string>& args)
+int Check(const CliOptions& options)
 {
-    // 1 means "warnings" here, so a usage error takes 2 with the errors.
-    CliOptions options;
-    if (!options.Parse(args, {"--type"}, 1, "check needs FILE")) {
-        UsageError(options.Error());
-        return ExitFileError;
-    }
     ChannelDocument doc;
     ApplyRadioPlan(options, doc);
     const DataFile::LoadResult loaded = DataFile::Load(options.Positional()[0], doc);
@@ -27,13 +21,11 @@ int Check(const std::vector<std::string>& args)
         return FileError(loaded.error);
 
     const std::vector<PlanCheck::Finding> findings = PlanCheck::CheckAll(doc);
-    std::string text;
+    std::vector<std::string> lines;
     for (const PlanCheck::Finding& finding : findings)
-        text += PlanCheck::Line(finding) + "\n";
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::perror("qxp-r46-cli: standard output");
-        return ExitFileError;
-    }
+        lines.push_back(PlanCheck::Line(finding));
+    if (const int status = PrintLines(lines); status != ExitOk)
+        return status;
     if (PlanCheck::HasErrors(findings))
         return ExitFileError;
     return PlanCheck::HasWarnings(findings) ? ExitDifferent : ExitOk;

@@ -35,12 +35,26 @@ void PrintVisibleLine(std::FILE* out, const std::string& text)
     std::fprintf(out, "%s\n", VisibleText::Of(text).c_str());
 }
 
-int UsageError(const std::string& detail)
+int UsageError(const std::string& detail, int status)
 {
     if (!detail.empty())
         std::fprintf(stderr, "qxp-r46-cli: %s\n", detail.c_str());
     PrintUsage(true);
-    return ExitUsage;
+    return status;
+}
+
+int PrintLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+        std::perror("qxp-r46-cli: standard output");
+        return ExitFileError;
+    }
+    return ExitOk;
 }
 
 void ApplyRadioType(const CliOptions& options, ChannelDocument& doc)

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 class ChannelDocument;
 class CliOptions;
@@ -24,8 +25,13 @@ int FileError(const QString& cause);
 // `text` and a line feed, with the control characters of the names and
 // paths in it as visible escapes (VisibleText).
 void PrintVisibleLine(std::FILE* out, const std::string& text);
-// The detail and the usage on standard error; returns the usage exit status.
-int UsageError(const std::string& detail);
+// The detail and the usage on standard error; returns `status`, the usage
+// exit status unless 1 has a meaning of its own for the verb.
+int UsageError(const std::string& detail, int status = 1);
+// `lines` on standard output, each ending in a line feed; the file-error
+// exit status (with the reason on standard error) when they cannot all be
+// written, as into a full disk or a closed pipe, else 0.
+int PrintLines(const std::vector<std::string>& lines);
 // The radio type decides the band defaults and the offsets of converted
 // V1.00 channels, so it is set before a file is read: --type, else the
 // settings store's "Type", else the default record.

@@ -11,16 +11,8 @@
 
 namespace CliCommands {
 
-int Diff(const std::vector<std::string>& args)
+int Diff(const CliOptions& options)
 {
-    // 1 means "different" here, so a usage error takes 2 with the other
-    // kinds of trouble, as diff(1) does.
-    CliOptions options;
-    if (!options.Parse(args, {"--type"}, 2, "diff needs two files")) {
-        UsageError(options.Error());
-        return ExitFileError;
-    }
-
     ChannelDocument a;
     ChannelDocument b;
     ApplyRadioType(options, a);
@@ -32,13 +24,11 @@ int Diff(const std::vector<std::string>& args)
     }
 
     const std::vector<DocumentDiff::RecordChange> changes = DocumentDiff::Compare(a, b);
-    std::string text;
+    std::vector<std::string> lines;
     for (const DocumentDiff::RecordChange& change : changes)
-        text += DocumentDiff::Line(change) + "\n";
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-        std::perror("qxp-r46-cli: standard output");
-        return ExitFileError;
-    }
+        lines.push_back(DocumentDiff::Line(change));
+    if (const int status = PrintLines(lines); status != ExitOk)
+        return status;
     return changes.empty() ? ExitOk : ExitDifferent;
 }
 

@@ -13,17 +13,10 @@
 
 namespace CliCommands {
 
-int ExportCsv(const std::vector<std::string>& args)
+int ExportCsv(const CliOptions& options)
 {
-    CliOptions options;
-    if (!options.Parse(args, {"--type"}, 2, "export-csv needs FILE and OUT.csv"))
-        return UsageError(options.Error());
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
-    // A slip of the arguments must not put CSV over a data file.
-    if (!HasExtension(out, ".csv"))
-        return FileError(out + ": the output needs the extension .csv");
-
     ChannelDocument doc;
     ApplyRadioType(options, doc);
     const DataFile::LoadResult loaded = DataFile::Load(in, doc);

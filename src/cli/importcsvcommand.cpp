@@ -14,16 +14,10 @@
 
 namespace CliCommands {
 
-int ImportCsv(const std::vector<std::string>& args)
+int ImportCsv(const CliOptions& options)
 {
-    CliOptions options;
-    if (!options.Parse(args, {"--type", "--into"}, 2, "import-csv needs IN.csv and OUT.46"))
-        return UsageError(options.Error());
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
-    if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
-        return FileError(out + ": the output needs the extension .46");
-
     ChannelDocument doc;
     ApplyRadioPlan(options, doc);
     if (const auto base = options.Value("--into")) {

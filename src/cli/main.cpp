@@ -1,5 +1,7 @@
 // qxp-r46-cli: the channel data tools of QXP-R46 from a shell.
 #include "clicommands.h"
+#include "clioptions.h"
+#include "clisupport.h"
 
 #include <QCoreApplication>
 
@@ -127,9 +129,69 @@ void PrintUsage(bool toStderr)
 
 } // namespace CliCommands
 
+namespace {
+
+using namespace CliCommands;
+
+// What a verb accepts, checked before it runs: its options, how many
+// files it names, the extension the file it writes must have (the last
+// one named), and the status of a usage error, which is 2 where 1 already
+// means something (diff: different, check: warnings, as diff(1) does).
+struct Verb {
+    const char* name;
+    int (*run)(const CliOptions& options);
+    std::vector<std::string> valued;
+    std::size_t files;
+    const char* usage;
+    const char* output = nullptr;
+    int usageStatus = ExitUsage;
+    std::vector<std::string> flags = {};
+};
+
+const std::vector<Verb>& Verbs()
+{
+    static const std::vector<Verb> verbs = {
+        {"convert", Convert, {"--type"}, 2, "convert needs IN and OUT", ".46"},
+        {"list", List, {"--type"}, 1, "list needs one FILE"},
+        {"read", Read, {"--port", "--type", "--trace"}, 1, "read needs OUT.46", ".46"},
+#ifdef QXP_CLI_PRINT
+        {"print", Print, {"--type"}, 2, "print needs FILE and OUT.pdf", ".pdf"},
+#endif
+        {"write",
+         Write,
+         {"--port", "--type", "--trace"},
+         1,
+         "write needs IN",
+         nullptr,
+         ExitUsage,
+         {"--verify", "--preview", "--backup-first", "--force"}},
+        {"ports", Ports, {}, 0, "ports takes no arguments"},
+        {"diff", Diff, {"--type"}, 2, "diff needs two files", nullptr, ExitFileError},
+        {"check", Check, {"--type"}, 1, "check needs FILE", nullptr, ExitFileError},
+        // A slip of the arguments must not put CSV over a data file.
+        {"export-csv", ExportCsv, {"--type"}, 2, "export-csv needs FILE and OUT.csv", ".csv"},
+        {"import-csv", ImportCsv, {"--type", "--into"}, 2, "import-csv needs IN.csv and OUT.46", ".46"},
+    };
+    return verbs;
+}
+
+int Run(const Verb& verb, const std::vector<std::string>& args)
+{
+    CliOptions options;
+    if (!options.Parse(args, verb.valued, verb.files, verb.usage, verb.flags))
+        return UsageError(options.Error(), verb.usageStatus);
+    if (verb.output) {
+        const std::string& out = options.Positional().back();
+        if (!HasExtension(out, verb.output))
+            return FileError(out + ": the output needs the extension " + verb.output);
+    }
+    return verb.run(options);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    using namespace CliCommands;
     // The built-in simulated radio keeps its memory under these names, as
     // the desktop program does.
     QCoreApplication::setOrganizationName(QStringLiteral("QUELDOR"));
@@ -138,35 +200,16 @@ int main(int argc, char** argv)
         PrintUsage(true);
         return ExitUsage;
     }
-    const std::string verb = argv[1];
+    const std::string name = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (verb == "--help" || verb == "-h" || verb == "help") {
+    if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(false);
         return ExitOk;
     }
-    if (verb == "convert")
-        return Convert(args);
-    if (verb == "list")
-        return List(args);
-    if (verb == "read")
-        return Read(args);
-#ifdef QXP_CLI_PRINT
-    if (verb == "print")
-        return Print(args);
-#endif
-    if (verb == "write")
-        return Write(args);
-    if (verb == "ports")
-        return Ports(args);
-    if (verb == "diff")
-        return Diff(args);
-    if (verb == "check")
-        return Check(args);
-    if (verb == "export-csv")
-        return ExportCsv(args);
-    if (verb == "import-csv")
-        return ImportCsv(args);
-    std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", verb.c_str());
+    for (const Verb& verb : Verbs())
+        if (name == verb.name)
+            return Run(verb, args);
+    std::fprintf(stderr, "qxp-r46-cli: unknown verb %s\n", name.c_str());
     PrintUsage(true);
     return ExitUsage;
 }

@@ -21,14 +21,8 @@ void Line(const QString& text)
 
 } // namespace
 
-int Ports(const std::vector<std::string>& args)
+int Ports(const CliOptions&)
 {
-    CliOptions options;
-    if (!options.Parse(args, {}))
-        return UsageError(options.Error());
-    if (!options.Positional().empty())
-        return UsageError("ports takes no arguments");
-
     PortMap ports;
     for (const char* port : {"COM1", "COM2"})
         Line(ports.DeviceLine(QLatin1String(port)));

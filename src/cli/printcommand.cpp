@@ -19,16 +19,10 @@
 
 namespace CliCommands {
 
-int Print(const std::vector<std::string>& args)
+int Print(const CliOptions& options)
 {
-    CliOptions options;
-    if (!options.Parse(args, {"--type"}, 2, "print needs FILE and OUT.pdf"))
-        return UsageError(options.Error());
     const std::string& in = options.Positional()[0];
     const std::string& out = options.Positional()[1];
-    if (!HasExtension(out, ".pdf"))
-        return FileError(out + ": the output needs the extension .pdf");
-
     DocumentSession session;
     if (const int status = LoadSession(session, options, in); status != ExitOk)
         return status;

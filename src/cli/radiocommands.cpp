@@ -169,14 +169,9 @@ int ReportPlan(const WritePreview::Result& plan, bool listChanges, bool force)
 
 } // namespace
 
-int Read(const std::vector<std::string>& args)
+int Read(const CliOptions& options)
 {
-    CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "read needs OUT.46"))
-        return UsageError(options.Error());
     const std::string& out = options.Positional()[0];
-    if (DataFile::FormatOfPath(out) != DataFile::Format::Current)
-        return FileError(out + ": the output needs the extension .46");
     CliTrace trace(options.Value("--trace").value_or(std::string()), "read");
     std::string traceError;
     if (!trace.Begin(&traceError))
@@ -197,12 +192,8 @@ int Read(const std::vector<std::string>& args)
     return ExitOk;
 }
 
-int Write(const std::vector<std::string>& args)
+int Write(const CliOptions& options)
 {
-    CliOptions options;
-    if (!options.Parse(args, {"--port", "--type", "--trace"}, 1, "write needs IN",
-                       {"--verify", "--preview", "--backup-first", "--force"}))
-        return UsageError(options.Error());
     const bool preview = options.Flag("--preview");
     const bool readFirst = preview || options.Flag("--backup-first");
     const bool force = options.Flag("--force");
