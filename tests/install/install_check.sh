@@ -18,7 +18,7 @@ expect() {
   done
 }
 expect bin/qxp-r46 bin/qxp-r46-cli bin/qz-r46-sim \
-  share/qxp-r46/help/index.html \
+  share/qxp-r46/help/index.html share/qxp-r46/help/help.css \
   share/applications/org.queldor.QxpR46.desktop \
   share/metainfo/org.queldor.QxpR46.metainfo.xml \
   share/mime/packages/qxp-r46.xml \

@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <memory>
@@ -159,6 +161,12 @@ private slots:
         for (const char* topic :
              {"从电台读取", "编辑频道", "写入电台", "剪切、复制、粘贴", "打印", "选择串口", "qz-r46-sim"})
             QVERIFY2(text.contains(QString::fromUtf8(topic)), topic);
+        // The look both pages share comes from their style sheet beside them.
+        QTextBlock block = browser->document()->begin();
+        while (block.isValid() && block.blockFormat().headingLevel() != 1)
+            block = block.next();
+        QVERIFY(block.isValid());
+        QCOMPARE(QTextCursor(block).charFormat().foreground().color(), QColor(0x1a, 0x3a, 0x78));
 
         // Browsing away and asking again brings the contents back.
         browser->setSource(QUrl(QStringLiteral("#write")));
