@@ -4,10 +4,16 @@
 
 namespace {
 
-template <typename Slot, std::size_t N>
-Slot* At(Slot (&slots)[N], int index)
+template <typename Slot, std::size_t N> Slot* At(Slot (&slots)[N], int index)
 {
     return index >= 0 && static_cast<std::size_t>(index) < N ? &slots[index] : nullptr;
+}
+
+// A slot out of range takes nothing.
+template <typename Slot, std::size_t N> void AssignAt(Slot (&slots)[N], int index, std::string_view record)
+{
+    if (Slot* slot = At(slots, index))
+        slot->Assign(record);
 }
 
 struct BandDefaults {
@@ -19,10 +25,13 @@ struct BandDefaults {
 BandDefaults Defaults144(char variant)
 {
     switch (variant) {
-    case '0': return {"2,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,,"};
+    case '0':
+        return {"2,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00145000000,5,0,0,0,0,,09,,09,000600000,,,,,,"};
     case '1':
-    case '3': return {"2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,,"};
-    case '2': return {"2,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,,"};
+    case '3':
+        return {"2,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00144000000,3,0,0,0,0,,09,,09,000600000,,,,,,"};
+    case '2':
+        return {"2,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,0,", "0,00144000000,0,0,0,0,0,,09,,09,000600000,,,,,,"};
     default: return {nullptr, nullptr};
     }
 }
@@ -31,12 +40,16 @@ BandDefaults Defaults144(char variant)
 BandDefaults Defaults430(char variant, std::string_view subVariant)
 {
     switch (variant) {
-    case '0': return {"6,00433000000,5,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00433000000,5,0,0,0,0,,09,,09,005000000,,,,,,"};
-    case '1': return {"6,00430000000,6,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00430000000,6,0,0,0,0,,09,,09,005000000,,,,,,"};
-    case '2': return {"6,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,,"};
+    case '0':
+        return {"6,00433000000,5,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00433000000,5,0,0,0,0,,09,,09,005000000,,,,,,"};
+    case '1':
+        return {"6,00430000000,6,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00430000000,6,0,0,0,0,,09,,09,005000000,,,,,,"};
+    case '2':
+        return {"6,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,0,", "1,00440000000,6,0,0,0,0,,09,,09,005000000,,,,,,"};
     case '3':
         if (subVariant == "05")
-            return {"6,00432000000,6,0,0,0,0,,09,,09,001600000,,,,,0,", "1,00432000000,6,0,0,0,0,,09,,09,001600000,,,,,,"};
+            return {"6,00432000000,6,0,0,0,0,,09,,09,001600000,,,,,0,",
+                    "1,00432000000,6,0,0,0,0,,09,,09,001600000,,,,,,"};
         return {"6,00430000000,6,0,0,0,0,,09,,09,001600000,,,,,0,", "1,00430000000,6,0,0,0,0,,09,,09,001600000,,,,,,"};
     default: return {nullptr, nullptr};
     }
@@ -44,7 +57,10 @@ BandDefaults Defaults430(char variant, std::string_view subVariant)
 
 } // namespace
 
-ChannelDocument::ChannelDocument() { ApplyBandDefaults(); }
+ChannelDocument::ChannelDocument()
+{
+    ApplyBandDefaults();
+}
 
 std::string_view ChannelDocument::Record(RecordKind kind, int slot) const
 {
@@ -69,33 +85,38 @@ std::string ChannelDocument::GetField(RecordKind kind, int slot, int field) cons
 
 void ChannelDocument::StoreMemory(int slot, std::string_view record)
 {
-    if (auto* text = At(m_memory, slot))
-        text->Assign(record);
+    AssignAt(m_memory, slot, record);
 }
-
 void ChannelDocument::StoreCall(int slot, std::string_view record)
 {
-    if (auto* text = At(m_call, slot))
-        text->Assign(record);
+    AssignAt(m_call, slot, record);
 }
-
 void ChannelDocument::StoreVfo(int slot, std::string_view record)
 {
-    if (auto* text = At(m_vfo, slot))
-        text->Assign(record);
+    AssignAt(m_vfo, slot, record);
 }
-
 void ChannelDocument::StoreDtmf(int slot, std::string_view record)
 {
-    if (auto* text = At(m_dtmf, slot))
-        text->Assign(record);
+    AssignAt(m_dtmf, slot, record);
 }
 
-void ChannelDocument::StoreRadioType(std::string_view record) { m_plan.SetRadioType(record); }
-void ChannelDocument::StorePasteBuffer(std::string_view text) { m_pasteBuffer.Assign(text); }
-void ChannelDocument::StoreLineBuffer(std::string_view text) { m_lineBuffer.Assign(text); }
+void ChannelDocument::StoreRadioType(std::string_view record)
+{
+    m_plan.SetRadioType(record);
+}
+void ChannelDocument::StorePasteBuffer(std::string_view text)
+{
+    m_pasteBuffer.Assign(text);
+}
+void ChannelDocument::StoreLineBuffer(std::string_view text)
+{
+    m_lineBuffer.Assign(text);
+}
 
-std::string ChannelDocument::ReadMemory(int slot) const { return std::string(Record(RecordKind::Memory, slot)); }
+std::string ChannelDocument::ReadMemory(int slot) const
+{
+    return std::string(Record(RecordKind::Memory, slot));
+}
 
 void ChannelDocument::ClearMemory(int slot)
 {

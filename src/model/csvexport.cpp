@@ -21,15 +21,7 @@ using RecordText::MhzText;
 // the file.
 std::optional<std::int64_t> DigitsValue(std::string_view digits)
 {
-    if (digits.empty() || digits.size() > 12)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    return RecordText::DigitsValue(digits, 12);
 }
 
 // "88.5Hz" -> "88.5"

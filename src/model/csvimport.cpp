@@ -50,13 +50,14 @@ std::optional<std::int64_t> Scaled(std::string_view text, int decimals, bool* ex
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if ((whole.empty() && fraction.empty()) || whole.size() > 9)
+    if (whole.empty() && fraction.empty())
         return std::nullopt;
     std::int64_t value = 0;
-    for (char c : whole) {
-        if (c < '0' || c > '9')
+    if (!whole.empty()) {
+        const auto digits = RecordText::DigitsValue(whole, 9);
+        if (!digits)
             return std::nullopt;
-        value = value * 10 + (c - '0');
+        value = *digits;
     }
     bool dropped = false;
     for (int n = 0; n < static_cast<int>(fraction.size()); ++n) {

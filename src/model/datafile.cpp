@@ -4,6 +4,9 @@
 #include "recordlayout.h"
 #include "recordtext.h"
 
+#include <optional>
+#include <utility>
+
 namespace DataFile {
 
 namespace {
@@ -33,6 +36,17 @@ private:
 };
 
 enum class Section { None, Memory, Call, Vfo, Dtmf };
+
+// The section a title line opens; nothing for a record line.
+std::optional<Section> SectionTitled(std::string_view line)
+{
+    static constexpr std::pair<std::string_view, Section> kTitles[] = {
+        {"MEMORY", Section::Memory}, {"CALL", Section::Call}, {"VFO", Section::Vfo}, {"DTMF", Section::Dtmf}};
+    for (const auto& [title, section] : kTitles)
+        if (line == title)
+            return section;
+    return std::nullopt;
+}
 
 // The most that the writer puts around the comment: every slot full, each
 // line with its CR LF, and the section titles.
@@ -105,20 +119,8 @@ void ReadDataFile(std::string_view contents, ChannelDocument& doc)
         // from the text as it will be stored, so that writing the document
         // and reading it again puts every record back in the same slot.
         const std::string record = RecordText::TabsToCommas(line.substr(0, ChannelDocument::RecordCapacity));
-        if (line == "MEMORY") {
-            section = Section::Memory;
-            continue;
-        }
-        if (line == "CALL") {
-            section = Section::Call;
-            continue;
-        }
-        if (line == "VFO") {
-            section = Section::Vfo;
-            continue;
-        }
-        if (line == "DTMF") {
-            section = Section::Dtmf;
+        if (const auto title = SectionTitled(line)) {
+            section = *title;
             continue;
         }
         if (record.empty())

@@ -2,6 +2,7 @@
 
 #include "recordlayout.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -60,6 +61,19 @@ std::string ChannelLabel(int slot)
         return buf;
     }
     return kEdgeLabels[static_cast<std::size_t>(slot - MemorySlot::FirstScanEdge)];
+}
+
+std::optional<std::int64_t> DigitsValue(std::string_view digits, std::size_t most)
+{
+    if (digits.empty() || digits.size() > std::min<std::size_t>(most, 18))
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 std::optional<int> DecimalValue(std::string_view digits, int limit)
@@ -150,22 +164,23 @@ std::string ShowBytes(std::string_view bytes)
     return out;
 }
 
-std::string CommasToTabs(std::string_view text)
+std::string Swapped(std::string_view text, std::string_view from, std::string_view to)
 {
     std::string out(text);
     for (char& c : out)
-        if (c == ',')
-            c = '\t';
+        if (const std::size_t at = from.find(c); at != std::string_view::npos && at < to.size())
+            c = to[at];
     return out;
+}
+
+std::string CommasToTabs(std::string_view text)
+{
+    return Swapped(text, ",", "\t");
 }
 
 std::string TabsToCommas(std::string_view text)
 {
-    std::string out(text);
-    for (char& c : out)
-        if (c == '\t')
-            c = ',';
-    return out;
+    return Swapped(text, "\t", ",");
 }
 
 } // namespace RecordText

@@ -39,9 +39,15 @@ std::string ShowControls(std::string_view text);
 // the other controls and every byte above 0x7E. The form of the serial trace.
 std::string ShowBytes(std::string_view bytes);
 
+// `text` with each character of `from` replaced by the one at the same
+// place in `to` ("EF", "*#": E becomes *, F becomes #).
+std::string Swapped(std::string_view text, std::string_view from, std::string_view to);
 std::string CommasToTabs(std::string_view text);
 std::string TabsToCommas(std::string_view text);
 
+// Value of a text of 1 to `most` (at most 18) digits and nothing else;
+// nothing for any other text.
+std::optional<std::int64_t> DigitsValue(std::string_view digits, std::size_t most);
 // Decimal value of a text made only of digits; nothing for anything else or
 // for values above `limit`.
 std::optional<int> DecimalValue(std::string_view digits, int limit);

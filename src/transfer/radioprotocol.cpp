@@ -138,26 +138,12 @@ char VfoBandCode(int vfoSlot)
 
 std::string DtmfFromRadio(std::string_view text)
 {
-    std::string out(text);
-    for (char& c : out) {
-        if (c == 'E')
-            c = '*';
-        else if (c == 'F')
-            c = '#';
-    }
-    return out;
+    return RecordText::Swapped(text, "EF", "*#");
 }
 
 std::string DtmfToRadio(std::string_view text)
 {
-    std::string out(text);
-    for (char& c : out) {
-        if (c == '*')
-            c = 'E';
-        else if (c == '#')
-            c = 'F';
-    }
-    return out;
+    return RecordText::Swapped(text, "*#", "EF");
 }
 
 std::string MemoryMainCommand(int slot)
