@@ -12,15 +12,10 @@ class CliOptions;
 // or trouble.
 namespace CliCommands {
 
-enum ExitStatus : int {
-    ExitOk = 0,
-    ExitUsage = 1,
-    ExitFileError = 2,
-    ExitRadioError = 3,
-    ExitVerifyFailed = 4,
-    ExitRefused = 5,
-    ExitDifferent = 1,
-};
+// In that order, from 0.
+enum ExitStatus : int { ExitOk, ExitUsage, ExitFileError, ExitRadioError, ExitVerifyFailed, ExitRefused };
+// diff's "different" and check's "warnings".
+constexpr int ExitDifferent = 1;
 
 int Convert(const CliOptions& options);
 int List(const CliOptions& options);

@@ -167,6 +167,9 @@ private slots:
             block = block.next();
         QVERIFY(block.isValid());
         QCOMPARE(QTextCursor(block).charFormat().foreground().color(), QColor(0x1a, 0x3a, 0x78));
+        // and the body font from the page, for its language's script.
+        const QStringList families = QTextCursor(block.next()).charFormat().fontFamilies().toStringList();
+        QVERIFY2(families.startsWith(QStringLiteral("Noto Sans CJK SC")), qPrintable(families.join(',')));
 
         // Browsing away and asking again brings the contents back.
         browser->setSource(QUrl(QStringLiteral("#write")));
