@@ -9,7 +9,7 @@
 #include "fileio.h"
 #include "filepath.h"
 #include "messageservice.h"
-#include "settingsnotice.h"
+#include "settingtoggle.h"
 #include "transfersummary.h"
 #include "treadform.h"
 #include "writeverification.h"
@@ -82,11 +82,9 @@ DataExchangeCommands::DataExchangeCommands(QWidget& window, MessageService& mess
     m_exportCsv = MakeAction("ExportCsv1", tr("导出CSV..."), &DataExchangeCommands::ExportCsv);
     m_exportPdf = MakeAction("ExportPdf1", tr("导出PDF..."), &DataExchangeCommands::ExportPdf);
     m_openBackup = MakeAction("OpenBackup1", tr("打开备份..."), &DataExchangeCommands::OpenBackup);
-    m_verify = new QAction(tr("写入后校验"), this);
+    m_verify =
+        new SettingToggle(tr("写入后校验"), VerifyAfterWriteKey(), false, m_settings, m_messages, m_window, this);
     m_verify->setObjectName(QStringLiteral("VerifyAfterWrite1"));
-    m_verify->setCheckable(true);
-    m_verify->setChecked(VerifyAfterWrite());
-    connect(m_verify, &QAction::toggled, this, &DataExchangeCommands::SetVerifyAfterWrite);
 
     // Over the status panels, so the window keeps its fixed size; the
     // panels show again when the notice has had its time.
@@ -328,15 +326,12 @@ void DataExchangeCommands::OpenBackup()
 
 bool DataExchangeCommands::VerifyAfterWrite() const
 {
-    return m_settings.Store().value(VerifyAfterWriteKey(), false).toBool();
+    return m_verify->On();
 }
 
 void DataExchangeCommands::SetVerifyAfterWrite(bool on)
 {
-    m_settings.Store().setValue(VerifyAfterWriteKey(), on);
-    SettingsNotice::Keep(m_settings, m_messages, &m_window);
-    if (m_verify->isChecked() != on)
-        m_verify->setChecked(on);
+    m_verify->Set(on);
 }
 
 void DataExchangeCommands::ReadEnded(const QDialog& readForm, int result)

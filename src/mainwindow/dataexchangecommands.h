@@ -20,6 +20,7 @@ class QDialog;
 class QLabel;
 class QPagedPaintDevice;
 class QWidget;
+class SettingToggle;
 class TReadForm;
 class TransferDialog;
 
@@ -131,7 +132,7 @@ private:
     QAction* m_exportCsv = nullptr;
     QAction* m_exportPdf = nullptr;
     QAction* m_openBackup = nullptr;
-    QAction* m_verify = nullptr;
+    SettingToggle* m_verify = nullptr;
     QLabel* m_notice = nullptr;
     QTimer* m_noticeTimer = nullptr;
     QStringList m_history;

@@ -6,7 +6,7 @@
 #include "documenthost.h"
 #include "messageservice.h"
 #include "plancheck.h"
-#include "settingsnotice.h"
+#include "settingtoggle.h"
 #include "treadform.h"
 #include "writepreview.h"
 #include "writepreviewdialog.h"
@@ -55,11 +55,9 @@ WritePlanCommands::WritePlanCommands(QWidget& window, MessageService& messages, 
     : QObject(&window), m_window(window), m_messages(messages), m_host(host), m_settings(settings), m_radioHost(host)
 {
     setObjectName(QStringLiteral("WritePlanCommands"));
-    m_preview = new QAction(tr("写入前备份并预览"), this);
+    m_preview = new SettingToggle(tr("写入前备份并预览"), PreviewBeforeWriteKey(), true, m_settings, m_messages,
+                                  m_window, this);
     m_preview->setObjectName(QStringLiteral("PreviewBeforeWrite1"));
-    m_preview->setCheckable(true);
-    m_preview->setChecked(PreviewBeforeWrite());
-    connect(m_preview, &QAction::toggled, this, &WritePlanCommands::SetPreviewBeforeWrite);
     m_check = new QAction(tr("检查频道..."), this);
     m_check->setObjectName(QStringLiteral("CheckChannels1"));
     connect(m_check, &QAction::triggered, this, &WritePlanCommands::CheckChannels);
@@ -83,15 +81,12 @@ TransferDialog& WritePlanCommands::BeforeWriteForm()
 
 bool WritePlanCommands::PreviewBeforeWrite() const
 {
-    return m_settings.Store().value(PreviewBeforeWriteKey(), true).toBool();
+    return m_preview->On();
 }
 
 void WritePlanCommands::SetPreviewBeforeWrite(bool on)
 {
-    m_settings.Store().setValue(PreviewBeforeWriteKey(), on);
-    SettingsNotice::Keep(m_settings, m_messages, &m_window);
-    if (m_preview->isChecked() != on)
-        m_preview->setChecked(on);
+    m_preview->Set(on);
 }
 
 bool WritePlanCommands::BeforeWrite()

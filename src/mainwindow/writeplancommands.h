@@ -1,6 +1,7 @@
 #pragma once
 
 #include "readbackhost.h"
+#include "settingtoggle.h"
 
 #include <QObject>
 #include <QString>
@@ -69,7 +70,7 @@ private:
     MessageService& m_messages;
     DocumentHost& m_host;
     AppSettings& m_settings;
-    QAction* m_preview = nullptr;
+    SettingToggle* m_preview = nullptr;
     QAction* m_check = nullptr;
     ReadBackHost m_radioHost;
     std::unique_ptr<TReadForm> m_readForm;
