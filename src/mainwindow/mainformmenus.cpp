@@ -22,9 +22,11 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
                                                  MessageService& messages)
 {
     Actions made;
-    auto MakeAction = [&window](const char* objectName, const QString& text, void (TMainForm::*handler)()) {
+    auto MakeAction = [&window](const char* objectName, const QString& text, void (TMainForm::*handler)(),
+                                const QKeySequence& shortcut = QKeySequence()) {
         auto* action = new QAction(text, &window);
         action->setObjectName(QLatin1String(objectName));
+        action->setShortcut(shortcut);
         QObject::connect(action, &QAction::triggered, &window, handler);
         return action;
     };
@@ -35,12 +37,9 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
 
     QMenu* file = bar->addMenu(TMainForm::tr("文件"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* newItem = MakeAction("New1", TMainForm::tr("新建"), &TMainForm::New1Click);
-    newItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* open = MakeAction("Open1", TMainForm::tr("打开"), &TMainForm::Open1Click);
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    QAction* save = MakeAction("Save1", TMainForm::tr("保存"), &TMainForm::Save1Click);
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    QAction* newItem = MakeAction("New1", TMainForm::tr("新建"), &TMainForm::New1Click, Qt::CTRL | Qt::Key_N);
+    QAction* open = MakeAction("Open1", TMainForm::tr("打开"), &TMainForm::Open1Click, Qt::CTRL | Qt::Key_O);
+    QAction* save = MakeAction("Save1", TMainForm::tr("保存"), &TMainForm::Save1Click, Qt::CTRL | Qt::Key_S);
     auto* saveAs = new QAction(TMainForm::tr("另存为..."), &window);
     saveAs->setObjectName(QStringLiteral("Save2"));
     QObject::connect(saveAs, &QAction::triggered, &window, [&window] { window.Save2Click(); });
@@ -89,22 +88,18 @@ MainFormMenus::Actions MainFormMenus::BuildMenus(TMainForm& window, QUndoStack& 
     QObject::connect(&history, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     edit->addActions({undo, redo});
     edit->addSeparator();
-    QAction* cut = MakeAction("Cut1", TMainForm::tr("剪切"), &TMainForm::Cut1Click);
-    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    QAction* copy = MakeAction("Copy1", TMainForm::tr("复制"), &TMainForm::Copy1Click);
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    QAction* paste = MakeAction("Paste1", TMainForm::tr("粘贴"), &TMainForm::Paste1Click);
-    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    QAction* del = MakeAction("Delete1", TMainForm::tr("删除"), &TMainForm::Delete1Click);
-    del->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    QAction* cut = MakeAction("Cut1", TMainForm::tr("剪切"), &TMainForm::Cut1Click, Qt::CTRL | Qt::Key_X);
+    QAction* copy = MakeAction("Copy1", TMainForm::tr("复制"), &TMainForm::Copy1Click, Qt::CTRL | Qt::Key_C);
+    QAction* paste = MakeAction("Paste1", TMainForm::tr("粘贴"), &TMainForm::Paste1Click, Qt::CTRL | Qt::Key_V);
+    QAction* del = MakeAction("Delete1", TMainForm::tr("删除"), &TMainForm::Delete1Click, Qt::CTRL | Qt::Key_Delete);
     edit->addActions({cut, copy, paste, del});
     edit->addSeparator();
     QAction* insertRow = MakeAction("InsertRow1", TMainForm::tr("插入空行"), &TMainForm::InsertEmptyRow);
     QAction* deleteShift = MakeAction("DeleteShift1", TMainForm::tr("删除并上移"), &TMainForm::DeleteAndShiftUp);
     edit->addActions({insertRow, deleteShift});
     edit->addSeparator();
-    QAction* table = MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable);
-    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QAction* table =
+        MakeAction("ChannelTable1", TMainForm::tr("频道表..."), &TMainForm::OpenChannelTable, Qt::CTRL | Qt::Key_T);
     edit->addAction(table);
     edit->addAction(planned.checkChannels);
 

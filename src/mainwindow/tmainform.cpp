@@ -470,14 +470,18 @@ bool TMainForm::PrintTo(QPagedPaintDevice& device) const
     return ChannelListPainter::Paint(device, pages);
 }
 
+bool TMainForm::PortUsable(const QString& refusal)
+{
+    if (!m_portChecker || m_portChecker(m_portChoice))
+        return true;
+    m_messages.Inform(this, MessageService::Icon::Warning, WithPortCause(refusal, m_portChoice));
+    return false;
+}
+
 void TMainForm::Read1Click()
 {
-    if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(
-            this, MessageService::Icon::Warning,
-            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check comport status."), m_portChoice));
+    if (!PortUsable(QStringLiteral("COM port is invalid.\nPlease check comport status.")))
         return;
-    }
     if (!m_files->ConfirmDiscard())
         return;
     if (!m_dialogs.read)
@@ -490,12 +494,8 @@ void TMainForm::Read1Click()
 
 void TMainForm::Write1Click()
 {
-    if (m_portChecker && !m_portChecker(m_portChoice)) {
-        m_messages.Inform(
-            this, MessageService::Icon::Warning,
-            WithPortCause(QStringLiteral("COM port is invalid.\nPlease check and try again."), m_portChoice));
+    if (!PortUsable(QStringLiteral("COM port is invalid.\nPlease check and try again.")))
         return;
-    }
     const auto answer =
         m_messages.Ask(this,
                        QStringLiteral("Do you want to write the data to the radio?\n"

@@ -176,6 +176,9 @@ private:
     void UpdatePortTips();
     // The fixed message, then a blank line and the cause, when one is known.
     QString WithPortCause(const QString& message, const QString& port) const;
+    // Whether the chosen port can be opened; when not, `refusal` is shown
+    // with the cause.
+    bool PortUsable(const QString& refusal);
     void FormShow();
     int VfoSlotOfRow(int row) const;
     int CurrentSlot() const;
