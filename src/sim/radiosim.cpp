@@ -1,13 +1,17 @@
 #include "radiosim.h"
 
+#include "recordlayout.h"
 #include "recordtext.h"
 
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int RecordFields = 18;
+namespace ChannelField = RecordLayout::ChannelField;
+constexpr int RecordFields = ChannelField::Count;
 constexpr const char* Refused = "N";
 constexpr const char* Unknown = "?";
 
@@ -69,7 +73,23 @@ std::optional<std::string> BuildRecord(const std::string& key, const std::vector
     return RecordOf(fields);
 }
 
-bool Fits(const std::string& record) { return record.size() <= ChannelDocument::RecordCapacity; }
+// The transmit frequency and step of a channel after `prefix`; refused for
+// a channel without one.
+std::string TransmitAnswer(std::string_view record, const std::string& prefix)
+{
+    if (RecordText::Field(record, ChannelField::TxFrequency).empty())
+        return Refused;
+    return prefix + JoinFields(record, ChannelField::TxFrequency, ChannelField::TxStep);
+}
+
+// `record` with some of its fields replaced ({field, text}, ...).
+std::string WithFields(std::string_view record, std::initializer_list<std::pair<int, std::string_view>> changes)
+{
+    auto fields = FieldsOf(record);
+    for (const auto& [field, text] : changes)
+        fields[static_cast<std::size_t>(field)] = text;
+    return RecordOf(fields);
+}
 
 // The memory slot of a label as the radio spells it: "007", not "7".
 std::optional<int> MemorySlot(std::string_view label)
@@ -89,7 +109,10 @@ std::optional<int> BinaryParam(std::string_view text)
     return std::nullopt;
 }
 
-bool IsEmptyChannel(std::string_view record) { return RecordText::Field(record, 1).empty(); }
+bool IsEmptyChannel(std::string_view record)
+{
+    return RecordText::Field(record, 1).empty();
+}
 
 } // namespace
 
@@ -134,25 +157,41 @@ std::string RadioSim::Answer(std::string_view command)
             return "FL " + BandLimits();
         return Unknown;
     }
-    if (word == "MR")
-        return MemoryRead(word, params);
-    if (word == "MW")
-        return MemoryWrite(word, params);
-    if (word == "MNA")
-        return MemoryName(word, params);
-    if (word == "CR")
-        return CallRead(word, params);
-    if (word == "CW")
-        return CallWrite(word, params);
-    if (word == "VR")
-        return VfoRead(word, params);
-    if (word == "VW")
-        return VfoWrite(word, params);
-    if (word == "PC")
-        return Power(word, params);
-    if (word == "DM")
-        return Dtmf(word, params);
+    using Reader = std::string (RadioSim::*)(std::string_view, const std::string&) const;
+    using Writer = std::string (RadioSim::*)(std::string_view, const std::string&);
+    static constexpr std::pair<std::string_view, Reader> kReaders[] = {
+        {"MR", &RadioSim::MemoryRead}, {"CR", &RadioSim::CallRead}, {"VR", &RadioSim::VfoRead}};
+    static constexpr std::pair<std::string_view, Writer> kWriters[] = {
+        {"MW", &RadioSim::MemoryWrite}, {"MNA", &RadioSim::MemoryName}, {"CW", &RadioSim::CallWrite},
+        {"VW", &RadioSim::VfoWrite},    {"PC", &RadioSim::Power},       {"DM", &RadioSim::Dtmf}};
+    for (const auto& [name, reader] : kReaders)
+        if (word == name)
+            return (this->*reader)(word, params);
+    for (const auto& [name, writer] : kWriters)
+        if (word == name)
+            return (this->*writer)(word, params);
     return Unknown;
+}
+
+std::string RadioSim::Keep(void (ChannelDocument::*store)(int, std::string_view), int slot, const std::string& record,
+                           const std::string& reply)
+{
+    if (record.size() > ChannelDocument::RecordCapacity)
+        return Refused;
+    (m_memory.*store)(slot, record);
+    return reply;
+}
+
+std::string RadioSim::KeepTransmit(RecordKind kind, int slot, const std::vector<std::string>& params, std::size_t from,
+                                   const std::string& reply)
+{
+    const std::string_view current = m_memory.Record(kind, slot);
+    if (params.size() != from + 2 || IsEmptyChannel(current))
+        return Refused;
+    const std::string record =
+        WithFields(current, {{ChannelField::TxFrequency, params[from]}, {ChannelField::TxStep, params[from + 1]}});
+    return Keep(kind == RecordKind::Call ? &ChannelDocument::StoreCall : &ChannelDocument::StoreMemory, slot, record,
+                reply);
 }
 
 // "MR 0,0,<label>": the main fields 0..12; "MR 0,1,<label>": the transmit
@@ -167,12 +206,9 @@ std::string RadioSim::MemoryRead(std::string_view head, const std::string& param
     const std::string_view record = m_memory.Record(RecordKind::Memory, *slot);
     if (IsEmptyChannel(record))
         return Refused;
-    const std::string prefix = std::string(head) + " " + params + ",";
     if (*part == 0)
         return std::string(head) + " 0,0," + JoinFields(record, 0, 12);
-    if (RecordText::Field(record, 14).empty())
-        return Refused;
-    return prefix + JoinFields(record, 14, 15);
+    return TransmitAnswer(record, std::string(head) + " " + params + ",");
 }
 
 // "MW 0,0,<label>[,fields 1..12]" replaces the channel, dropping its
@@ -194,23 +230,10 @@ std::string RadioSim::MemoryWrite(std::string_view head, const std::string& para
             return reply;
         }
         const auto record = BuildRecord(p[2], p, 3, 12);
-        if (!record || !Fits(*record))
-            return Refused;
-        m_memory.StoreMemory(*slot, *record);
-        return reply;
+        return record ? Keep(&ChannelDocument::StoreMemory, *slot, *record, reply) : Refused;
     }
 
-    const std::string_view current = m_memory.Record(RecordKind::Memory, *slot);
-    if (p.size() != 5 || IsEmptyChannel(current))
-        return Refused;
-    auto fields = FieldsOf(current);
-    fields[14] = p[3];
-    fields[15] = p[4];
-    const std::string record = RecordOf(fields);
-    if (!Fits(record))
-        return Refused;
-    m_memory.StoreMemory(*slot, record);
-    return reply;
+    return KeepTransmit(RecordKind::Memory, *slot, p, 3, reply);
 }
 
 // "MNA 0,<label>" reads the name, "MNA 0,<label>,<name>" sets it (an empty
@@ -238,13 +261,7 @@ std::string RadioSim::MemoryName(std::string_view head, const std::string& param
     const std::string name = params.substr(second + 1);
     if (name.find(',') != std::string::npos)
         return Refused;
-    auto fields = FieldsOf(current);
-    fields[17] = name;
-    const std::string record = RecordOf(fields);
-    if (!Fits(record))
-        return Refused;
-    m_memory.StoreMemory(*slot, record);
-    return reply;
+    return Keep(&ChannelDocument::StoreMemory, *slot, WithFields(current, {{ChannelField::Name, name}}), reply);
 }
 
 // "CR n,0": fields 1..11 of CALL channel n; "CR n,1": its transmit
@@ -262,9 +279,7 @@ std::string RadioSim::CallRead(std::string_view head, const std::string& params)
     const std::string prefix = std::string(head) + " " + params + ",";
     if (*part == 0)
         return prefix + JoinFields(record, 1, 11);
-    if (RecordText::Field(record, 14).empty())
-        return Refused;
-    return prefix + JoinFields(record, 14, 15);
+    return TransmitAnswer(record, prefix);
 }
 
 // "CW n,0,<fields 1..11>" replaces CALL channel n; "CW n,1,<f14>,<f15>" sets
@@ -280,22 +295,9 @@ std::string RadioSim::CallWrite(std::string_view head, const std::string& params
 
     if (*part == 0) {
         const auto record = BuildRecord(p[0], p, 2, 11);
-        if (!record || !Fits(*record))
-            return Refused;
-        m_memory.StoreCall(*slot, *record);
-        return reply;
+        return record ? Keep(&ChannelDocument::StoreCall, *slot, *record, reply) : Refused;
     }
-    const std::string_view current = m_memory.Record(RecordKind::Call, *slot);
-    if (p.size() != 4 || IsEmptyChannel(current))
-        return Refused;
-    auto fields = FieldsOf(current);
-    fields[14] = p[2];
-    fields[15] = p[3];
-    const std::string record = RecordOf(fields);
-    if (!Fits(record))
-        return Refused;
-    m_memory.StoreCall(*slot, record);
-    return reply;
+    return KeepTransmit(RecordKind::Call, *slot, p, 2, reply);
 }
 
 namespace {
@@ -333,17 +335,12 @@ std::string RadioSim::VfoWrite(std::string_view head, const std::string& params)
     const auto slot = VfoSlot(m_memory, p[0]);
     if (!slot)
         return Refused;
-    const std::string power(RecordText::Field(m_memory.Record(RecordKind::Vfo, *slot), 16));
-    auto record = BuildRecord(p[0], p, 1, 11);
+    const std::string_view power = RecordText::Field(m_memory.Record(RecordKind::Vfo, *slot), ChannelField::Power);
+    const auto record = BuildRecord(p[0], p, 1, 11);
     if (!record)
         return Refused;
-    auto fields = FieldsOf(*record);
-    fields[16] = power;
-    const std::string text = RecordOf(fields);
-    if (!Fits(text))
-        return Refused;
-    m_memory.StoreVfo(*slot, text);
-    return std::string(head) + " " + p[0];
+    return Keep(&ChannelDocument::StoreVfo, *slot, WithFields(*record, {{ChannelField::Power, power}}),
+                std::string(head) + " " + p[0]);
 }
 
 // "PC 0" and "PC 1": output power of the 144 MHz and 430/440 MHz VFO;
@@ -358,13 +355,10 @@ std::string RadioSim::Power(std::string_view head, const std::string& params)
     const std::string_view current = m_memory.Record(RecordKind::Vfo, slot);
     const std::string reply = std::string(head) + " " + p[0];
     if (p.size() == 1)
-        return reply + "," + std::string(RecordText::Field(current, 16));
+        return reply + "," + std::string(RecordText::Field(current, ChannelField::Power));
     if (p[1].size() != 1 || p[1][0] < '0' || p[1][0] > '3' || IsEmptyChannel(current))
         return Refused;
-    auto fields = FieldsOf(current);
-    fields[16] = p[1];
-    m_memory.StoreVfo(slot, RecordOf(fields));
-    return reply;
+    return Keep(&ChannelDocument::StoreVfo, slot, WithFields(current, {{ChannelField::Power, p[1]}}), reply);
 }
 
 // "DM nn" reads DTMF memory nn, "DM nn,<code>" stores it. On the line the
@@ -377,29 +371,19 @@ std::string RadioSim::Dtmf(std::string_view head, const std::string& params)
         return Refused;
     const int slot = index[1] - '0';
     if (p.size() == 1) {
-        std::string record(m_memory.Record(RecordKind::Dtmf, slot));
+        const std::string_view record = m_memory.Record(RecordKind::Dtmf, slot);
         if (record.size() < 2)
             return Refused;
-        for (char& c : record) {
-            if (c == '*')
-                c = 'E';
-            else if (c == '#')
-                c = 'F';
-        }
-        return std::string(head) + " " + record;
+        return std::string(head) + " " + RecordText::Swapped(record, "*#", "EF");
     }
-    std::string code = p[1];
+    const std::string& code = p[1];
     if (code.size() > 16)
         return Refused;
-    for (char& c : code) {
+    for (const char c : code) {
         const bool digit = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
         if (!digit)
             return Refused;
-        if (c == 'E')
-            c = '*';
-        else if (c == 'F')
-            c = '#';
     }
-    m_memory.StoreDtmf(slot, index + "," + code);
+    m_memory.StoreDtmf(slot, index + "," + RecordText::Swapped(code, "EF", "*#"));
     return std::string(head) + " " + index;
 }

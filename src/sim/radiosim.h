@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The simulated radio's memory and its command interpreter. The memory is
 // held as the desktop program holds its document (same slots, same record
@@ -46,6 +47,14 @@ private:
     std::string VfoWrite(std::string_view head, const std::string& params);
     std::string Power(std::string_view head, const std::string& params);
     std::string Dtmf(std::string_view head, const std::string& params);
+    // `record` stored into `slot` by `store` when the radio has room for
+    // it: `reply`, else the refusal.
+    std::string Keep(void (ChannelDocument::*store)(int, std::string_view), int slot, const std::string& record,
+                     const std::string& reply);
+    // The transmit frequency and step (the last two of `params`, from
+    // `from` on) of a memory or CALL channel in use.
+    std::string KeepTransmit(RecordKind kind, int slot, const std::vector<std::string>& params, std::size_t from,
+                             const std::string& reply);
 
     ChannelDocument m_memory;
     std::string m_bandLimits;
