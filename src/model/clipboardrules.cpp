@@ -5,6 +5,9 @@
 #include "recordtext.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
 
 namespace ClipboardRules {
 
@@ -15,69 +18,49 @@ char First(std::string_view field)
     return field.empty() ? '\0' : field[0];
 }
 
-bool AllDigits(std::string_view field)
+// What a field of a channel record may hold: a number of exactly `digits`
+// digits from `low` to `high`, or, where `mayBeEmpty`, nothing.
+struct FieldRule {
+    std::size_t digits;
+    bool mayBeEmpty;
+    std::int64_t low;
+    std::int64_t high;
+    const char* what;
+};
+
+std::optional<FieldRule> RuleOf(int field)
 {
-    return std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
+    using namespace RecordLayout;
+    constexpr std::int64_t any = std::numeric_limits<std::int64_t>::max();
+    switch (field) {
+    case ChannelField::RxFrequency: return FieldRule{11, false, 0, any, "receive frequency"};
+    case ChannelField::TxFrequency: return FieldRule{11, true, 0, any, "transmit frequency"};
+    case ChannelField::Offset: return FieldRule{9, true, 0, any, "offset"};
+    case ChannelField::Step:
+    case ChannelField::TxStep: return FieldRule{1, true, 0, 9, "step"};
+    case ChannelField::Shift: return FieldRule{1, true, 0, 3, "shift"};
+    case ChannelField::Reverse:
+    case ChannelField::Tone:
+    case ChannelField::Ctcss:
+    case ChannelField::Lockout: return FieldRule{1, true, 0, 1, "on/off field"};
+    case ChannelField::Power: return FieldRule{1, true, 0, 3, "power"};
+    case ChannelField::ToneCode:
+    case ChannelField::CtcssCode: return FieldRule{2, true, 1, 39, "tone code"};
+    default: return std::nullopt;
+    }
 }
 
 // What is wrong with one field of a pasted channel record, or nothing.
 std::string FieldProblem(int n, std::string_view value)
 {
-    using namespace RecordLayout;
-    auto digits = [&](std::size_t count, bool mayBeEmpty) {
-        return (mayBeEmpty && value.empty()) || (value.size() == count && AllDigits(value));
-    };
-    auto oneOf = [&](char low, char high) {
-        return value.empty() || (value.size() == 1 && value[0] >= low && value[0] <= high);
-    };
-    bool sound = true;
-    const char* what = "";
-    switch (n) {
-    case ChannelField::RxFrequency:
-        sound = digits(11, false);
-        what = "receive frequency";
-        break;
-    case ChannelField::TxFrequency:
-        sound = digits(11, true);
-        what = "transmit frequency";
-        break;
-    case ChannelField::Offset:
-        sound = digits(9, true);
-        what = "offset";
-        break;
-    case ChannelField::Step:
-    case ChannelField::TxStep:
-        sound = oneOf('0', '9');
-        what = "step";
-        break;
-    case ChannelField::Shift:
-        sound = oneOf('0', '3');
-        what = "shift";
-        break;
-    case ChannelField::Reverse:
-    case ChannelField::Tone:
-    case ChannelField::Ctcss:
-    case ChannelField::Lockout:
-        sound = oneOf('0', '1');
-        what = "on/off field";
-        break;
-    case ChannelField::Power:
-        sound = oneOf('0', '3');
-        what = "power";
-        break;
-    case ChannelField::ToneCode:
-    case ChannelField::CtcssCode: {
-        const bool code = digits(2, true);
-        const int number = code && !value.empty() ? (value[0] - '0') * 10 + (value[1] - '0') : 1;
-        sound = code && number >= 1 && number <= 39;
-        what = "tone code";
-        break;
-    }
-    default: return {};
-    }
-    if (sound)
+    const std::optional<FieldRule> rule = RuleOf(n);
+    if (!rule || (value.empty() && rule->mayBeEmpty))
         return {};
-    return std::string(what) + " \"" + RecordText::ShowControls(value) + "\" is not one the radio takes";
+    const std::optional<std::int64_t> number =
+        value.size() == rule->digits ? RecordText::DigitsValue(value, rule->digits) : std::nullopt;
+    if (number && *number >= rule->low && *number <= rule->high)
+        return {};
+    return std::string(rule->what) + " \"" + RecordText::ShowControls(value) + "\" is not one the radio takes";
 }
 
 } // namespace
