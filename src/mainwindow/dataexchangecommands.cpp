@@ -26,15 +26,18 @@
 #include <QPdfWriter>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QThread>
 #include <QTime>
 
 #include <atomic>
 #include <ctime>
+#include <thread>
 
 namespace {
 
 const QString kFileOpenError = QStringLiteral("File Open error.");
+
+// How often a CSV import's progress dialog looks at its worker.
+constexpr int kImportPollMs = 100;
 
 QString Text(const std::string& utf8)
 {
@@ -207,12 +210,15 @@ void DataExchangeCommands::ImportCsv()
 // A large file is read on a worker thread while a progress dialog keeps the
 // window alive; its Cancel stops the reading at the next batch of rows. The
 // worker reads its own copy of the document, and the two sides share only
-// the two atomics below and the result, which the window reads after the
-// worker has ended.
+// the three atomics below and the result, which the window reads after it
+// has joined the worker. The dialog's timer carries the progress over and
+// closes the dialog once the worker is done, so every hand-over is a
+// std::atomic or the join: nothing passes through Qt's own thread machinery.
 bool DataExchangeCommands::ReadWithProgress(const std::string& text, const QString& name, CsvImport::Result* result)
 {
     const ChannelDocument target = m_host.Document();
     std::atomic<bool> cancel{false};
+    std::atomic<bool> done{false};
     std::atomic<int> permille{0};
     QProgressDialog dialog(&m_window);
     dialog.setObjectName(QStringLiteral("CsvImportProgress"));
@@ -224,26 +230,34 @@ bool DataExchangeCommands::ReadWithProgress(const std::string& text, const QStri
     dialog.setMinimumDuration(0);
     connect(&dialog, &QProgressDialog::canceled, &dialog, [&cancel] { cancel = true; });
 
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        *result = CsvImport::Read(text, target, [&](std::size_t done, std::size_t total) {
-            permille = total == 0 ? 1000 : static_cast<int>(done * 1000 / total);
-            return !cancel;
-        });
-    }));
-    connect(worker.get(), &QThread::finished, &dialog, &QDialog::accept);
+    std::thread worker;
     QTimer poll;
-    poll.setInterval(100);
-    connect(&poll, &QTimer::timeout, &dialog, [&dialog, &permille] { dialog.setValue(permille); });
+    poll.setInterval(kImportPollMs);
+    connect(&poll, &QTimer::timeout, &dialog, [&dialog, &permille, &done, &poll] {
+        dialog.setValue(permille);
+        if (done) {
+            poll.stop();
+            dialog.accept();
+        }
+    });
     // Started from the dialog's own event loop, so a Cancel that comes at
     // once is seen before the first batch.
-    QTimer::singleShot(0, &dialog, [&worker, &poll] {
+    QTimer::singleShot(0, &dialog, [&] {
         poll.start();
-        worker->start();
+        worker = std::thread([&] {
+            *result = CsvImport::Read(text, target, [&](std::size_t read, std::size_t total) {
+                permille = total == 0 ? 1000 : static_cast<int>(read * 1000 / total);
+                return !cancel;
+            });
+            done = true;
+        });
     });
     m_messages.RunModal(dialog);
     cancel = true; // closed in any other way: the worker stops too
-    worker->wait();
-    return worker->isFinished() && !result->cancelled;
+    if (!worker.joinable())
+        return false; // closed before the worker started
+    worker.join();
+    return !result->cancelled;
 }
 
 void DataExchangeCommands::ApplyImport(const CsvImport::Result& result)

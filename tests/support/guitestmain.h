@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qtpoolthreads.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -8,7 +10,8 @@
 // Every GUI test runs with its own settings store: XDG_CONFIG_HOME points
 // into a temporary folder before the first QSettings is made, so a test can
 // never read or change the user's real settings; XDG_DATA_HOME likewise, for
-// the built-in simulated radio's memory.
+// the built-in simulated radio's memory. Under ThreadSanitizer, Qt's own
+// painting threads are left out (qtpoolthreads.h).
 #define QXP_GUI_TEST_MAIN(TestClass)                                                                                   \
     int main(int argc, char** argv)                                                                                    \
     {                                                                                                                  \
@@ -20,6 +23,7 @@
             qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        [[maybe_unused]] GuiTest::QtPoolThreadsIgnored qtPainting;                                                     \
         TestClass test;                                                                                                \
         return QTest::qExec(&test, argc, argv);                                                                        \
     }
