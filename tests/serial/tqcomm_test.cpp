@@ -1,5 +1,6 @@
 #include "ecommerror.h"
 #include "linespeed.h"
+#include "portlink.h"
 #include "ptypair.h"
 #include "tqcomm.h"
 
@@ -236,7 +237,7 @@ TEST(SerialPort, OpenSetsRawLineWithXonXoffAndCloseRestoresTheDevice)
     original = line.SlaveSettings();
 
     TQComm comm;
-    UseDialogSettings(comm);
+    PortLink::ApplyTransferSettings(comm);
     comm.SetPortName(line.Path());
     comm.OpenCommport();
     const termios open = line.SlaveSettings();

@@ -1,4 +1,5 @@
 #include "ecommerror.h"
+#include "portlink.h"
 #include "ptypair.h"
 #include "tqcomm.h"
 #include "treadthread.h"
@@ -47,7 +48,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_line.Valid());
-        UseDialogSettings(m_comm);
+        PortLink::ApplyTransferSettings(m_comm);
         m_comm.SetPortName(m_line.Path());
     }
 
@@ -266,7 +267,7 @@ TEST_F(SerialEvents, HandlerClosesThePortWhileTheOwnerReads)
 TEST_F(SerialEvents, HandlerMayDestroyTheComponent)
 {
     auto comm = std::make_unique<TQComm>();
-    UseDialogSettings(*comm);
+    PortLink::ApplyTransferSettings(*comm);
     comm->SetPortName(m_line.Path());
     std::promise<void> destroyed;
     comm->SetOnCommEvent([&](TQComm&, std::uint32_t&) {

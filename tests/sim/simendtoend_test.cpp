@@ -7,6 +7,7 @@
 #include "ecommerror.h"
 #include "fileio.h"
 #include "portholders.h"
+#include "portlink.h"
 #include "simprocess.h"
 #include "tempfolder.h"
 #include "tqcomm.h"
@@ -41,13 +42,7 @@ class Link
 public:
     explicit Link(const std::string& device)
     {
-        m_comm.SetFlowControl(TFlowControl::XonXoff);
-        m_comm.SetEventType(TEventType::CharEvent);
-        m_comm.SetInBuffSize(1024);
-        m_comm.SetOutBuffSize(1024);
-        m_comm.SetXonSendSize(256);
-        m_comm.SetXoffSendSize(768);
-        m_comm.SetEventChar(13);
+        PortLink::ApplyTransferSettings(m_comm);
         m_comm.SetPortName(device);
         m_comm.SetOnCommEvent([this](TQComm& sender, std::uint32_t&) {
             std::string reply;

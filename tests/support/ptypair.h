@@ -16,19 +16,6 @@
 #include <string_view>
 #include <vector>
 
-// The settings both transfer dialogs give their port: Xon/Xoff, and an
-// event for each carriage return.
-inline void UseDialogSettings(TQComm& comm)
-{
-    comm.SetFlowControl(TFlowControl::XonXoff);
-    comm.SetEventType(TEventType::CharEvent);
-    comm.SetInBuffSize(1024);
-    comm.SetOutBuffSize(1024);
-    comm.SetXonSendSize(256);
-    comm.SetXoffSendSize(768);
-    comm.SetEventChar(13);
-}
-
 // A pseudo-terminal pair standing in for a serial line: the component opens
 // the slave by its path, the test plays the far end on the master. Only the
 // master is kept open, as a radio's far end would: a descriptor of the
